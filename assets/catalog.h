@@ -1,0 +1,27 @@
+// The pictures and wave clips carried inside the program, generated at build time from the
+// sources in this folder. Nothing here touches the disk at run time.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace assets {
+
+struct PictureAsset {
+    std::string_view owner;  // "Form1", "Form1.Icon", "Picture4", "Picture1", "man", "n", ...
+    int width;
+    int height;
+    const std::uint8_t* rgba;  // width * height * 4 bytes, rows top to bottom
+};
+
+// Every picture, in a fixed order (the contact sheet's order).
+std::span<const PictureAsset> allPictures();
+
+// The picture stored with that owner, or nullptr.
+const PictureAsset* findPicture(std::string_view owner);
+
+// The complete wave image of clip 1 to 8; empty for any other number.
+std::span<const std::uint8_t> clipWave(int id);
+
+}  // namespace assets

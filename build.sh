@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine:
+#   ./build.sh play   install what is missing, build, start the game
+#   ./build.sh test   install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev libsdl2-dev libgtest-dev libbenchmark-dev
+    fonts-dejavu-core fonts-wine)
+TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
+    desktop-file-utils appstream dpkg-dev file)
+
+install_missing() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake --preset default >/dev/null
+    cmake --build --preset default -j "$(nproc)"
+}
+
+case "${1:-}" in
+    play)
+        install_missing "${BUILD_PACKAGES[@]}"
+        build
+        exec ./build/app/smashbol
+        ;;
+    test)
+        install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+        build
+        ctest --preset default -j "$(nproc)"
+        ;;
+    *)
+        echo "usage: $0 play|test" >&2
+        exit 2
+        ;;
+esac

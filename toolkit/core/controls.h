@@ -1,0 +1,134 @@
+// The kinds of control the game's windows are made of. Positions and sizes are single-precision
+// twips in the container's frame; the views read these structs and draw them.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "toolkit/core/picture.h"
+
+namespace tk {
+
+// A colour as the game writes it: red in the low byte, then green, then blue.
+using Color = std::uint32_t;
+constexpr Color RGB(int r, int g, int b) {
+    return static_cast<Color>(r) | static_cast<Color>(g) << 8 | static_cast<Color>(b) << 16;
+}
+constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+constexpr Color kBlack = RGB(0, 0, 0);
+constexpr Color kWhite = RGB(255, 255, 255);
+
+struct Font {
+    std::string name = "MS Sans Serif";
+    float sizePt = 8.25f;
+    bool bold = false;
+    bool italic = false;
+};
+
+enum class Alignment { Left, Right, Center };
+
+// A segment drawn with Line (flags 4): stays on the surface until Cls.
+struct DrawnLine {
+    float x1, y1, x2, y2;
+    Color color;
+};
+
+struct Surface {
+    std::vector<DrawnLine> drawing;
+    void Line(float x1, float y1, float x2, float y2, Color color) {
+        drawing.push_back({x1, y1, x2, y2, color});
+    }
+    void Cls() { drawing.clear(); }
+};
+
+struct Control {
+    std::string name;
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = true;
+};
+
+struct PictureBox : Control, Surface {
+    Color BackColor = RGB(255, 255, 255);
+    int borderPx = 0;       // 0 none, 1 flat, 2 three-dimensional
+    bool AutoSize = false;  // the box takes its picture's size (plus its border)
+
+    const Picture& picture() const { return picture_; }
+    // A self-sizing box keeps its top-left corner and takes the picture's size.
+    void setPicture(Picture picture) {
+        picture_ = std::move(picture);
+        if (AutoSize) {
+            const float border = 2.0f * static_cast<float>(borderPx) * kTwipsPerPixel;
+            Width = picture_.widthTwips() + border;
+            Height = picture_.heightTwips() + border;
+        }
+    }
+
+private:
+    Picture picture_;
+};
+
+struct Label : Control {
+    std::string Caption;
+    Color ForeColor = kBlack;
+    Color BackColor = kWhite;
+    bool transparent = true;
+    Font font;
+    Alignment alignment = Alignment::Left;
+    bool AutoSize = false;
+    bool WordWrap = false;
+};
+
+struct Shape : Control {
+    enum class Kind { Rectangle, Circle };
+    Kind kind = Kind::Rectangle;
+    bool filled = false;
+    Color FillColor = kBlack;
+    Color BorderColor = kBlack;
+};
+
+struct TextBox : Control {
+    std::string Text;
+};
+
+struct ImageControl : Control {
+    Picture picture;
+};
+
+struct LineControl {
+    std::string name;
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    Color BorderColor = kBlack;
+};
+
+struct Timer {
+    std::string name;
+    bool Enabled = false;
+    int Interval = 0;  // milliseconds
+};
+
+struct MenuItem {
+    std::string name;
+    std::string Caption;
+    std::string shortcut;  // "Ctrl+A", or "" for none
+    bool Visible = true;
+    bool Enabled = true;
+};
+
+// A menu item that is the only element of a menu control array: reached with its index,
+// `menu(10)`. Any other index is an error, as it would be in the window's own menu.
+struct MenuArray {
+    int index;
+    MenuItem element;
+    MenuItem& operator()(int i) {
+        if (i != index) throw std::out_of_range("menu array " + element.name + " has no element " + std::to_string(i));
+        return element;
+    }
+    const MenuItem& operator()(int i) const { return const_cast<MenuArray&>(*this)(i); }
+};
+
+}  // namespace tk
