@@ -16,9 +16,15 @@ using Color = std::uint32_t;
 constexpr Color RGB(int r, int g, int b) {
     return static_cast<Color>(r) | static_cast<Color>(g) << 8 | static_cast<Color>(b) << 16;
 }
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr Color kBlack = RGB(0, 0, 0);
 constexpr Color kWhite = RGB(255, 255, 255);
@@ -68,7 +74,7 @@ struct PictureBox : Control, Surface {
         }
     }
 
-private:
+  private:
     Picture picture_;
 };
 
@@ -125,10 +131,55 @@ struct MenuArray {
     int index;
     MenuItem element;
     MenuItem& operator()(int i) {
-        if (i != index) throw std::out_of_range("menu array " + element.name + " has no element " + std::to_string(i));
+        if (i != index)
+            throw std::out_of_range("menu array " + element.name + " has no element " +
+                                    std::to_string(i));
         return element;
     }
     const MenuItem& operator()(int i) const { return const_cast<MenuArray&>(*this)(i); }
 };
+
+}  // namespace tk
+
+namespace tk {
+
+// A control of a container, as the painter walks them in the window's own order.
+struct ControlRef {
+    enum class Kind { PictureBox, Label, Shape, TextBox, Image, Line };
+    Kind kind;
+    Control* control;  // null for a line
+    LineControl* line = nullptr;
+
+    PictureBox* pictureBox() const {
+        return kind == Kind::PictureBox ? static_cast<PictureBox*>(control) : nullptr;
+    }
+    Label* label() const { return kind == Kind::Label ? static_cast<Label*>(control) : nullptr; }
+    Shape* shape() const { return kind == Kind::Shape ? static_cast<Shape*>(control) : nullptr; }
+    TextBox* textBox() const {
+        return kind == Kind::TextBox ? static_cast<TextBox*>(control) : nullptr;
+    }
+    ImageControl* imageControl() const {
+        return kind == Kind::Image ? static_cast<ImageControl*>(control) : nullptr;
+    }
+};
+
+inline ControlRef ref(PictureBox& c) {
+    return {ControlRef::Kind::PictureBox, &c};
+}
+inline ControlRef ref(Label& c) {
+    return {ControlRef::Kind::Label, &c};
+}
+inline ControlRef ref(Shape& c) {
+    return {ControlRef::Kind::Shape, &c};
+}
+inline ControlRef ref(TextBox& c) {
+    return {ControlRef::Kind::TextBox, &c};
+}
+inline ControlRef ref(ImageControl& c) {
+    return {ControlRef::Kind::Image, &c};
+}
+inline ControlRef ref(LineControl& c) {
+    return {ControlRef::Kind::Line, nullptr, &c};
+}
 
 }  // namespace tk

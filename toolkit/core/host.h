@@ -24,7 +24,7 @@ constexpr int kErrResourceNotFound = 326;
 constexpr int kErrSubscriptOutOfRange = 9;
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // The picture stored with a control or window, by owner name ("n", "Picture4", "Form1",

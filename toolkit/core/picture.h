@@ -19,7 +19,7 @@ struct Image {
 };
 
 class Picture {
-public:
+  public:
     Picture() = default;
     explicit Picture(std::shared_ptr<const Image> image) : image_(std::move(image)) {}
 
@@ -35,7 +35,7 @@ public:
     // pixel for pixel and still two pictures.
     friend bool operator==(const Picture& a, const Picture& b) { return a.image_ == b.image_; }
 
-private:
+  private:
     std::shared_ptr<const Image> image_;
 };
 

@@ -10,7 +10,7 @@
 namespace tk {
 
 class Value {
-public:
+  public:
     enum class Kind { Empty, Whole, Single, Double, Text };
 
     Value() = default;
@@ -31,9 +31,15 @@ public:
     // The text if the value holds one, else "".
     const std::string& text() const;
 
+    // The value written into a caption or a text box: a number as plain digits, a text as it
+    // is, empty as "".
+    std::string toText() const;
+
     // Equality with a text literal holds only for exactly that text (case-sensitive);
     // empty equals only "".
     bool operator==(std::string_view literal) const;
+    bool operator==(const char* literal) const { return *this == std::string_view(literal); }
+    bool operator==(const std::string& literal) const { return *this == std::string_view(literal); }
 
     // Adding a whole number to a whole number keeps a whole number (45 + 5 is the number 50);
     // anything else sums in double.
@@ -41,7 +47,7 @@ public:
 
     bool operator==(const Value& other) const = default;
 
-private:
+  private:
     std::variant<std::monostate, std::int32_t, float, double, std::string> v_;
 };
 
@@ -54,6 +60,8 @@ double parseDecimal(std::string_view text);
 std::string formatNumber(double number);
 
 // Positions are single-precision: sums are formed in double, then rounded to single.
-inline float single(double sum) { return static_cast<float>(sum); }
+inline float single(double sum) {
+    return static_cast<float>(sum);
+}
 
 }  // namespace tk

@@ -1,0 +1,89 @@
+// The first three steps of the game tick: the end of the match, and a point when the ball has
+// left the court at the top or the bottom. A set needs 6 points and a lead of 2, with no upper
+// limit; two sets win the match.
+#include "game/form1.h"
+
+namespace game {
+
+using tk::single;
+
+namespace {
+constexpr float kPlayerServeTop = 3240;   // just in front of `man`
+constexpr float kComputerServeTop = 650;  // just in front of `pc`
+constexpr int kPause = 700;               // ms the window stands still after a point
+constexpr int kClipPoint = 8;
+constexpr int kClipSet = 7;
+
+void addOne(tk::Label& score) {
+    score.Caption = tk::formatNumber(numberOf(score) + 1);
+}
+}  // namespace
+
+void Form1::endMatchIfDecided() {
+    // Two separate tests, each reading both set counts afresh.
+    if (numberOf(Label9) == 2 && numberOf(Label11) < 2)
+        endMatch(kYouWon);
+    if (numberOf(Label9) < 2 && numberOf(Label11) == 2)
+        endMatch(kYouLost);
+}
+
+void Form1::endMatch(const std::string& message) {
+    Timer1.Enabled = false;
+    Timer2.Enabled = false;
+    Label12.Caption = message;
+    man.Visible = false;
+    pc.Visible = false;
+    ball.Visible = false;
+}
+
+void Form1::scoreBallOutAtTop() {
+    // The point counts as soon as the ball's top edge is above the court, strictly.
+    if (!(ball.Top < 0))
+        return;
+    addOne(Label2);
+    cue_.PlayClip(kClipPoint, kResourceType);
+    const double computer = numberOf(Label4);
+    const double player = numberOf(Label2);
+    if (player - computer >= 2 && player >= 6) {
+        addOne(Label9);
+        cue_.PlayClip(kClipSet, kResourceType);
+        Label2.Caption = "0";
+        Label4.Caption = "0";
+    }
+    // The winner serves: the ball's left edge goes to the server's middle.
+    ball.Top = kPlayerServeTop;
+    ball.Left = single(double(man.Left) + double(man.Width) / 2);
+    serveAfterPoint();
+}
+
+void Form1::scoreBallOutAtBottom() {
+    // At the bottom only a ball that has left the court entirely counts.
+    const float courtHeight = Picture1.Height;
+    if (!(ball.Top > courtHeight))
+        return;
+    addOne(Label4);
+    cue_.PlayClip(kClipPoint, kResourceType);
+    const double player = numberOf(Label2);
+    const double computer = numberOf(Label4);
+    if (computer - player >= 2 && computer >= 6) {
+        addOne(Label11);
+        cue_.PlayClip(kClipSet, kResourceType);
+        Label2.Caption = "0";
+        Label4.Caption = "0";
+    }
+    ball.Top = kComputerServeTop;
+    ball.Left = single(double(pc.Left) + double(pc.Width) / 2);
+    serveAfterPoint();
+}
+
+// The pause, the serve's knock, and the ball put back to straight flight at the serve speeds.
+// The vertical direction stays: the serve flies on away from the server.
+void Form1::serveAfterPoint() {
+    host_.Sleep(kPause);
+    playStrokeClip();
+    ballDirX = "rovne";
+    pcStep = 50;
+    ballStepX = 40;
+}
+
+}  // namespace game

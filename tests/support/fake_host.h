@@ -1,0 +1,63 @@
+// A host for tests and the trace driver: pictures and clips from the program's own assets,
+// everything else recorded, and Rnd answered from a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/core/host.h"
+
+namespace testing_support {
+
+class FakeHost : public tk::Host {
+  public:
+    // An outer height for a window of 4755 twips client area under a title bar.
+    static constexpr float kStartHeight = 5190;
+
+    tk::Picture picture(std::string_view owner) override;
+    tk::Resource LoadResData(int id, std::string_view type) override;
+    void playWaveImage(std::span<const std::uint8_t> waveImage) override;
+    void MsgBox(std::string_view text) override { messages.emplace_back(text); }
+    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    void Randomize() override { ++randomizeCount; }
+    float Rnd() override;
+    void showModal(tk::FormName form) override;
+    void Unload(tk::FormName form) override { unloads.push_back(form); }
+    float formHeight() override { return height; }
+    void setFormHeight(float twips) override;
+
+    // Queues values for Rnd; an empty queue answers 0.
+    void queueRnd(std::initializer_list<float> values) { rnd.insert(rnd.end(), values); }
+    // Makes the next load fail with this error number, or come back empty (error 0).
+    void failNextLoad(int error) { nextLoadFailure = error; }
+
+    // Called from showModal, so a test can play the shown window before it "returns".
+    std::function<void(tk::FormName)> onShowModal;
+
+    // What happened, in order.
+    std::vector<int> clips;  // clip ids handed to the wave player
+    std::vector<int> loads;  // ids asked of LoadResData
+    std::vector<std::size_t> waveSizes;
+    std::vector<int> sleeps;
+    std::vector<std::string> messages;
+    std::vector<tk::FormName> shown;
+    std::vector<tk::FormName> unloads;
+    std::vector<float> heightChanges;  // each new height
+    int randomizeCount = 0;
+    float height = kStartHeight;
+    std::deque<float> rnd;
+
+    // Forgets what was recorded (not the state: height, queued Rnd values).
+    void clearRecords();
+
+  private:
+    std::map<std::string, tk::Picture, std::less<>> pictures_;
+    std::optional<int> nextLoadFailure;
+    int lastLoaded_ = 0;
+};
+
+}  // namespace testing_support
