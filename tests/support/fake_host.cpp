@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "toolkit/core/value.h"
+
 #include "assets/catalog.h"
 
 namespace testing_support {
@@ -34,12 +36,48 @@ tk::Resource FakeHost::LoadResData(int id, std::string_view type) {
     return {0, std::vector<std::uint8_t>(wave.begin(), wave.end())};
 }
 
+namespace {
+const char* formName(tk::FormName form) {
+    switch (form) {
+        case tk::FormName::Form1:
+            return "Form1";
+        case tk::FormName::Form2:
+            return "Form2";
+        case tk::FormName::Form3:
+            return "Form3";
+    }
+    return "?";
+}
+}  // namespace
+
+void FakeHost::MsgBox(std::string_view text) {
+    messages.emplace_back(text);
+    log.push_back("msgbox " + std::string(text));
+}
+
+void FakeHost::Sleep(int milliseconds) {
+    sleeps.push_back(milliseconds);
+    log.push_back("sleep " + std::to_string(milliseconds));
+}
+
+void FakeHost::Randomize() {
+    ++randomizeCount;
+    log.push_back("randomize");
+}
+
+void FakeHost::Unload(tk::FormName form) {
+    unloads.push_back(form);
+    log.push_back(std::string("unload ") + formName(form));
+}
+
 void FakeHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
     clips.push_back(lastLoaded_);
+    log.push_back("clip " + std::to_string(lastLoaded_));
     waveSizes.push_back(waveImage.size());
 }
 
 float FakeHost::Rnd() {
+    log.push_back("rnd");
     if (rnd.empty())
         return 0.0f;
     const float value = rnd.front();
@@ -49,16 +87,19 @@ float FakeHost::Rnd() {
 
 void FakeHost::showModal(tk::FormName form) {
     shown.push_back(form);
+    log.push_back(std::string("show ") + formName(form));
     if (onShowModal)
         onShowModal(form);
 }
 
 void FakeHost::setFormHeight(float twips) {
     height = twips;
+    log.push_back("height " + tk::formatNumber(twips));
     heightChanges.push_back(twips);
 }
 
 void FakeHost::clearRecords() {
+    log.clear();
     clips.clear();
     loads.clear();
     waveSizes.clear();

@@ -21,12 +21,12 @@ class FakeHost : public tk::Host {
     tk::Picture picture(std::string_view owner) override;
     tk::Resource LoadResData(int id, std::string_view type) override;
     void playWaveImage(std::span<const std::uint8_t> waveImage) override;
-    void MsgBox(std::string_view text) override { messages.emplace_back(text); }
-    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
-    void Randomize() override { ++randomizeCount; }
+    void MsgBox(std::string_view text) override;
+    void Sleep(int milliseconds) override;
+    void Randomize() override;
     float Rnd() override;
     void showModal(tk::FormName form) override;
-    void Unload(tk::FormName form) override { unloads.push_back(form); }
+    void Unload(tk::FormName form) override;
     float formHeight() override { return height; }
     void setFormHeight(float twips) override;
 
@@ -38,7 +38,11 @@ class FakeHost : public tk::Host {
     // Called from showModal, so a test can play the shown window before it "returns".
     std::function<void(tk::FormName)> onShowModal;
 
-    // What happened, in order.
+    // What happened, in order: "clip 8", "sleep 700", "randomize", "rnd", "msgbox ...",
+    // "show Form2", "unload Form1", "height 5390".
+    std::vector<std::string> log;
+
+    // What happened, by kind.
     std::vector<int> clips;  // clip ids handed to the wave player
     std::vector<int> loads;  // ids asked of LoadResData
     std::vector<std::size_t> waveSizes;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <istream>
+#include <limits>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>

@@ -1,0 +1,56 @@
+// A main window on a fake host, with helpers to put the court into a known state.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "flow/main_window.h"
+#include "tests/support/fake_host.h"
+
+namespace engine_test {
+
+class Court : public ::testing::Test {
+  protected:
+    testing_support::FakeHost host;
+    flow::Module1 module1{host};
+    flow::MainWindow form{host, module1};
+
+    // A new program: nothing of an earlier table row carries over.
+    void restart() {
+        std::destroy_at(&form);
+        std::destroy_at(&module1);
+        std::destroy_at(&host);
+        std::construct_at(&host);
+        std::construct_at(&module1, host);
+        std::construct_at(&form, host, module1);
+    }
+
+    // A fresh window loaded, the splash clicked and the easy level chosen: the ready state.
+    void setUpEasyMatch() {
+        restart();
+        form.Form_Load();
+        form.Picture4_Click();
+        form.easy_Click();
+        host.clearRecords();
+    }
+
+    // The ball parked where no sprite can reach it and where it does not move: nothing in a
+    // tick but what the test sets up.
+    void freezeBall(float left = 1000, float top = 2000) {
+        form.ball.Left = left;
+        form.ball.Top = top;
+        form.ballDirX = tk::Value();
+        form.ballStepY = 0;
+    }
+
+    // A running match with the ball frozen mid-court.
+    void runningMatch() {
+        setUpEasyMatch();
+        form.Timer1.Enabled = true;
+        form.Timer2.Enabled = true;
+        freezeBall();
+    }
+};
+
+}  // namespace engine_test
