@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Measures the game against two games Debian ships, tennix (SDL) and kollision (Qt/KDE), under
+# one Xvfb display: start to window mapped, peak memory, CPU idle on the first screen and in
+# play, three runs each, medians and the ratio ours / peer. Also our timers' tick rates.
+#
+#   bench/measure.sh [BUILD_DIR]        (default: build)
+#
+# Installs the peers, Xvfb and xdotool from Debian when missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+game="$PWD/$build/app/smashbol"
+runs=${RUNS:-3}
+window_s=${WINDOW_S:-10}
+[ -x "$game" ] || { echo "measure: no $game; run ./build.sh test first" >&2; exit 1; }
+
+need=()
+for pkg in tennix kollision xvfb xdotool x11-utils procps; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
+done
+if [ ${#need[@]} -gt 0 ]; then
+    sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${need[@]}" >/dev/null
+fi
+
+work=$(mktemp -d)
+display=:$((80 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 &
+xvfb=$!
+cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# No sound device and no D-Bus session for anyone: the same ground for all three.
+export SDL_AUDIODRIVER=dummy
+unset DBUS_SESSION_BUS_ADDRESS
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+hwm_kb() { awk '/^VmHWM:/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
+clk=$(getconf CLK_TCK)
+
+# CPU percent of one core that PID uses over the next window_s seconds.
+cpu_percent() {
+    local pid=$1 before after
+    before=$(cpu_ticks "$pid")
+    sleep "$window_s"
+    after=$(cpu_ticks "$pid")
+    awk -v a="$after" -v b="$before" -v c="$clk" -v s="$window_s" 'BEGIN { printf "%.2f", (a - b) / c / s * 100 }'
+}
+
+# Starts a program, waits for its window; prints "pid window start_ms". The program's exit
+# status lands in $work/exit.
+launch() {
+    local name=$1; shift
+    local t0 pid="" win=""
+    rm -f "$work/pid" "$work/exit"
+    t0=$(now_ms)
+    ( "$@" >/dev/null 2>"$work/stderr" & echo $! >"$work/pid"; wait $!; echo $? >"$work/exit" ) &
+    for _ in $(seq 200); do [ -s "$work/pid" ] && break; sleep 0.001; done
+    pid=$(cat "$work/pid")
+    for _ in $(seq 2000); do
+        win=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
+        [ -n "$win" ] && break
+        sleep 0.005
+    done
+    echo "$pid ${win:-0} $(( $(now_ms) - t0 ))"
+}
+
+# SIGTERM, then how the program ended: "exit N" or "killed" when it would not go.
+stop() {
+    local pid=$1
+    kill -TERM "$pid" 2>/dev/null || true
+    for _ in $(seq 100); do [ -s "$work/exit" ] && break; sleep 0.05; done
+    if [ ! -s "$work/exit" ]; then kill -KILL "$pid" 2>/dev/null || true; echo "killed"; return; fi
+    echo "exit $(cat "$work/exit")"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else print v[int((NR + 1) / 2)] }'; }
+
+record() { echo "$1 $2 $3 ${4:-}" >>"$work/figures"; }  # program figure value
+
+for run in $(seq "$runs"); do
+    # --- ours ---
+    read -r pid win start < <(SMASHBOL_TICK_STATS=1 launch "SMASHBOL 2002" "$game")
+    record ours start "$start"
+    sleep 1
+    record ours idle "$(cpu_percent "$pid")"
+    xdotool mousemove --window "$win" 130 180 click 1       # the splash: the intro rally begins
+    sleep 1
+    intro_from=$(wc -l <"$work/stderr")
+    record ours intro "$(cpu_percent "$pid")"
+    intro_to=$(wc -l <"$work/stderr")
+    xdotool windowfocus --sync "$win" key ctrl+a key p   # easy level, play
+    sleep 1
+    play_from=$(wc -l <"$work/stderr")
+    record ours play "$(cpu_percent "$pid")"
+    play_to=$(wc -l <"$work/stderr")
+    xdotool key p                                         # paused
+    sleep 0.5
+    record ours paused "$(cpu_percent "$pid")"
+    record ours rss "$(hwm_kb "$pid")"
+    record ours stop "$(stop "$pid")"
+    sed -n "$((intro_from + 1)),${intro_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.intro" || true
+    sed -n "$((play_from + 1)),${play_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.play" || true
+
+    # --- tennix: its menu, then a game started from it ---
+    read -r pid win start < <(launch "Tennix" tennix)
+    record tennix start "$start"
+    sleep 1
+    record tennix idle "$(cpu_percent "$pid")"
+    xdotool windowfocus --sync "$win" key Return 2>/dev/null || true
+    sleep 1
+    record tennix play "$(cpu_percent "$pid")"
+    record tennix rss "$(hwm_kb "$pid")"
+    record tennix stop "$(stop "$pid")"
+
+    # --- kollision: its first screen, then a game started with a click ---
+    read -r pid win start < <(launch "Kollision" kollision)
+    record kollision start "$start"
+    sleep 1
+    record kollision idle "$(cpu_percent "$pid")"
+    xdotool mousemove --window "$win" 200 200 click 1 2>/dev/null || true
+    sleep 1
+    record kollision play "$(cpu_percent "$pid")"
+    record kollision rss "$(hwm_kb "$pid")"
+    record kollision stop "$(stop "$pid")"
+done
+
+fig() { awk -v p="$1" -v f="$2" '$1 == p && $2 == f { print $3 }' "$work/figures" | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 == 0) print "-"; else printf "%.2f", a / b }'; }
+
+printf '\n%-28s %10s %10s %10s %12s %12s\n' "figure (median of $runs)" ours tennix kollision "ours/tennix" "ours/koll."
+for f in start rss idle play; do
+    case $f in
+        start) label="start to window (ms)" ;;
+        rss) label="peak RSS (kB)" ;;
+        idle) label="CPU % first screen" ;;
+        play) label="CPU % in play" ;;
+    esac
+    o=$(fig ours $f); t=$(fig tennix $f); k=$(fig kollision $f)
+    printf '%-28s %10s %10s %10s %12s %12s\n' "$label" "$o" "$t" "$k" "$(ratio "$o" "$t")" "$(ratio "$o" "$k")"
+done
+printf '%-28s %10s\n' "CPU % intro rally" "$(fig ours intro)"
+printf '%-28s %10s\n' "CPU % paused" "$(fig ours paused)"
+echo
+echo "how each program ended on SIGTERM: ours: $(awk '$1=="ours"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
+     "tennix: $(awk '$1=="tennix"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
+     "kollision: $(awk '$1=="kollision"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')"
+for phase in intro play; do
+    [ -s "$work/ticks.$phase" ] || { echo "ticks/s during $phase: none reported"; continue; }
+    line="ticks/s during $phase (median):"
+    for t in Timer1 Timer2 Timer4; do
+        m=$(grep -o "$t=[0-9]*" "$work/ticks.$phase" | cut -d= -f2 | median)
+        line="$line $t=$m"
+    done
+    echo "$line"
+done
