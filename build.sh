@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev libsdl2-dev libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-wine)
 TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
-    desktop-file-utils appstream dpkg-dev file)
+    desktop-file-utils appstream dpkg-dev file pulseaudio strace)
 
 install_missing() {
     local missing=()

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# random_input.sh GAME SECONDS: random keys, clicks and menu shortcuts on the real window; the
+# game must stay alive, and its memory must not grow by more than 1 MB after the first minute
+# (or after the first third of a shorter run).
+game=$1
+seconds=${2:-60}
+. "$(dirname "$0")/xvfb_session.sh"
+export SDL_AUDIODRIVER=dummy
+start_game "$game"
+
+settle=$(( seconds < 180 ? seconds / 3 : 60 ))
+start=$(date +%s)
+baseline=""
+peak=0
+actions=0
+keys=(Left Right Left Right p p Up Down space Return Escape a x 1)
+while [ $(( $(date +%s) - start )) -lt "$seconds" ]; do
+    for _ in $(seq 20); do
+        case $((RANDOM % 10)) in
+            0|1|2) k=${keys[RANDOM % ${#keys[@]}]}; xdotool keydown "$k"; sleep 0.0$((RANDOM % 9)); xdotool keyup "$k" ;;
+            3) xdotool key "ctrl+$(printf '%s' abc | cut -c $((RANDOM % 3 + 1)))" ;;
+            # Clicks below the menu bar: a click in an open menu could land on "Exit".
+            4|5|8) click_at $((RANDOM % 303)) $((25 + RANDOM % 315)) ;;
+            6) xdotool keydown Left; sleep 0.3; xdotool keyup Left ;;
+            7) xdotool keydown Right; sleep 0.3; xdotool keyup Right ;;
+            9) xdotool windowfocus "$window" 2>/dev/null || true ;;
+        esac
+        actions=$((actions + 1))
+    done
+    alive || fail "the game died after $actions actions"
+    rss=$(rss_kb)
+    elapsed=$(( $(date +%s) - start ))
+    if [ -z "$baseline" ] && [ "$elapsed" -ge "$settle" ]; then baseline=$rss; fi
+    [ "$rss" -gt "$peak" ] && peak=$rss
+done
+alive || fail "the game died"
+final=$(rss_kb)
+growth=$(( final - ${baseline:-$final} ))
+echo "random input: $actions actions in $seconds s; RSS ${baseline:-?} kB after settling, $final kB at the end (growth $growth kB), peak $peak kB"
+[ "$growth" -le 1024 ] || fail "RSS grew by $growth kB after settling"
+stop_game
+echo "random input: OK"
