@@ -128,6 +128,8 @@ class Form1 {
     void strikeByComputer();
 
     void endMatch(const std::string& message);
+    void awardPoint(tk::Label& winnerPoints, const tk::Label& loserPoints, tk::Label& winnerSets,
+                    float serveTop, const tk::PictureBox& server);
     void serveAfterPoint();
 };
 

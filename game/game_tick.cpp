@@ -62,14 +62,17 @@ void Form1::flyBallUpOrDown() {
     }
 }
 
+// Strict overlap of the two boxes, each edge sum rounded to single. The direction of flight does
+// not matter, so a ball that takes several ticks to cross a sprite is struck on each of them.
+static bool touches(const tk::Control& ball, const tk::Control& sprite) {
+    return single(double(ball.Top) + ball.Height) > sprite.Top &&
+           single(double(sprite.Top) + sprite.Height) > ball.Top &&
+           single(double(ball.Left) + ball.Width) > sprite.Left &&
+           single(double(sprite.Left) + sprite.Width) > ball.Left;
+}
+
 void Form1::strikeByPlayer() {
-    // Strict overlap of the two boxes; the direction of flight does not matter, so a ball that
-    // takes several ticks to cross the sprite is struck on each of them.
-    const bool touches = single(double(ball.Top) + ball.Height) > man.Top &&
-                         single(double(man.Top) + man.Height) > ball.Top &&
-                         single(double(ball.Left) + ball.Width) > man.Left &&
-                         single(double(man.Left) + man.Width) > ball.Left;
-    if (!touches) {
+    if (!touches(ball, man)) {
         man.BackColor = kCourtOrange;
         return;
     }
@@ -91,11 +94,7 @@ void Form1::strikeByPlayer() {
 }
 
 void Form1::strikeByComputer() {
-    const bool touches = single(double(pc.Top) + pc.Height) > ball.Top &&
-                         single(double(ball.Top) + ball.Height) > pc.Top &&
-                         single(double(ball.Left) + ball.Width) > pc.Left &&
-                         single(double(pc.Left) + pc.Width) > ball.Left;
-    if (!touches) {
+    if (!touches(ball, pc)) {
         pc.BackColor = kCourtOrange;
         return;
     }

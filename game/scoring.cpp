@@ -38,41 +38,33 @@ void Form1::endMatch(const std::string& message) {
 
 void Form1::scoreBallOutAtTop() {
     // The point counts as soon as the ball's top edge is above the court, strictly.
-    if (!(ball.Top < 0))
-        return;
-    addOne(Label2);
-    cue_.PlayClip(kClipPoint, kResourceType);
-    const double computer = numberOf(Label4);
-    const double player = numberOf(Label2);
-    if (player - computer >= 2 && player >= 6) {
-        addOne(Label9);
-        cue_.PlayClip(kClipSet, kResourceType);
-        Label2.Caption = "0";
-        Label4.Caption = "0";
-    }
-    // The winner serves: the ball's left edge goes to the server's middle.
-    ball.Top = kPlayerServeTop;
-    ball.Left = single(double(man.Left) + double(man.Width) / 2);
-    serveAfterPoint();
+    if (ball.Top < 0)
+        awardPoint(Label2, Label4, Label9, kPlayerServeTop, man);
 }
 
 void Form1::scoreBallOutAtBottom() {
     // At the bottom only a ball that has left the court entirely counts.
     const float courtHeight = Picture1.Height;
-    if (!(ball.Top > courtHeight))
-        return;
-    addOne(Label4);
+    if (ball.Top > courtHeight)
+        awardPoint(Label4, Label2, Label11, kComputerServeTop, pc);
+}
+
+// The point's winner counts one; with 6 or more and a lead of 2 (both inclusive) he takes the
+// set and both point counts start again. Then he serves: the ball's left edge goes to his middle.
+void Form1::awardPoint(tk::Label& winnerPoints, const tk::Label& loserPoints, tk::Label& winnerSets,
+                       float serveTop, const tk::PictureBox& server) {
+    addOne(winnerPoints);
     cue_.PlayClip(kClipPoint, kResourceType);
-    const double player = numberOf(Label2);
-    const double computer = numberOf(Label4);
-    if (computer - player >= 2 && computer >= 6) {
-        addOne(Label11);
+    const double loser = numberOf(loserPoints);
+    const double winner = numberOf(winnerPoints);
+    if (winner - loser >= 2 && winner >= 6) {
+        addOne(winnerSets);
         cue_.PlayClip(kClipSet, kResourceType);
         Label2.Caption = "0";
         Label4.Caption = "0";
     }
-    ball.Top = kComputerServeTop;
-    ball.Left = single(double(pc.Left) + double(pc.Width) / 2);
+    ball.Top = serveTop;
+    ball.Left = single(double(server.Left) + double(server.Width) / 2);
     serveAfterPoint();
 }
 
