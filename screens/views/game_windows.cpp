@@ -1,0 +1,86 @@
+#include "screens/views/game_windows.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include "screens/help_window.h"
+#include "screens/views/about_view.h"
+#include "screens/views/help_view.h"
+
+namespace views {
+
+GameWindows::GameWindows(flow::MainWindow& model, tkqt::QtHost& host)
+    : host_(host), painter_(host.pictureCache(), fonts_), about_(host) {
+    main_ = std::make_unique<MainWindowView>(model, painter_);
+    if (const QImage& icon = host.pictureCache().image(model.Icon); !icon.isNull())
+        main_->setWindowIcon(QPixmap::fromImage(icon));
+    host_.setDirector(this);
+}
+
+GameWindows::~GameWindows() {
+    host_.setDirector(nullptr);
+}
+
+void GameWindows::showMainWindow() {
+    main_->sync();
+    main_->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = main_->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        main_->move(frame.topLeft());
+    }
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+}
+
+void GameWindows::showModal(tk::FormName form) {
+    auto run = [this](QDialog& dialog) {
+        modal_ = &dialog;
+        if (onModalShown)
+            QTimer::singleShot(0, &dialog, [this, &dialog] {
+                if (onModalShown)
+                    onModalShown(dialog);
+            });
+        dialog.exec();
+        modal_ = nullptr;
+    };
+    switch (form) {
+        case tk::FormName::Form2: {
+            about_.Load();
+            AboutView view(about_, painter_, main_.get());
+            run(view);
+            break;
+        }
+        case tk::FormName::Form3: {
+            screens::Form3 help(host_);
+            HelpView view(help, painter_, main_.get());
+            run(view);
+            break;
+        }
+        case tk::FormName::Form1:
+            main_->show();
+            break;
+    }
+}
+
+void GameWindows::unload(tk::FormName form) {
+    if (form == tk::FormName::Form1) {
+        if (modal_)
+            modal_->reject();
+        main_->unload();
+        return;
+    }
+    if (modal_)
+        modal_->done(QDialog::Accepted);
+}
+
+QWidget* GameWindows::activeWindow() {
+    if (modal_)
+        return modal_;
+    return main_.get();
+}
+
+}  // namespace views

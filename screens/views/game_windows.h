@@ -1,0 +1,50 @@
+// The program's three windows together: the main window for the whole run, the about window's
+// model kept for the whole run (its globe goes on where it stopped), and the help window made
+// anew at each opening. The host reaches the windows through this.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+#include "flow/main_window.h"
+#include "screens/about_window.h"
+#include "screens/views/main_window_view.h"
+#include "toolkit/qt/fonts.h"
+#include "toolkit/qt/qt_host.h"
+
+namespace views {
+
+class GameWindows : public tkqt::FormDirector {
+  public:
+    GameWindows(flow::MainWindow& model, tkqt::QtHost& host);
+    ~GameWindows() override;
+
+    MainWindowView& mainWindow() { return *main_; }
+    screens::Form2& about() { return about_; }
+    tkqt::FormPainter& painter() { return painter_; }
+
+    // Shows the main window for the first time, centred on the screen.
+    void showMainWindow();
+
+    void showModal(tk::FormName form) override;
+    void unload(tk::FormName form) override;
+    float outerHeight() override { return main_->outerHeight(); }
+    void setOuterHeight(float twips) override { main_->setOuterHeight(twips); }
+    QWidget* activeWindow() override;
+
+    // Told about each modal window once it is on screen (scripts that take screenshots use it).
+    std::function<void(QDialog&)> onModalShown;
+
+  private:
+    tkqt::QtHost& host_;
+    tkqt::FontBook fonts_;
+    tkqt::FormPainter painter_;
+    screens::Form2 about_;
+    std::unique_ptr<MainWindowView> main_;
+    QPointer<QDialog> modal_;
+};
+
+}  // namespace views

@@ -1,0 +1,173 @@
+#include "screens/views/main_window_view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QWindow>
+
+#include "toolkit/qt/key_codes.h"
+
+namespace views {
+
+namespace {
+constexpr int kClientWidthPx = 303;
+}
+
+MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& painter)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      model_(model),
+      innerHeightTwips_(game::kClientHeight) {
+    setWindowTitle(QString::fromStdString(model.Caption));
+    canvas_ = new tkqt::FormCanvas(
+        painter, [this] { return scene(); }, this);
+    canvas_->onClick = [this](const tk::Control* control) { clicked(control); };
+    setCentralWidget(canvas_);
+
+    using Node = tkqt::MenuNode;
+    auto command = [this](void (flow::MainWindow::*handler)()) {
+        return [this, handler] { handle([this, handler] { (model_.*handler)(); }); };
+    };
+    const std::vector<Node> tree = {
+        {&model.menu(10),
+         {},
+         {{&model.dif(10),
+           {},
+           {{&model.easy, command(&flow::MainWindow::easy_Click), {}},
+            {&model.med, command(&flow::MainWindow::med_Click), {}},
+            {&model.hard, command(&flow::MainWindow::hard_Click), {}}}},
+          {&model.exit, command(&flow::MainWindow::exit_Click), {}}}},
+        {&model.info(15),
+         {},
+         {{&model.hra, command(&flow::MainWindow::hra_Click), {}},
+          {&model.about, command(&flow::MainWindow::about_Click), {}}}},
+    };
+    menus_ = std::make_unique<tkqt::MenuLink>(*menuBar(), *this, tree);
+
+    auto tick = [this](void (game::Form1::*handler)()) {
+        return [this, handler] { handle([this, handler] { (model_.*handler)(); }); };
+    };
+    timer1_ = std::make_unique<tkqt::TimerLink>(model.Timer1, tick(&game::Form1::Timer1_Timer));
+    timer2_ = std::make_unique<tkqt::TimerLink>(model.Timer2, tick(&game::Form1::Timer2_Timer));
+    timer4_ = std::make_unique<tkqt::TimerLink>(model.Timer4, tick(&game::Form1::Timer4_Timer));
+
+    layoutClient();
+}
+
+MainWindowView::~MainWindowView() {
+    closed_ = true;
+    if (watchingKeys_ && windowHandle())
+        windowHandle()->removeEventFilter(this);
+}
+
+tkqt::FormScene MainWindowView::scene() {
+    tkqt::FormScene scene;
+    scene.backColor = model_.BackColor;
+    scene.picture = model_.backgroundPicture;
+    scene.drawing = &model_.drawing;
+    scene.controls = model_.windowControls();
+    scene.childrenOf = [this](const tk::PictureBox& box) {
+        if (&box == &model_.Picture1)
+            return model_.courtControls();
+        if (&box == &model_.Picture4)
+            return model_.splashControls();
+        return std::vector<tk::ControlRef>{};
+    };
+    return scene;
+}
+
+void MainWindowView::sync() {
+    timer1_->sync();
+    timer2_->sync();
+    timer4_->sync();
+    menus_->sync();
+    layoutClient();
+    canvas_->requestFrame();
+}
+
+int MainWindowView::menuBarHeight() const {
+    return menus_->visibleTopLevelMenus() > 0 ? menuBar()->sizeHint().height() : 0;
+}
+
+// The window's size is the game's: 303 pixels wide, its height below the title bar as the game
+// last set it. The menu bar, once shown, takes its room from the top of that height; the court
+// and the score bar are painted in what remains.
+void MainWindowView::layoutClient() {
+    const int inner = tkqt::pixels(innerHeightTwips_);
+    const int client = std::max(0, inner - menuBarHeight());
+    if (canvas_->size() != QSize(kClientWidthPx, client))
+        canvas_->setFixedSize(kClientWidthPx, client);
+    if (size() != QSize(kClientWidthPx, inner) || minimumSize() != maximumSize())
+        setFixedSize(kClientWidthPx, inner);
+}
+
+float MainWindowView::outerHeight() const {
+    const int decoration = frameGeometry().height() - geometry().height();
+    return innerHeightTwips_ + static_cast<float>(decoration) * tk::kTwipsPerPixel;
+}
+
+void MainWindowView::setOuterHeight(float twips) {
+    const int decoration = frameGeometry().height() - geometry().height();
+    innerHeightTwips_ = twips - static_cast<float>(decoration) * tk::kTwipsPerPixel;
+    layoutClient();
+}
+
+void MainWindowView::clicked(const tk::Control* control) {
+    // The word "CLICK" lies on the splash and takes its own clicks.
+    if (control == &model_.Label5)
+        handle([this] { model_.Label5_Click(); });
+    else if (control == &model_.Picture4)
+        handle([this] { model_.Picture4_Click(); });
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    watchWindowKeys();
+}
+
+void MainWindowView::watchWindowKeys() {
+    if (watchingKeys_ || !windowHandle())
+        return;
+    windowHandle()->installEventFilter(this);
+    watchingKeys_ = true;
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (!tkqt::isAutoRepeatRelease(key)) {
+            const int code = tkqt::keyCodeOf(key.key());
+            const int shift = tkqt::shiftStateOf(key.modifiers());
+            if (event->type() == QEvent::KeyPress)
+                handle([&] { model_.Form_KeyDown(code, shift); });
+            else
+                handle([&] { model_.Form_KeyUp(code, shift); });
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindowView::unload() {
+    if (closed_)
+        return;
+    closed_ = true;
+    model_.Timer1.Enabled = false;
+    model_.Timer2.Enabled = false;
+    model_.Timer4.Enabled = false;
+    timer1_->sync();
+    timer2_->sync();
+    timer4_->sync();
+    close();
+    QApplication::quit();
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program, as unloading it does.
+    event->accept();
+    if (!closed_)
+        unload();
+}
+
+}  // namespace views

@@ -1,0 +1,50 @@
+#include "toolkit/qt/fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <cmath>
+
+namespace tkqt {
+
+namespace {
+constexpr const char* kLookAlikePath = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+constexpr const char* kFallbackFamily = "DejaVu Sans";
+
+// addApplicationFont is per process; remember the answer.
+QString registeredLookAlike() {
+    static const QString family = [] {
+        if (!QFile::exists(kLookAlikePath))
+            return QString();
+        const int id = QFontDatabase::addApplicationFont(kLookAlikePath);
+        if (id < 0)
+            return QString();
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QString() : families.front();
+    }();
+    return family;
+}
+}  // namespace
+
+int pixelSizeOf(float points) {
+    return static_cast<int>(std::lround(points * 96.0f / 72.0f));
+}
+
+FontBook::FontBook() {
+    family_ = registeredLookAlike();
+    lookAlike_ = !family_.isEmpty();
+    if (!lookAlike_)
+        family_ = kFallbackFamily;
+}
+
+QFont FontBook::font(const tk::Font& font) const {
+    QFont f(family_);
+    f.setPixelSize(pixelSizeOf(font.sizePt));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setStyleStrategy(QFont::NoSubpixelAntialias);
+    return f;
+}
+
+}  // namespace tkqt

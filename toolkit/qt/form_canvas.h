@@ -1,0 +1,48 @@
+// The widget a window's controls are painted on. It paints at most once per display frame however
+// often the model changes, and reports which control a click landed on.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include "toolkit/qt/form_painter.h"
+
+namespace tkqt {
+
+class FormCanvas : public QWidget {
+  public:
+    FormCanvas(FormPainter& painter, std::function<FormScene()> scene, QWidget* parent = nullptr);
+
+    // Asks for a repaint; many requests within one display frame give one paint.
+    void requestFrame();
+    bool framePending() const { return frameTimer_.isActive(); }
+    int frameIntervalMs() const { return frameIntervalMs_; }
+    int paintCount() const { return paints_; }
+
+    FormScene scene() const { return scene_(); }
+    const tk::Control* controlAt(QPoint point) { return painter_.controlAt(scene_(), point); }
+
+    // Called when the mouse is pressed and released on the same control (null: the window's
+    // own background).
+    std::function<void(const tk::Control*)> onClick;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    FormPainter& painter_;
+    std::function<FormScene()> scene_;
+    QTimer frameTimer_;
+    QElapsedTimer sinceLastPaint_;
+    int frameIntervalMs_ = 16;
+    int paints_ = 0;
+    const tk::Control* pressed_ = nullptr;
+    bool pressActive_ = false;
+};
+
+}  // namespace tkqt

@@ -1,0 +1,86 @@
+#include "toolkit/qt/qt_host.h"
+
+#include <QMessageBox>
+#include <QThread>
+
+#include <chrono>
+
+#include "assets/catalog.h"
+
+namespace tkqt {
+
+namespace {
+std::uint32_t clockSeed() {
+    return static_cast<std::uint32_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+}  // namespace
+
+QtHost::QtHost(WaveSink wavePlayer) : wavePlayer_(std::move(wavePlayer)), random_(clockSeed()) {}
+
+tk::Picture QtHost::picture(std::string_view owner) {
+    auto found = pictures_.find(owner);
+    if (found != pictures_.end())
+        return found->second;
+    const assets::PictureAsset* asset = assets::findPicture(owner);
+    if (!asset)
+        return {};
+    tk::Picture picture(std::make_shared<const tk::Image>(
+        tk::Image{std::string(owner), asset->width, asset->height, asset->rgba}));
+    cache_.image(picture);  // converted once, here, for every later paint
+    pictures_.emplace(std::string(owner), picture);
+    return picture;
+}
+
+tk::Resource QtHost::LoadResData(int id, std::string_view type) {
+    const auto wave = type == "RESTYPE" ? assets::clipWave(id) : std::span<const std::uint8_t>{};
+    if (wave.empty())
+        return {tk::kErrResourceNotFound, {}};
+    return {0, std::vector<std::uint8_t>(wave.begin(), wave.end())};
+}
+
+void QtHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
+    if (wavePlayer_)
+        wavePlayer_(waveImage);
+}
+
+void QtHost::MsgBox(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, QString::fromUtf8(text.data(), text.size()),
+                    QMessageBox::Ok, director_ ? director_->activeWindow() : nullptr);
+    box.exec();
+}
+
+void QtHost::Sleep(int milliseconds) {
+    // The game's pause after a point holds up the whole window, timers and paints included.
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtHost::Randomize() {
+    random_.seed(clockSeed());
+}
+
+float QtHost::Rnd() {
+    // 24 random bits make every single in [0, 1) on a 2^-24 grid equally likely, and never 1.
+    return static_cast<float>(random_() >> 8) * (1.0f / 16777216.0f);
+}
+
+void QtHost::showModal(tk::FormName form) {
+    if (director_)
+        director_->showModal(form);
+}
+
+void QtHost::Unload(tk::FormName form) {
+    if (director_)
+        director_->unload(form);
+}
+
+float QtHost::formHeight() {
+    return director_ ? director_->outerHeight() : 0.0f;
+}
+
+void QtHost::setFormHeight(float twips) {
+    if (director_)
+        director_->setOuterHeight(twips);
+}
+
+}  // namespace tkqt

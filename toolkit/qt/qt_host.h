@@ -1,0 +1,63 @@
+// The Host the real program runs on: pictures and clips from the program's own assets, the wave
+// player, Qt's message box, the clock, a random source, and the windows (through a director that
+// the window layer provides).
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <random>
+#include <span>
+#include <string>
+
+#include "toolkit/core/host.h"
+#include "toolkit/qt/form_painter.h"
+
+namespace tkqt {
+
+inline const char* const kAppTitle = "SMASHBOL 2002";
+
+// What the host asks of the window layer above it.
+class FormDirector {
+  public:
+    virtual ~FormDirector() = default;
+    virtual void showModal(tk::FormName form) = 0;
+    virtual void unload(tk::FormName form) = 0;
+    // The main window's outer height in twips, title bar and menu bar included.
+    virtual float outerHeight() = 0;
+    virtual void setOuterHeight(float twips) = 0;
+    // The window a message box belongs to.
+    virtual QWidget* activeWindow() = 0;
+};
+
+class QtHost : public tk::Host {
+  public:
+    using WaveSink = std::function<void(std::span<const std::uint8_t>)>;
+
+    explicit QtHost(WaveSink wavePlayer = {});
+
+    void setDirector(FormDirector* director) { director_ = director; }
+    PictureCache& pictureCache() { return cache_; }
+
+    tk::Picture picture(std::string_view owner) override;
+    tk::Resource LoadResData(int id, std::string_view type) override;
+    void playWaveImage(std::span<const std::uint8_t> waveImage) override;
+    void MsgBox(std::string_view text) override;
+    void Sleep(int milliseconds) override;
+    void Randomize() override;
+    float Rnd() override;
+    void showModal(tk::FormName form) override;
+    void Unload(tk::FormName form) override;
+    float formHeight() override;
+    void setFormHeight(float twips) override;
+
+  private:
+    WaveSink wavePlayer_;
+    FormDirector* director_ = nullptr;
+    PictureCache cache_;
+    std::map<std::string, tk::Picture, std::less<>> pictures_;
+    std::mt19937 random_;
+};
+
+}  // namespace tkqt

@@ -1,0 +1,21 @@
+#include "toolkit/qt/timer_link.h"
+
+namespace tkqt {
+
+TimerLink::TimerLink(tk::Timer& model, std::function<void()> onTick) : model_(model) {
+    // Coarse timers may fire a 10 ms interval 5 % late, and the game's speed is counted in ticks.
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, [tick = std::move(onTick)] { tick(); });
+}
+
+void TimerLink::sync() {
+    if (model_.Enabled == running_)
+        return;
+    running_ = model_.Enabled;
+    if (running_)
+        timer_.start(model_.Interval);
+    else
+        timer_.stop();
+}
+
+}  // namespace tkqt

@@ -1,0 +1,29 @@
+// One platform timer per game timer. The game owns Enabled; after each event the link mirrors
+// it: a change from off to on starts the count afresh, a change from on to off stops it.
+#pragma once
+
+#include <QTimer>
+
+#include <functional>
+
+#include "toolkit/core/controls.h"
+
+namespace tkqt {
+
+class TimerLink {
+  public:
+    TimerLink(tk::Timer& model, std::function<void()> onTick);
+    TimerLink(const TimerLink&) = delete;
+    TimerLink& operator=(const TimerLink&) = delete;
+
+    void sync();
+    const QTimer& timer() const { return timer_; }
+    const tk::Timer& model() const { return model_; }
+
+  private:
+    tk::Timer& model_;
+    QTimer timer_;
+    bool running_ = false;
+};
+
+}  // namespace tkqt

@@ -1,0 +1,45 @@
+// Plays the game's clips: an in-memory wave image goes to the sound device in the background, and
+// a new clip cuts off the one that is playing. Without a sound device it stays silent.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace tksdl {
+
+// The format the device is asked for; the device may choose another, and every clip is
+// converted to whatever it gets.
+struct OutputFormat {
+    int rate = 44100;
+    std::uint16_t sampleFormat = 0x8010;  // signed 16-bit little-endian (AUDIO_S16LSB)
+    int channels = 2;
+};
+
+class WavePlayer {
+  public:
+    WavePlayer() : WavePlayer(OutputFormat{}) {}
+    explicit WavePlayer(const OutputFormat& wanted);
+    ~WavePlayer();
+    WavePlayer(const WavePlayer&) = delete;
+    WavePlayer& operator=(const WavePlayer&) = delete;
+
+    // False when no device could be opened: every play is then silent.
+    bool hasDevice() const { return device_ != 0; }
+    // The format the device really plays.
+    const OutputFormat& deviceFormat() const { return have_; }
+
+    // Decodes the wave image, converts it to the device's format, drops what is still queued and
+    // queues the new clip. The bytes are copied before this returns. A clip that cannot be read
+    // is ignored, and the clip playing goes on.
+    void play(std::span<const std::uint8_t> waveImage);
+
+    // Bytes converted and waiting for the device.
+    std::uint32_t queuedBytes() const;
+
+  private:
+    std::uint32_t device_ = 0;
+    bool audioInitialised_ = false;
+    OutputFormat have_;
+};
+
+}  // namespace tksdl
