@@ -139,11 +139,12 @@ std::pair<Signal, Signal> introClip(int frames, double rate) {
         double l = 0.0, r = 0.0;
         for (std::size_t v = 0; v < std::size(kVoices); ++v) {
             const double f = kVoices[v];
-            const double wobble = 1.0 + 0.003 * std::sin(kTau * (4.5 + 0.3 * v) * t);
+            // A slow shimmer, as a small swing of phase (a swing of frequency would drift).
+            const double wobble = 0.25 * std::sin(kTau * (4.5 + 0.3 * v) * t);
             for (int h = 1; h <= 4; ++h) {
                 const double a = 1.0 / (h * h) / (1.0 + 0.25 * v);
-                l += a * std::sin(kTau * f * h * wobble * t * 0.9985 + v);
-                r += a * std::sin(kTau * f * h * wobble * t * 1.0015 + 2.0 * v);
+                l += a * std::sin(kTau * f * h * t * 0.9985 + v + h * wobble);
+                r += a * std::sin(kTau * f * h * t * 1.0015 + 2.0 * v + h * wobble);
             }
         }
         // A rising rush of air under the chord.
@@ -161,13 +162,14 @@ std::pair<Signal, Signal> introClip(int frames, double rate) {
 
 // ---- a set won: a held brass fanfare --------------------------------------------------------
 
-double brass(double f, double t, double rate) {
+// A note with falling harmonics; `vibrato` swings its phase.
+double brass(double f, double t, double rate, double vibrato) {
     double v = 0.0;
     for (int h = 1; h <= 8; ++h) {
         if (f * h >= rate / 2.0 * 0.9) {
             break;  // keep every harmonic under the clip's Nyquist limit
         }
-        v += std::sin(kTau * f * h * t) / h;
+        v += std::sin(kTau * f * h * t + h * vibrato) / h;
     }
     return v;
 }
@@ -193,9 +195,8 @@ Signal setClip(int samples, double rate) {
             const double local = t - n.from;
             const double attack = std::min(local / 0.02, 1.0);
             const double release = n.to - t < 0.02 ? (n.to - t) / 0.02 : 1.0;
-            const double vibrato =
-                1.0 + 0.004 * std::sin(kTau * 5.5 * local) * std::min(local, 1.0);
-            v += attack * release * brass(n.hz * vibrato, t, rate);
+            const double vibrato = 0.35 * std::sin(kTau * 5.5 * local) * std::min(local, 1.0);
+            v += attack * release * brass(n.hz, t, rate, vibrato);
         }
         const double fade = t > length - 0.9 ? std::pow((length - t) / 0.9, 1.5) : 1.0;
         s[static_cast<std::size_t>(i)] = v * fade;

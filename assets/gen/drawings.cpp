@@ -179,7 +179,7 @@ void die(Canvas& c, int x, int y, int size, Rgba body, int frontPips) {
 // The seam of a tennis ball: a closed curve on the sphere, turned to face the viewer.
 void seam(Canvas& c, double cx, double cy, double radius, Rgba colour) {
     constexpr double kA = 0.72, kB = 0.28;
-    const double tilt = 0.55, spin = 0.35;
+    const double tilt = 0.25, spin = 0.2;
     for (int i = 0; i < 4000; ++i) {
         const double t = i * 2.0 * 3.14159265358979323846 / 4000.0;
         double x = kA * std::cos(t) + kB * std::cos(3 * t);
@@ -194,7 +194,7 @@ void seam(Canvas& c, double cx, double cy, double radius, Rgba colour) {
         y = y1;
         z = z2;
         if (z > 0.05) {
-            c.fillEllipse(cx + x * radius, cy + y * radius, 2.2, 2.2, colour);
+            c.fillEllipse(cx + x * radius, cy + y * radius, 2.7, 2.7, colour);
         }
     }
 }
@@ -235,7 +235,7 @@ void tennisBall(Canvas& c, double cx, double cy, double radius) {
             if (rr < 0.985) {
                 const double nz = std::sqrt(1.0 - rr);
                 const double light = std::max(0.0, nx * lx + ny * ly + nz * lz);
-                c.set(x, y, mix(rgb(150, 150, 120), seamLayer.at(x, y), 0.3 + 0.7 * light));
+                c.set(x, y, mix(rgb(150, 150, 120), seamLayer.at(x, y), 0.55 + 0.45 * light));
             }
         }
     }
