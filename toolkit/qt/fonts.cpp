@@ -38,10 +38,15 @@ FontBook::FontBook() {
         family_ = kFallbackFamily;
 }
 
+bool FontBook::isPixelFont(const tk::Font& font) const {
+    return lookAlike_ && !font.italic && pixelSizeOf(font.sizePt) <= kPixelFontLargestSize;
+}
+
 QFont FontBook::font(const tk::Font& font) const {
-    QFont f(family_);
+    const bool pixel = isPixelFont(font);
+    QFont f(pixel ? family_ : QString(kFallbackFamily));
     f.setPixelSize(pixelSizeOf(font.sizePt));
-    f.setBold(font.bold);
+    f.setBold(font.bold && !pixel);
     f.setItalic(font.italic);
     f.setStyleStrategy(QFont::NoSubpixelAntialias);
     return f;

@@ -1,5 +1,8 @@
 // The fonts of the game's labels. The windows ask for "MS Sans Serif"; the free look-alike that
-// Wine ships is used when it is installed, else DejaVu Sans.
+// Wine ships is used when it is installed, else DejaVu Sans. The look-alike is a bitmap font with
+// one 13-pixel size that Qt can use: it serves the small texts (bold made by striking each letter
+// twice, one pixel apart, as the old bitmap fonts were emboldened), and DejaVu Sans the large and
+// italic ones.
 #pragma once
 
 #include <QFont>
@@ -19,15 +22,23 @@ class FontBook {
     bool hasLookAlike() const { return lookAlike_; }
 
     // A label's font at the screen's 96 pixels to the inch, sized in pixels so that the layout
-    // does not depend on the display's own resolution setting.
+    // does not depend on the display's own resolution setting. For a pixel font the weight is
+    // always regular: its bold is struck, not drawn by the font.
     QFont font(const tk::Font& font) const;
 
+    // True when the text is drawn with the bitmap look-alike: it must then be drawn one pixel to
+    // a window pixel and scaled like a picture, since the font has no larger sizes.
+    bool isPixelFont(const tk::Font& font) const;
+
   private:
-    QString family_;
+    QString family_;  // the look-alike, or the fallback when it is missing
     bool lookAlike_ = false;
 };
 
 // Points to pixels at 96 dpi: 8.25 pt is 11 px, 24 pt is 32 px.
 int pixelSizeOf(float points);
+
+// The look-alike's one size: 8 and 8.25 pt texts, 13 pixels from top to bottom.
+constexpr int kPixelFontLargestSize = 11;
 
 }  // namespace tkqt

@@ -180,7 +180,8 @@ QRect FormPainter::labelRect(const tk::Label& label) const {
         return box;
     const QFontMetrics metrics(fonts_.font(label.font));
     const QString text = QString::fromStdString(label.Caption);
-    const int width = metrics.horizontalAdvance(text);
+    const bool struckBold = label.font.bold && fonts_.isPixelFont(label.font);
+    const int width = metrics.horizontalAdvance(text) + (struckBold && !text.isEmpty() ? 1 : 0);
     const int height = metrics.height();
     switch (label.alignment) {
         case tk::Alignment::Left:
@@ -218,10 +219,25 @@ void FormPainter::paintLabel(QPainter& painter, const tk::Label& label, QPoint o
     // A label that keeps its size wraps its text at word boundaries within its box.
     if (!label.AutoSize)
         flags |= Qt::TextWordWrap;
+    const QString text = QString::fromStdString(label.Caption);
     painter.setClipRect(r, Qt::IntersectClip);
-    painter.setFont(fonts_.font(label.font));
-    painter.setPen(toQColor(label.ForeColor));
-    painter.drawText(r, flags, QString::fromStdString(label.Caption));
+    if (!fonts_.isPixelFont(label.font)) {
+        painter.setFont(fonts_.font(label.font));
+        painter.setPen(toQColor(label.ForeColor));
+        painter.drawText(r, flags, text);
+        return;
+    }
+    // The bitmap font is drawn one pixel to a window pixel, then scaled like a picture.
+    QImage stamp(r.size(), QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    QPainter p(&stamp);
+    p.setFont(fonts_.font(label.font));
+    p.setPen(toQColor(label.ForeColor));
+    p.drawText(QRect(QPoint(0, 0), r.size()), flags, text);
+    if (label.font.bold)
+        p.drawText(QRect(QPoint(1, 0), r.size()), flags, text);
+    p.end();
+    paintImage(painter, stamp, r.topLeft());
 }
 
 const QImage& FormPainter::shapeImage(const tk::Shape& shape, QSize size) {

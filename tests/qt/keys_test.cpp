@@ -1,0 +1,106 @@
+// Keys as the game's handlers receive them: the codes, the preview of every key, and held keys
+// giving repeated presses only.
+#include <QKeyEvent>
+
+#include "tests/qt/window_fixture.h"
+#include "toolkit/qt/key_codes.h"
+
+namespace qt_tests {
+namespace {
+
+TEST(KeyCodes, QtKeysBecomeTheCodesTheHandlersExpect) {
+    struct Row {
+        const char* name;
+        int qtKey;
+        int code;
+    };
+    const Row rows[] = {
+        {"Left", Qt::Key_Left, 37},    {"Up", Qt::Key_Up, 38},
+        {"Right", Qt::Key_Right, 39},  {"Down", Qt::Key_Down, 40},
+        {"P", Qt::Key_P, 80},          {"A", Qt::Key_A, 65},
+        {"Z", Qt::Key_Z, 90},          {"digit 7", Qt::Key_7, 55},
+        {"Space", Qt::Key_Space, 32},  {"Escape", Qt::Key_Escape, 27},
+        {"F1", Qt::Key_F1, 112},       {"F12", Qt::Key_F12, 123},
+        {"Enter", Qt::Key_Return, 13}, {"Shift", Qt::Key_Shift, 16},
+        {"Ctrl", Qt::Key_Control, 17}, {"a letter with an accent", Qt::Key_Eacute, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(tkqt::keyCodeOf(row.qtKey), row.code);
+    }
+}
+
+TEST(KeyCodes, ShiftStateIsShiftCtrlAlt) {
+    EXPECT_EQ(tkqt::shiftStateOf(Qt::NoModifier), 0);
+    EXPECT_EQ(tkqt::shiftStateOf(Qt::ShiftModifier), 1);
+    EXPECT_EQ(tkqt::shiftStateOf(Qt::ControlModifier), 2);
+    EXPECT_EQ(tkqt::shiftStateOf(Qt::AltModifier | Qt::ShiftModifier), 5);
+}
+
+class KeysTest : public WindowFixture {
+  protected:
+    void SetUp() override {
+        show();
+        clickSplash();
+        view().handle([&] { game.easy_Click(); });  // keys are live once a match is set up
+    }
+
+    // A key event as the window system hands it to the window, whatever widget has the focus.
+    void send(QEvent::Type type, int key, bool autoRepeat = false) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+        QCoreApplication::sendEvent(view().windowHandle(), &event);
+    }
+};
+
+TEST_F(KeysTest, ACursorKeyStartsTheMatchAndSteers) {
+    send(QEvent::KeyPress, Qt::Key_Right);
+    EXPECT_EQ(game.manKeyDir, "right");
+    EXPECT_TRUE(view().timer1().timer().isActive());
+    EXPECT_TRUE(view().timer2().timer().isActive());
+    send(QEvent::KeyPress, Qt::Key_Left);
+    EXPECT_EQ(game.manKeyDir, "left");
+}
+
+TEST_F(KeysTest, AHeldKeyGivesRepeatedPressesOnly) {
+    send(QEvent::KeyPress, Qt::Key_Left);
+    // X11's auto-repeat: release and press pairs flagged as repeats.
+    for (int i = 0; i < 5; ++i) {
+        send(QEvent::KeyRelease, Qt::Key_Left, true);
+        EXPECT_EQ(game.manKeyDir, "left") << "a repeat's release does not stop the sprite";
+        send(QEvent::KeyPress, Qt::Key_Left, true);
+        EXPECT_EQ(game.manKeyDir, "left");
+    }
+    send(QEvent::KeyRelease, Qt::Key_Left);
+    EXPECT_EQ(game.manKeyDir, "") << "the real release stops it";
+    EXPECT_EQ(game.Label1.Caption, "");
+}
+
+TEST_F(KeysTest, PPausesAndResumes) {
+    send(QEvent::KeyPress, Qt::Key_P);
+    send(QEvent::KeyRelease, Qt::Key_P);
+    EXPECT_TRUE(view().timer1().timer().isActive());
+    send(QEvent::KeyPress, Qt::Key_P);
+    EXPECT_FALSE(view().timer1().timer().isActive());
+    EXPECT_FALSE(view().timer2().timer().isActive());
+    EXPECT_TRUE(view().menus().action(game.info(15))->isEnabled());
+}
+
+TEST_F(KeysTest, KeysReachTheGameWhateverHasTheFocus) {
+    view().menuBar()->setFocus();
+    QTest::keyPress(view().windowHandle(), Qt::Key_Right);
+    EXPECT_EQ(game.manKeyDir, "right");
+    QTest::keyRelease(view().windowHandle(), Qt::Key_Right);
+    EXPECT_EQ(game.manKeyDir, "");
+}
+
+TEST_F(WindowFixture, KeysAreIgnoredUntilAMatchIsSetUp) {
+    show();
+    clickSplash();
+    QTest::keyClick(view().windowHandle(), Qt::Key_P);
+    QTest::keyPress(view().windowHandle(), Qt::Key_Left);
+    EXPECT_FALSE(view().timer2().timer().isActive());
+    EXPECT_TRUE(view().timer4().timer().isActive()) << "the intro goes on";
+}
+
+}  // namespace
+}  // namespace qt_tests

@@ -1,0 +1,72 @@
+// The real main window on the real host, with no sound, for the view tests.
+#pragma once
+
+#include <QImage>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include "assets/catalog.h"
+#include "flow/main_window.h"
+#include "flow/module1.h"
+#include "screens/views/game_windows.h"
+#include "toolkit/qt/qt_host.h"
+
+namespace qt_tests {
+
+// Where the court's client area starts in the window: its box at 24 px plus a 1-px border.
+constexpr int kCourtX = 25;
+constexpr int kCourtY = 25;
+
+inline QColor rgb(int r, int g, int b) {
+    return QColor(r, g, b);
+}
+
+// A pixel of a picture of the program's assets, as RGB.
+inline QColor assetPixel(std::string_view owner, int x, int y) {
+    const assets::PictureAsset* asset = assets::findPicture(owner);
+    const std::uint8_t* p = asset->rgba + (static_cast<std::size_t>(y) * asset->width + x) * 4;
+    return QColor(p[0], p[1], p[2]);
+}
+
+class WindowFixture : public ::testing::Test {
+  public:
+    WindowFixture() : module1(host), game(host, module1), windows(game, host) {
+        game.Form_Load();
+        view().sync();
+    }
+
+    views::MainWindowView& view() { return windows.mainWindow(); }
+
+    // Shows the window, as the program does before its first event.
+    void show() {
+        windows.showMainWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view()));
+    }
+
+    // The client area as painted now, one image pixel to a window pixel.
+    QImage render() {
+        return view().canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    void clickSplash() {
+        QTest::mouseClick(&view().canvas(), Qt::LeftButton, {}, QPoint(150, 150));
+    }
+
+    tkqt::QtHost host;
+    flow::Module1 module1;
+    flow::MainWindow game;
+    views::GameWindows windows;
+};
+
+// True when the rectangle holds at least one pixel of this colour.
+inline bool holdsColour(const QImage& image, QRect area, QColor colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
+}  // namespace qt_tests
