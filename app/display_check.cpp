@@ -23,8 +23,14 @@ std::vector<std::pair<QtMsgType, std::string>> heldBack;
 
 void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "smashbol: cannot open a window: %s\n",
-                     message.section('\n', 0, 0).toLocal8Bit().constData());
+        // Qt's own reason comes as a warning before the fatal message ("could not connect to
+        // display :5"); the fatal one only says that no platform could start.
+        std::string reason = message.section('\n', 0, 0).toStdString();
+        for (const auto& [heldType, text] : heldBack) {
+            if (heldType != QtDebugMsg && text.find("display") != std::string::npos)
+                reason = text.substr(0, text.find('\n'));
+        }
+        std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The real program under its own Xvfb, driven with xdotool: the splash, the click that brings the
+# menu bar and the rally, Ctrl+A and the score bar, "P" and a moving ball, Ctrl+D and a clean exit,
+# and a clean exit on SIGTERM. Screenshots of every step stay in the work folder.
+set -euo pipefail
+SMASHBOL=${1:?usage: $0 path/to/smashbol [work folder]}
+WORK=${2:-$(mktemp -d)}
+mkdir -p "$WORK"
+. "$(dirname "$0")/lib.sh"
+trap stop_all EXIT
+
+start_xvfb
+start_game
+[ "$WIDTH" = 303 ] && [ "$HEIGHT" = 317 ] || fail "window is ${WIDTH}x$HEIGHT, expected 303x317"
+
+# 1. The splash over the court, "CLICK" on it.
+sleep 0.3
+shot 1-splash
+expect_pixel "court border" 1-splash $((X + 24)) $((Y + 150)) 0,0,0
+expect_pixel "court right of the splash" 1-splash $((X + 279)) $((Y + 150)) 255,112,0
+expect_pixel "splash border" 1-splash $((X + 275)) $((Y + 150)) 0,0,0
+expect_pixel "green strip" 1-splash $((X + 150)) $((Y + 314)) 0,192,0
+has_colour 1-splash $((X + 41)) $((Y + 249)) 60 20 FFC080 || fail "no CLICK on the splash"
+
+# 2. A click: the menu bar, one growth of the window, the rally.
+xdotool mousemove --window "$WIN" 150 150 click 1
+for _ in $(seq 1 50); do
+    read_geometry
+    [ "$HEIGHT" != 317 ] && break
+    sleep 0.1
+done
+[ "$HEIGHT" = 330 ] || fail "window height after the click is $HEIGHT, expected 330"
+sleep 0.3
+shot 2-rally-a
+sleep 0.25
+shot 2-rally-b
+# The menu bar's first rows are no grass and no court.
+bar=$(pixel 2-rally-a $((X + 150)) $((Y + 2)))
+[ "$bar" != "0,152,16" ] && [ "$bar" != "0,0,0" ] || fail "no menu bar: $bar"
+has_colour 2-rally-a $((X + 25)) $((Y + 40)) 255 280 FF7000 || fail "no court in the rally"
+a=$(first_of 2-rally-a $((X + 25)) $((Y + 40)) 255 280 80FF80)
+b=$(first_of 2-rally-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
+[ -n "$a" ] && [ -n "$b" ] || fail "no ball in the rally"
+[ "$a" != "$b" ] || fail "the ball stands still in the rally ($a)"
+
+# 3. Ctrl+A: a new match, the score bar, nothing moving.
+xdotool windowfocus --sync "$WIN"
+xdotool key ctrl+a
+sleep 0.4
+shot 3-ready-a
+has_colour 3-ready-a $((X + 70)) "$Y" 80 40 00FFFF || fail "no cyan \"Na sety:\" after Ctrl+A"
+has_colour 3-ready-a $((X + 120)) "$Y" 120 40 FF0000 || fail "no red score after Ctrl+A"
+sleep 0.3
+shot 3-ready-b
+a=$(first_of 3-ready-a $((X + 25)) $((Y + 40)) 255 280 80FF80)
+b=$(first_of 3-ready-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
+[ -n "$a" ] && [ "$a" = "$b" ] || fail "the ball should wait for P ($a, $b)"
+
+# 4. "P": the match runs and the ball moves.
+xdotool key p
+sleep 0.2
+shot 4-play-a
+sleep 0.2
+shot 4-play-b
+a=$(first_of 4-play-a $((X + 25)) $((Y + 40)) 255 280 80FF80)
+b=$(first_of 4-play-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
+[ -n "$a$b" ] || fail "no ball in play"
+[ "$a" != "$b" ] || fail "the ball does not move after P ($a)"
+
+# 5. Ctrl+D: the program ends by itself, with status 0.
+xdotool key ctrl+d
+status=0
+timeout 5 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end on Ctrl+D"
+wait "$GAME_PID" || status=$?
+GAME_PID=""
+[ "$status" = 0 ] || fail "exit status $status after Ctrl+D"
+unexpected=$(grep -v "XDG_RUNTIME_DIR" "$WORK/game.err" || true)
+[ -z "$unexpected" ] || fail "unexpected output: $unexpected"
+
+# 6. SIGTERM ends it cleanly too.
+start_game
+kill -TERM "$GAME_PID"
+status=0
+wait "$GAME_PID" || status=$?
+GAME_PID=""
+[ "$status" = 0 ] || fail "exit status $status after SIGTERM"
+# Nothing on stderr but Qt's note about a missing runtime folder: no sound errors, no warnings.
+unexpected=$(grep -v "XDG_RUNTIME_DIR" "$WORK/game.err" || true)
+[ -z "$unexpected" ] || fail "unexpected output: $unexpected"
+echo "PASS: screenshots in $WORK"

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Without a display the program says so in one line on stderr and ends with status 1.
+set -uo pipefail
+SMASHBOL=${1:?usage: $0 path/to/smashbol}
+check() {
+    local what=$1
+    shift
+    local err status
+    err=$(env "$@" "$SMASHBOL" 2>&1 >/dev/null)
+    status=$?
+    [ "$status" = 1 ] || { echo "FAIL: $what: exit status $status" >&2; exit 1; }
+    [ "$(printf '%s\n' "$err" | grep -c .)" = 1 ] || { echo "FAIL: $what: stderr was: $err" >&2; exit 1; }
+    echo "ok: $what: $err"
+}
+check "no DISPLAY" -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
+check "an X display nobody serves" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=/tmp DISPLAY=:251
