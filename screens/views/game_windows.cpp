@@ -38,6 +38,10 @@ void GameWindows::showMainWindow() {
 
 void GameWindows::showModal(tk::FormName form) {
     auto run = [this](QDialog& dialog) {
+        // Centred on the main window, whatever the window manager would choose.
+        QRect place(QPoint(0, 0), dialog.size());
+        place.moveCenter(main_->frameGeometry().center());
+        dialog.move(place.topLeft());
         modal_ = &dialog;
         if (onModalShown)
             QTimer::singleShot(0, &dialog, [this, &dialog] {
