@@ -1,12 +1,38 @@
 #include "toolkit/sdl/wave_player.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <vector>
 
 namespace tksdl {
 
+namespace {
+
+// ALSA's library writes its complaints about a missing card to stderr by default; a game
+// without a sound device is meant to stay quiet. The library is the one SDL loads later, so the
+// quiet handler set here is the one SDL's backend gets.
+void quietAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
+
+void silenceAlsa() {
+    static const bool done = [] {
+        void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!alsa)
+            return false;
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        using SetHandler = int (*)(Handler);
+        auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+        if (set)
+            set(quietAlsaErrors);
+        return true;  // stays loaded for the run, so the handler stays in place
+    }();
+    (void)done;
+}
+
+}  // namespace
+
 WavePlayer::WavePlayer(const OutputFormat& wanted) {
+    silenceAlsa();
     // The program has its own way to end on SIGTERM and Ctrl+C; SDL must not take them over.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
