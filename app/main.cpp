@@ -20,17 +20,20 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
         return 1;
     }
+    // Silent, and saying nothing, on a machine without a sound device. Made before Qt and so
+    // closed after it: the window is gone at once when the game ends, while the sound device
+    // takes a buffer's time to stop.
+    tksdl::WavePlayer wavePlayer;
     std::optional<QApplication> application;
     {
         app::QtStartGuard guard;
         application.emplace(argc, argv);
     }
     QApplication::setApplicationName("smashbol");
-    app::quitOnTerminationSignals(&*application);
+    const int endRequested = app::quitOnTerminationSignals(&*application);
 
-    // Silent, and saying nothing, on a machine without a sound device.
-    tksdl::WavePlayer wavePlayer;
     tkqt::QtHost host([&wavePlayer](std::span<const std::uint8_t> wave) { wavePlayer.play(wave); });
+    host.setWakeDescriptor(endRequested);
     flow::Module1 module1(host);
     flow::MainWindow game(host, module1);
     views::GameWindows windows(game, host);

@@ -19,11 +19,11 @@ void onSignal(int) {
 }
 }  // namespace
 
-void quitOnTerminationSignals(QObject* parent) {
+int quitOnTerminationSignals(QObject* parent) {
     if (signalPipe[0] >= 0)
-        return;
+        return signalPipe[0];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return;
+        return -1;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, parent);
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char byte;
@@ -36,6 +36,7 @@ void quitOnTerminationSignals(QObject* parent) {
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGINT, SIGHUP})
         sigaction(sig, &action, nullptr);
+    return signalPipe[0];
 }
 
 }  // namespace app

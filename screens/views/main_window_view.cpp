@@ -86,8 +86,14 @@ void MainWindowView::sync() {
     canvas_->requestFrame();
 }
 
-int MainWindowView::menuBarHeight() const {
-    return menus_->visibleTopLevelMenus() > 0 ? menuBar()->sizeHint().height() : 0;
+int MainWindowView::menuBarHeight() {
+    // Measured when the menus' visibility changes, not on each of a thousand ticks a second.
+    const int shown = menus_->visibleTopLevelMenus();
+    if (shown != measuredMenus_) {
+        measuredMenus_ = shown;
+        measuredBarHeight_ = shown > 0 ? menuBar()->sizeHint().height() : 0;
+    }
+    return measuredBarHeight_;
 }
 
 // The window's size is the game's: 303 pixels wide, its height below the title bar as the game

@@ -60,7 +60,7 @@ class MainWindowView : public QMainWindow {
   private:
     void clicked(const tk::Control* control);
     void layoutClient();
-    int menuBarHeight() const;
+    int menuBarHeight();
     void watchWindowKeys();
 
     flow::MainWindow& model_;
@@ -70,6 +70,8 @@ class MainWindowView : public QMainWindow {
     float innerHeightTwips_;  // the window's height below its title bar
     bool closed_ = false;
     bool watchingKeys_ = false;
+    int measuredMenus_ = -1;  // how many top-level menus were shown when the bar was measured
+    int measuredBarHeight_ = 0;
 };
 
 }  // namespace views

@@ -90,5 +90,18 @@ TEST_F(TimersTest, ATickCallsItsHandlerAndMirrorsTheModel) {
     EXPECT_TRUE(view().canvas().framePending()) << "a repaint is asked for";
 }
 
+TEST_F(TimersTest, ManyTicksAskForOneRepaint) {
+    show();
+    view().handle([&] { game.Picture4_Click(); });
+    QCoreApplication::sendPostedEvents();
+    const int paints = view().canvas().paintCount();
+    // A thousand ticks of the 1 ms autopilot within one display frame.
+    for (int i = 0; i < 1000; ++i)
+        view().handle([&] { game.Timer4_Timer(); });
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(view().canvas().paintCount(), paints) << "no paint per tick";
+    EXPECT_TRUE(view().canvas().framePending()) << "one paint waits for the next frame";
+}
+
 }  // namespace
 }  // namespace qt_tests

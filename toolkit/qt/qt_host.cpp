@@ -3,6 +3,9 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <poll.h>
+
+#include <cerrno>
 #include <chrono>
 
 #include "assets/catalog.h"
@@ -52,7 +55,22 @@ void QtHost::MsgBox(std::string_view text) {
 
 void QtHost::Sleep(int milliseconds) {
     // The game's pause after a point holds up the whole window, timers and paints included.
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    if (wakeFd_ < 0) {
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+        return;
+    }
+    using Clock = std::chrono::steady_clock;
+    const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+        if (left <= 0)
+            return;
+        pollfd wake{wakeFd_, POLLIN, 0};
+        const int ready = ::poll(&wake, 1, static_cast<int>(left));
+        if (ready > 0 || (ready < 0 && errno != EINTR))
+            return;  // asked to end (the descriptor is left for the event loop to read)
+    }
 }
 
 void QtHost::Randomize() {

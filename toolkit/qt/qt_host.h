@@ -38,6 +38,9 @@ class QtHost : public tk::Host {
     explicit QtHost(WaveSink wavePlayer = {});
 
     void setDirector(FormDirector* director) { director_ = director; }
+    // A descriptor that becomes readable when the program is asked to end: the game's pause
+    // after a point then ends early, so that the end is not held up.
+    void setWakeDescriptor(int fd) { wakeFd_ = fd; }
     PictureCache& pictureCache() { return cache_; }
 
     tk::Picture picture(std::string_view owner) override;
@@ -58,6 +61,7 @@ class QtHost : public tk::Host {
     PictureCache cache_;
     std::map<std::string, tk::Picture, std::less<>> pictures_;
     std::mt19937 random_;
+    int wakeFd_ = -1;
 };
 
 }  // namespace tkqt
