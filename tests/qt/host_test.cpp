@@ -61,13 +61,5 @@ TEST(QtHost, RndStaysBelowOneAndVaries) {
         EXPECT_GT(count, 2000);
 }
 
-TEST(QtHost, WaveImagesGoToThePlayer) {
-    std::vector<std::size_t> played;
-    tkqt::QtHost host([&](std::span<const std::uint8_t> wave) { played.push_back(wave.size()); });
-    const tk::Resource clip = host.LoadResData(5, "RESTYPE");
-    host.playWaveImage(clip.bytes);
-    EXPECT_EQ(played, std::vector<std::size_t>{clip.bytes.size()});
-}
-
 }  // namespace
 }  // namespace qt_tests

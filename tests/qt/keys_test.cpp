@@ -30,13 +30,6 @@ TEST(KeyCodes, QtKeysBecomeTheCodesTheHandlersExpect) {
     }
 }
 
-TEST(KeyCodes, ShiftStateIsShiftCtrlAlt) {
-    EXPECT_EQ(tkqt::shiftStateOf(Qt::NoModifier), 0);
-    EXPECT_EQ(tkqt::shiftStateOf(Qt::ShiftModifier), 1);
-    EXPECT_EQ(tkqt::shiftStateOf(Qt::ControlModifier), 2);
-    EXPECT_EQ(tkqt::shiftStateOf(Qt::AltModifier | Qt::ShiftModifier), 5);
-}
-
 class KeysTest : public WindowFixture {
   protected:
     void SetUp() override {
