@@ -26,8 +26,7 @@ void line(tk::LineControl& l, const char* name, float x1, float y1, float x2, fl
 }
 
 std::string rulesText() {
-    return "Smashbol 2002 je napsán v jazyce C++ s knihovnami Qt a SDL a jeho spustitelný soubor "
-           "není zkomprimován žádným pakovačem. "
+    return "Smashbol 2002 je napsán v C++ s Qt a SDL, nekomprimován. "
            "Hráč musí nastřílet o dva body více než jeho soupeř, aby vyhrál set. "
            "První kdo vyhrává dva sety, ten se stane vítězem. "
            "Komentáře zasílejte na výše uvedenou adresu. " +

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "toolkit/qt/key_codes.h"
 
@@ -51,8 +55,23 @@ MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& paint
     timer1_ = std::make_unique<tkqt::TimerLink>(model.Timer1, tick(&game::Form1::Timer1_Timer));
     timer2_ = std::make_unique<tkqt::TimerLink>(model.Timer2, tick(&game::Form1::Timer2_Timer));
     timer4_ = std::make_unique<tkqt::TimerLink>(model.Timer4, tick(&game::Form1::Timer4_Timer));
+    if (std::getenv("SMASHBOL_TICK_STATS"))
+        reportTickRates();
 
     layoutClient();
+}
+
+// A diagnostic for measuring the game's true speed: once a second, on standard error, how many
+// times each timer ran in that second.
+void MainWindowView::reportTickRates() {
+    auto* report = new QTimer(this);
+    report->setTimerType(Qt::PreciseTimer);
+    connect(report, &QTimer::timeout, this, [this] {
+        std::fprintf(stderr, "ticks/s Timer1=%ld Timer2=%ld Timer4=%ld\n", timer1_->takeTickCount(),
+                     timer2_->takeTickCount(), timer4_->takeTickCount());
+        std::fflush(stderr);
+    });
+    report->start(1000);
 }
 
 MainWindowView::~MainWindowView() {

@@ -62,6 +62,7 @@ class MainWindowView : public QMainWindow {
     void layoutClient();
     int menuBarHeight();
     void watchWindowKeys();
+    void reportTickRates();
 
     flow::MainWindow& model_;
     tkqt::FormCanvas* canvas_;

@@ -23,6 +23,7 @@ fail() { echo "FAIL: $*" >&2; [ ! -s "$work/stderr" ] || { echo "--- the game's 
 
 # start_game CMD...: runs it in the background, waits for the main window.
 start_game() {
+    rm -f "$work/exit" "$work/pid"
     ( "$@" >"$work/stdout" 2>"$work/stderr" & echo $! >"$work/pid"; wait $!; echo $? >"$work/exit" ) &
     for _ in $(seq 200); do [ -s "$work/pid" ] && break; sleep 0.01; done
     game_pid=$(cat "$work/pid")

@@ -5,7 +5,10 @@ namespace tkqt {
 TimerLink::TimerLink(tk::Timer& model, std::function<void()> onTick) : model_(model) {
     // Coarse timers may fire a 10 ms interval 5 % late, and the game's speed is counted in ticks.
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [tick = std::move(onTick)] { tick(); });
+    QObject::connect(&timer_, &QTimer::timeout, [this, tick = std::move(onTick)] {
+        ++ticks_;
+        tick();
+    });
 }
 
 void TimerLink::sync() {

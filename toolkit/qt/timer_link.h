@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 #include "toolkit/core/controls.h"
 
@@ -20,10 +21,14 @@ class TimerLink {
     const QTimer& timer() const { return timer_; }
     const tk::Timer& model() const { return model_; }
 
+    // How many times the timer has fired since the last call; for the tick-rate diagnostic.
+    long takeTickCount() { return std::exchange(ticks_, 0); }
+
   private:
     tk::Timer& model_;
     QTimer timer_;
     bool running_ = false;
+    long ticks_ = 0;
 };
 
 }  // namespace tkqt
