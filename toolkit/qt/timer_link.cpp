@@ -1,5 +1,7 @@
 #include "toolkit/qt/timer_link.h"
 
+#include <QElapsedTimer>
+
 namespace tkqt {
 
 TimerLink::TimerLink(tk::Timer& model, std::function<void()> onTick) : model_(model) {
@@ -7,7 +9,10 @@ TimerLink::TimerLink(tk::Timer& model, std::function<void()> onTick) : model_(mo
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this, tick = std::move(onTick)] {
         ++ticks_;
+        QElapsedTimer took;
+        took.start();
         tick();
+        busyNs_ += took.nsecsElapsed();
     });
 }
 

@@ -21,14 +21,17 @@ class TimerLink {
     const QTimer& timer() const { return timer_; }
     const tk::Timer& model() const { return model_; }
 
-    // How many times the timer has fired since the last call; for the tick-rate diagnostic.
+    // How many times the timer has fired since the last call, and the milliseconds its handler
+    // took meanwhile (a point's pause blocks every timer); for the tick-rate diagnostic.
     long takeTickCount() { return std::exchange(ticks_, 0); }
+    long takeBusyMs() { return std::exchange(busyNs_, 0) / 1'000'000; }
 
   private:
     tk::Timer& model_;
     QTimer timer_;
     bool running_ = false;
     long ticks_ = 0;
+    long busyNs_ = 0;
 };
 
 }  // namespace tkqt
