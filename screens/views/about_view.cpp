@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 
+#include <functional>
+
 #include "screens/views/dialog_frame.h"
 
 namespace views {
@@ -47,7 +49,7 @@ void AboutView::clicked(const tk::Control* control) {
     };
     for (const auto& [target, handler] : handlers) {
         if (control == target) {
-            handle([this, h = handler] { (model_.*h)(); });
+            handle([this, h = handler] { std::invoke(h, model_); });
             return;
         }
     }

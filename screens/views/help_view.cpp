@@ -1,5 +1,7 @@
 #include "screens/views/help_view.h"
 
+#include <functional>
+
 #include "screens/views/dialog_frame.h"
 
 namespace views {
@@ -31,7 +33,7 @@ void HelpView::clicked(const tk::Control* control) {
     };
     for (const auto& [target, handler] : handlers) {
         if (control == target) {
-            (model_.*handler)();
+            std::invoke(handler, model_);
             return;
         }
     }

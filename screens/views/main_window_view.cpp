@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "toolkit/qt/key_codes.h"
@@ -32,9 +33,7 @@ MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& paint
     setCentralWidget(canvas_);
 
     using Node = tkqt::MenuNode;
-    auto command = [this](void (flow::MainWindow::*handler)()) {
-        return [this, handler] { handle([this, handler] { (model_.*handler)(); }); };
-    };
+    auto command = [this](Handler handler) { return [this, handler] { run(handler); }; };
     const std::vector<Node> tree = {
         {&model.menu(10),
          {},
@@ -51,9 +50,7 @@ MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& paint
     };
     menus_ = std::make_unique<tkqt::MenuLink>(*menuBar(), *this, tree);
 
-    auto tick = [this](void (game::Form1::*handler)()) {
-        return [this, handler] { handle([this, handler] { (model_.*handler)(); }); };
-    };
+    auto tick = [this](Handler handler) { return [this, handler] { run(handler); }; };
     timer1_ = std::make_unique<tkqt::TimerLink>(model.Timer1, tick(&game::Form1::Timer1_Timer));
     timer2_ = std::make_unique<tkqt::TimerLink>(model.Timer2, tick(&game::Form1::Timer2_Timer));
     timer4_ = std::make_unique<tkqt::TimerLink>(model.Timer4, tick(&game::Form1::Timer4_Timer));
@@ -83,6 +80,10 @@ void MainWindowView::reportTickRates() {
         std::fflush(stderr);
     });
     report->start(1000);
+}
+
+void MainWindowView::run(Handler handler) {
+    handle([this, handler] { std::invoke(handler, model_); });
 }
 
 MainWindowView::~MainWindowView() {

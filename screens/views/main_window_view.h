@@ -29,6 +29,10 @@ class MainWindowView : public QMainWindow {
             sync();
     }
 
+    // One of the model's handlers without arguments (a tick or a menu command), run as above.
+    using Handler = void (flow::MainWindow::*)();
+    void run(Handler handler);
+
     // Mirrors the model: timers, menus, window size; asks for a repaint.
     void sync();
 

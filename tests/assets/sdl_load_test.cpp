@@ -25,13 +25,13 @@ TEST(ClipsInSdl, EveryClipLoadsWithItsFormatAndLength) {
         const auto wave = assets::clipWave(row.id);
         SDL_RWops* rw = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
         ASSERT_NE(rw, nullptr);
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec audio{};
         Uint8* buffer = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length), nullptr) << SDL_GetError();
-        EXPECT_EQ(spec.channels, row.channels);
-        EXPECT_EQ(spec.freq, row.rate);
-        EXPECT_EQ(spec.format, row.format);
+        ASSERT_NE(SDL_LoadWAV_RW(rw, 1, &audio, &buffer, &length), nullptr) << SDL_GetError();
+        EXPECT_EQ(audio.channels, row.channels);
+        EXPECT_EQ(audio.freq, row.rate);
+        EXPECT_EQ(audio.format, row.format);
         EXPECT_EQ(length, row.bytes);
         SDL_FreeWAV(buffer);
     }
