@@ -10,19 +10,10 @@ namespace views {
 
 AboutView::AboutView(screens::Form2& model, tkqt::FormPainter& painter, QWidget* parent)
     : QDialog(parent, kBorderlessDialog), model_(model) {
-    setWindowTitle("Form2");
-    setModal(true);
-    canvas_ = new tkqt::FormCanvas(
-        painter,
-        [this] {
-            tkqt::FormScene scene;
-            scene.backColor = model_.BackColor;
-            scene.controls = model_.controls();
-            return scene;
-        },
-        this);
-    canvas_->onClick = [this](const tk::Control* control) { clicked(control); };
-    fitToClient(*this, *canvas_, screens::kAboutWidth, screens::kAboutHeight);
+    canvas_ = makeDialogCanvas(
+        *this, "Form2", painter, sceneOf(model_),
+        [this](const tk::Control* control) { clicked(control); }, screens::kAboutWidth,
+        screens::kAboutHeight);
     timer1_ = std::make_unique<tkqt::TimerLink>(
         model_.Timer1, [this] { handle([this] { model_.Timer1_Timer(); }); });
     if (const QImage& icon = painter.pictureCache().image(model_.Icon); !icon.isNull())

@@ -1,16 +1,36 @@
-// What the about and help windows share: no frame of the platform's own, a client area of a
-// fixed size in twips, and the keyboard focus as soon as they show.
+// What the about and help windows share: no frame of the platform's own, modal, one canvas that
+// paints the window's controls on its background colour over a client area of a fixed size in
+// twips, and the keyboard focus as soon as they show.
 #pragma once
 
 #include <QDialog>
 #include <QWidget>
 
+#include <functional>
+
+#include "toolkit/qt/form_canvas.h"
+
 namespace views {
 
 constexpr Qt::WindowFlags kBorderlessDialog = Qt::Dialog | Qt::FramelessWindowHint;
 
-// Sizes the window and its canvas to the client area.
-void fitToClient(QDialog& dialog, QWidget& canvas, float widthTwips, float heightTwips);
+// Gives the window its title, makes it modal and builds its canvas: `scene` says what to paint,
+// `onClick` hears which control a click landed on.
+tkqt::FormCanvas* makeDialogCanvas(QDialog& dialog, const char* title, tkqt::FormPainter& painter,
+                                   std::function<tkqt::FormScene()> scene,
+                                   std::function<void(const tk::Control*)> onClick,
+                                   float widthTwips, float heightTwips);
+
+// A model's controls on its background colour, read afresh at every paint.
+template <class Model>
+std::function<tkqt::FormScene()> sceneOf(Model& model) {
+    return [&model] {
+        tkqt::FormScene scene;
+        scene.backColor = model.BackColor;
+        scene.controls = model.controls();
+        return scene;
+    };
+}
 
 // Without a window manager a new window gets no keys until it is activated.
 void takeFocus(QDialog& dialog);

@@ -8,19 +8,10 @@ namespace views {
 
 HelpView::HelpView(screens::Form3& model, tkqt::FormPainter& painter, QWidget* parent)
     : QDialog(parent, kBorderlessDialog), model_(model) {
-    setWindowTitle("Form3");
-    setModal(true);
-    canvas_ = new tkqt::FormCanvas(
-        painter,
-        [this] {
-            tkqt::FormScene scene;
-            scene.backColor = model_.BackColor;
-            scene.controls = model_.controls();
-            return scene;
-        },
-        this);
-    canvas_->onClick = [this](const tk::Control* control) { clicked(control); };
-    fitToClient(*this, *canvas_, screens::kHelpWidth, screens::kHelpHeight);
+    canvas_ = makeDialogCanvas(
+        *this, "Form3", painter, sceneOf(model_),
+        [this](const tk::Control* control) { clicked(control); }, screens::kHelpWidth,
+        screens::kHelpHeight);
 }
 
 void HelpView::clicked(const tk::Control* control) {

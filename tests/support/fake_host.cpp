@@ -1,25 +1,11 @@
 #include "tests/support/fake_host.h"
 
-#include <memory>
-
 #include "toolkit/core/value.h"
-
-#include "assets/catalog.h"
 
 namespace testing_support {
 
 tk::Picture FakeHost::picture(std::string_view owner) {
-    auto found = pictures_.find(owner);
-    if (found != pictures_.end())
-        return found->second;
-    const assets::PictureAsset* asset = assets::findPicture(owner);
-    if (!asset)
-        return {};
-    auto image = std::make_shared<tk::Image>(
-        tk::Image{std::string(owner), asset->width, asset->height, asset->rgba});
-    tk::Picture picture(std::move(image));
-    pictures_.emplace(std::string(owner), picture);
-    return picture;
+    return embedded_.picture(owner);
 }
 
 tk::Resource FakeHost::LoadResData(int id, std::string_view type) {
@@ -29,11 +15,10 @@ tk::Resource FakeHost::LoadResData(int id, std::string_view type) {
         nextLoadFailure.reset();
         return {error, {}};
     }
-    const auto wave = type == "RESTYPE" ? assets::clipWave(id) : std::span<const std::uint8_t>{};
-    if (wave.empty())
-        return {tk::kErrResourceNotFound, {}};
-    lastLoaded_ = id;
-    return {0, std::vector<std::uint8_t>(wave.begin(), wave.end())};
+    tk::Resource resource = tk::EmbeddedResources::LoadResData(id, type);
+    if (resource.error == 0)
+        lastLoaded_ = id;
+    return resource;
 }
 
 namespace {

@@ -4,11 +4,11 @@
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "toolkit/core/embedded_resources.h"
 #include "toolkit/core/host.h"
 
 namespace testing_support {
@@ -59,7 +59,7 @@ class FakeHost : public tk::Host {
     void clearRecords();
 
   private:
-    std::map<std::string, tk::Picture, std::less<>> pictures_;
+    tk::EmbeddedResources embedded_;
     std::optional<int> nextLoadFailure;
     int lastLoaded_ = 0;
 };

@@ -22,24 +22,13 @@ std::uint32_t clockSeed() {
 QtHost::QtHost(WaveSink wavePlayer) : wavePlayer_(std::move(wavePlayer)), random_(clockSeed()) {}
 
 tk::Picture QtHost::picture(std::string_view owner) {
-    auto found = pictures_.find(owner);
-    if (found != pictures_.end())
-        return found->second;
-    const assets::PictureAsset* asset = assets::findPicture(owner);
-    if (!asset)
-        return {};
-    tk::Picture picture(std::make_shared<const tk::Image>(
-        tk::Image{std::string(owner), asset->width, asset->height, asset->rgba}));
+    tk::Picture picture = embedded_.picture(owner);
     cache_.image(picture);  // converted once, here, for every later paint
-    pictures_.emplace(std::string(owner), picture);
     return picture;
 }
 
 tk::Resource QtHost::LoadResData(int id, std::string_view type) {
-    const auto wave = type == "RESTYPE" ? assets::clipWave(id) : std::span<const std::uint8_t>{};
-    if (wave.empty())
-        return {tk::kErrResourceNotFound, {}};
-    return {0, std::vector<std::uint8_t>(wave.begin(), wave.end())};
+    return tk::EmbeddedResources::LoadResData(id, type);
 }
 
 void QtHost::playWaveImage(std::span<const std::uint8_t> waveImage) {

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "toolkit/core/embedded_resources.h"
 #include "toolkit/core/host.h"
 #include "toolkit/qt/form_painter.h"
 
@@ -59,7 +60,7 @@ class QtHost : public tk::Host {
     WaveSink wavePlayer_;
     FormDirector* director_ = nullptr;
     PictureCache cache_;
-    std::map<std::string, tk::Picture, std::less<>> pictures_;
+    tk::EmbeddedResources embedded_;
     std::mt19937 random_;
     int wakeFd_ = -1;
 };
