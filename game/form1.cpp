@@ -6,15 +6,7 @@ namespace game {
 
 namespace {
 
-void place(tk::Control& c, const char* name, float left, float top, float width, float height,
-           bool visible) {
-    c.name = name;
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-    c.Visible = visible;
-}
+using tk::place;
 
 // A hidden holder of one animation frame: sized to its picture, with a 2-pixel 3-D border.
 void frameHolder(tk::Host& host, tk::PictureBox& box, const char* name, float left, float top) {

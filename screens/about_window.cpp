@@ -12,11 +12,7 @@ const tk::Font kTextFont{"MS Sans Serif", 8.25f, false, false};
 void label(tk::Label& l, const char* name, float left, float top, float width, float height,
            std::string caption) {
     l = tk::Label{};
-    l.name = name;
-    l.Left = left;
-    l.Top = top;
-    l.Width = width;
-    l.Height = height;
+    tk::place(l, name, left, top, width, height);
     l.Caption = std::move(caption);
     l.font = kTextFont;
 }
@@ -39,11 +35,7 @@ void Form2::Load() {
     Timer1 = {"Timer1", false, 20};
 
     Picture2 = tk::PictureBox{};
-    Picture2.name = "Picture2";
-    Picture2.Left = 240;
-    Picture2.Top = 240;
-    Picture2.Width = 495;
-    Picture2.Height = 495;
+    tk::place(Picture2, "Picture2", 240, 240, 495, 495);
     Picture2.AutoSize = true;
     Picture2.BackColor = tk::kWhite;  // empty until the first tick
 

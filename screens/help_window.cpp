@@ -8,11 +8,7 @@ const tk::Font kHelpFont{"MS Sans Serif", 8.25f, true, false};
 
 void label(tk::Label& l, const char* name, float left, float top, float width, float height,
            const char* caption) {
-    l.name = name;
-    l.Left = left;
-    l.Top = top;
-    l.Width = width;
-    l.Height = height;
+    tk::place(l, name, left, top, width, height);
     l.Caption = caption;
     l.font = kHelpFont;
     l.WordWrap = true;
@@ -20,11 +16,7 @@ void label(tk::Label& l, const char* name, float left, float top, float width, f
 
 void image(tk::ImageControl& i, tk::Host& host, const char* name, float left, float top,
            float width, float height) {
-    i.name = name;
-    i.Left = left;
-    i.Top = top;
-    i.Width = width;
-    i.Height = height;
+    tk::place(i, name, left, top, width, height);
     i.picture = host.picture(std::string("Form3.") + name);
 }
 

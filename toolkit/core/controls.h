@@ -58,6 +58,17 @@ struct Control {
     bool Visible = true;
 };
 
+// Puts a control at its place in its container's frame, as the window's layout gives it.
+inline void place(Control& c, const char* name, float left, float top, float width, float height,
+                  bool visible = true) {
+    c.name = name;
+    c.Left = left;
+    c.Top = top;
+    c.Width = width;
+    c.Height = height;
+    c.Visible = visible;
+}
+
 struct PictureBox : Control, Surface {
     Color BackColor = RGB(255, 255, 255);
     int borderPx = 0;       // 0 none, 1 flat, 2 three-dimensional
