@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine:
 #   ./build.sh play   install what is missing, build, start the game
-#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh test   install what is missing, check the format, build, run every test (the
+#                     Debian package's build, lintian and file-list check among them)
 set -euo pipefail
 cd "$(dirname "$0")"
 
-BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev libsdl2-dev libgtest-dev libbenchmark-dev
-    fonts-dejavu-core fonts-wine)
+BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libsdl2-dev libgtest-dev
+    libbenchmark-dev fonts-dejavu-core fonts-wine)
 TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
-    desktop-file-utils appstream dpkg-dev file pulseaudio strace)
+    desktop-file-utils appstream dpkg-dev debhelper devscripts lintian git file pulseaudio strace)
 
 install_missing() {
     local missing=()
@@ -36,6 +37,7 @@ case "${1:-}" in
         ;;
     test)
         install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+        git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
         build
         ctest --preset default -j "$(nproc)"
         ;;

@@ -29,7 +29,8 @@ int main(int argc, char* argv[]) {
         app::QtStartGuard guard;
         application.emplace(argc, argv);
     }
-    QApplication::setApplicationName("smashbol");
+    QApplication::setApplicationName("smashbol");       // the window's WM_CLASS, "smashbol"
+    QApplication::setDesktopFileName(SMASHBOL_APP_ID);  // Wayland's app id: the menu entry's name
     const int endRequested = app::quitOnTerminationSignals(&*application);
 
     tkqt::QtHost host([&wavePlayer](std::span<const std::uint8_t> wave) { wavePlayer.play(wave); });
