@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "screens/views/preferences.h"
 #include "screens/views/session_recorder.h"
 #include "toolkit/qt/qt_host.h"
+#include "toolkit/sdl/gamepad_keys.h"
 #include "toolkit/sdl/wave_player.h"
 
 int main(int argc, char* argv[]) {
@@ -76,6 +78,9 @@ int main(int argc, char* argv[]) {
     if (recorder)
         recorder->end();
     windows.showMainWindow();
+    // Controllers are looked for once the window is up, so that they cost its start nothing.
+    tksdl::GamepadKeys gamepad;
+    QTimer::singleShot(0, [&gamepad] { gamepad.start(); });
     const int status = QApplication::exec();
     windows.mainWindow().unload();
     return status;
