@@ -1,5 +1,6 @@
 #include "screens/views/session_recorder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -57,11 +58,8 @@ void SessionRecorder::writePending(Pending& event) {
     if (!file_)
         return;
     const bool tick = event.line.rfind("tick", 0) == 0;
-    if (tick && event.rnd.empty() && event.line == tickVerb_) {
-        ++tickCount_;
-        return;
-    }
-    flushTicks();
+    if (!tick || !event.rnd.empty())
+        flushTicks();
     if (!event.rnd.empty()) {
         std::string rnd = "rnd";
         for (float value : event.rnd) {
@@ -71,25 +69,49 @@ void SessionRecorder::writePending(Pending& event) {
         }
         write(rnd + "\n");
     }
+    if (tick)
+        return addTick(event.line);
     if (event.line.empty())
         return;
-    if (tick) {
-        tickVerb_ = event.line;
-        tickCount_ = 1;
-        return;
-    }
     write(event.line + "\n");
     // A key or a command is worth keeping should the game be killed a moment later.
     if (file_ && std::fflush(file_) != 0)
         stop(std::strerror(errno));
 }
 
-void SessionRecorder::flushTicks() {
-    if (tickCount_ == 0)
+void SessionRecorder::addTick(const std::string& verb) {
+    if (std::find(round_.begin(), round_.end(), verb) != round_.end())
+        closeRound();
+    round_.push_back(verb);
+}
+
+void SessionRecorder::closeRound() {
+    if (round_.empty())
         return;
-    write(tickCount_ == 1 ? tickVerb_ + "\n" : tickVerb_ + " " + std::to_string(tickCount_) + "\n");
-    tickVerb_.clear();
-    tickCount_ = 0;
+    if (round_ == run_) {
+        ++runCount_;
+    } else {
+        writeRuns();
+        run_ = round_;
+        runCount_ = 1;
+    }
+    round_.clear();
+}
+
+void SessionRecorder::writeRuns() {
+    if (runCount_ == 0)
+        return;
+    std::string line;
+    for (const std::string& verb : run_)
+        line += (line.empty() ? "" : " ") + verb;
+    write(line + (runCount_ > 1 ? " " + std::to_string(runCount_) : "") + "\n");
+    run_.clear();
+    runCount_ = 0;
+}
+
+void SessionRecorder::flushTicks() {
+    closeRound();
+    writeRuns();
 }
 
 void SessionRecorder::write(const std::string& text) {

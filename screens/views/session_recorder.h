@@ -1,8 +1,9 @@
 // A recording of the session as it is played, written as a script for smashbol-trace: the load,
 // the splash clicks, menu commands, keys, every tick that ran (a run of one timer's ticks as one
-// line with a count), each value Rnd gave before the event that drew it, and at the end the
-// game's own final state. The game talks to the world through the recorder, which passes every
-// call on to the real host and notes what the replay needs.
+// line with a count, or timers taking turns as one line of a round and a count), each value Rnd
+// gave before the event that drew it, and at the end the game's own final state. The game talks to
+// the world through the recorder, which passes every call on to the real host and notes what the
+// replay needs.
 #pragma once
 
 #include <QString>
@@ -60,6 +61,9 @@ class SessionRecorder : public tk::Host {
     };
     void writePending(Pending& event);
     void write(const std::string& text);
+    void addTick(const std::string& verb);
+    void closeRound();
+    void writeRuns();
     void flushTicks();
     void stop(const char* why);
 
@@ -67,8 +71,10 @@ class SessionRecorder : public tk::Host {
     QString path_;
     std::FILE* file_ = nullptr;
     std::vector<Pending> open_;  // events whose handlers are running, outermost first
-    std::string tickVerb_;       // the run of ticks not yet written
-    long tickCount_ = 0;
+    // Ticks not yet written: the round being made (each timer at most once, in the order they
+    // ran), and the last round with how many times it came in a row.
+    std::vector<std::string> round_, run_;
+    long runCount_ = 0;
     flow::OutsideEffects effects_;
     int lastLoaded_ = 0;
     bool finished_ = false;

@@ -165,19 +165,32 @@ void Trace::execute(const std::string& line, std::ostream& out) {
         else
             form.Form_KeyUp(static_cast<int>(code), 0);
     } else if (verb == "tick1" || verb == "tick2" || verb == "tick4") {
-        if (w.size() > 2)
-            throw std::invalid_argument("'" + verb + "' takes at most one count: " + line);
-        const long count = w.size() == 2 ? parseCount(w[1]) : 1;
-        tk::Timer& timer = verb == "tick1"   ? form.Timer1
-                           : verb == "tick2" ? form.Timer2
-                                             : form.Timer4;
-        for (long i = 0; i < count && timer.Enabled; ++i) {
-            if (verb == "tick1")
-                form.Timer1_Timer();
-            else if (verb == "tick2")
-                form.Timer2_Timer();
-            else
-                form.Timer4_Timer();
+        // "tick1 7": seven game ticks; "tick1 tick2 50": fifty rounds of a game tick and a step,
+        // as two timers of one interval take turns. Each tick only while its timer is on.
+        std::vector<void (flow::MainWindow::*)()> handlers;
+        std::vector<const tk::Timer*> timers;
+        std::size_t i = 0;
+        for (; i < w.size() && (w[i] == "tick1" || w[i] == "tick2" || w[i] == "tick4"); ++i) {
+            handlers.push_back(w[i] == "tick1"   ? &flow::MainWindow::Timer1_Timer
+                               : w[i] == "tick2" ? &flow::MainWindow::Timer2_Timer
+                                                 : &flow::MainWindow::Timer4_Timer);
+            timers.push_back(w[i] == "tick1"   ? &form.Timer1
+                             : w[i] == "tick2" ? &form.Timer2
+                                               : &form.Timer4);
+        }
+        if (w.size() > i + 1)
+            throw std::invalid_argument("ticks take at most one count, at the end: " + line);
+        const long count = w.size() == i + 1 ? parseCount(w[i]) : 1;
+        for (long round = 0; round < count; ++round) {
+            bool ran = false;
+            for (std::size_t t = 0; t < handlers.size(); ++t) {
+                if (timers[t]->Enabled) {
+                    (form.*handlers[t])();
+                    ran = true;
+                }
+            }
+            if (!ran)
+                break;
         }
     } else if (verb == "rnd") {
         if (w.size() < 2)
