@@ -39,10 +39,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
         return 1;
     }
+    // What was chosen for this run over what is remembered; the window takes its own part.
+    const views::Preferences preferences = options.over(store.load());
     // Silent, and saying nothing, on a machine without a sound device. Made before Qt and so
     // closed after it: the window is gone at once when the game ends, while the sound device
     // takes a buffer's time to stop.
-    const views::Preferences preferences = options.over(store.load());
     std::optional<tksdl::WavePlayer> wavePlayer;
     if (!preferences.mute)
         wavePlayer.emplace();  // muted, no sound device is opened at all
