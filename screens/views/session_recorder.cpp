@@ -101,17 +101,37 @@ void SessionRecorder::closeRound() {
 void SessionRecorder::writeRuns() {
     if (runCount_ == 0)
         return;
-    std::string line;
-    for (const std::string& verb : run_)
-        line += (line.empty() ? "" : " ") + verb;
-    write(line + (runCount_ > 1 ? " " + std::to_string(runCount_) : "") + "\n");
+    if (run_.size() > 1 && runCount_ > 1) {
+        writeSingles();
+        std::string line;
+        for (const std::string& verb : run_)
+            line += verb + " ";
+        write(line + std::to_string(runCount_) + "\n");
+    } else {
+        // A round that came once is its ticks one by one, counted with their neighbours: a
+        // 1 ms timer beside a 10 ms one gives "tick4 9", "tick1", not rounds that never repeat.
+        for (const std::string& verb : run_) {
+            if (verb != single_)
+                writeSingles();
+            single_ = verb;
+            singleCount_ += run_.size() > 1 ? 1 : runCount_;
+        }
+    }
     run_.clear();
     runCount_ = 0;
+}
+
+void SessionRecorder::writeSingles() {
+    if (singleCount_ > 0)
+        write(single_ + (singleCount_ > 1 ? " " + std::to_string(singleCount_) : "") + "\n");
+    single_.clear();
+    singleCount_ = 0;
 }
 
 void SessionRecorder::flushTicks() {
     closeRound();
     writeRuns();
+    writeSingles();
 }
 
 void SessionRecorder::write(const std::string& text) {

@@ -64,6 +64,7 @@ class SessionRecorder : public tk::Host {
     void addTick(const std::string& verb);
     void closeRound();
     void writeRuns();
+    void writeSingles();
     void flushTicks();
     void stop(const char* why);
 
@@ -75,6 +76,8 @@ class SessionRecorder : public tk::Host {
     // ran), and the last round with how many times it came in a row.
     std::vector<std::string> round_, run_;
     long runCount_ = 0;
+    std::string single_;  // one timer's ticks in a row, as "tick4 9"
+    long singleCount_ = 0;
     flow::OutsideEffects effects_;
     int lastLoaded_ = 0;
     bool finished_ = false;

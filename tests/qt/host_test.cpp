@@ -129,9 +129,9 @@ TEST(SessionRecorder, ARecordingReplaysToTheGamesOwnEnd) {
         std::stringstream script;
         script << file.rdbuf();
         const std::string text = script.str();
-        for (const char* line : {"\nload\nclick splash\ntick1 tick4\ntick4 6\ntick4 tick1\n",
-                                 "\nrnd ", "\nmenu about\ntick1", "\nmenu hard\nkeydown 39\n",
-                                 "\ntick1 tick2 5\n", "\nkeyup 39\nprint\n# {"})
+        for (const char* line :
+             {"\nload\nclick splash\ntick1\ntick4 8\ntick1\n", "\nrnd ", "\nmenu about\ntick1",
+              "\nmenu hard\nkeydown 39\n", "\ntick1 tick2 5\n", "\nkeyup 39\nprint\n# {"})
             EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
         trace::Trace replay;
         std::ostringstream out, bad;
