@@ -147,6 +147,12 @@ TEST_F(KeysTest, AControllerPlaysAsTheKeysDo) {
         pad.poll(step.atMs);
         EXPECT_EQ(game.manKeyDir, step.manKeyDir);
         EXPECT_EQ(view().timer1().timer().isActive(), step.running);
+        if (step.running) {
+            const float before = game.man.Left;
+            view().run(&flow::MainWindow::Timer2_Timer);
+            const float moved = game.man.Left - before;
+            EXPECT_STREQ(moved > 0 ? "right" : moved < 0 ? "left" : "", step.manKeyDir) << "walks";
+        }
     }
 }
 
