@@ -29,9 +29,8 @@ const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "s
 QString helpText(const QString& settingsPath) {
     return QStringLiteral(
                "Usage: smashbol [options]\n"
-               "SMASHBOL 2002, a little Czech tennis game against the computer. Click the title\n"
-               "picture, choose a level from the menu (Hra > Obtížnost), then press P or a cursor "
-               "key.\n"
+               "SMASHBOL 2002, a little Czech tennis game against the computer. Click the\n"
+               "title picture, pick a level (Hra > Obtížnost), then press P or a cursor key.\n"
                "\n"
                "Keys:\n"
                "  Left, Right       walk your player; start or resume the match\n"
@@ -46,12 +45,12 @@ QString helpText(const QString& settingsPath) {
                "  --fullscreen      start in full screen\n"
                "  --mute            no sound; no audio device is opened\n"
                "  --no-auto-pause   do not pause when the window loses focus\n"
-               "  --classic-timing  timers on the 15.625 ms grid of 2002's desktops (64 ticks/s)\n"
+               "  --classic-timing  timers on the 15.625 ms beat of 2002's desktops (64/s)\n"
                "  --record FILE     write the session as a script for smashbol-trace\n"
                "  --help            this text;  --version  the version\n"
-               "  Qt's own options (-platform, -display, -style, ...) work as in any Qt program.\n"
+               "  Qt's own options (-platform, -display, -style, ...) work as ever.\n"
                "\n"
-               "Settings (zoom, full screen, auto-pause, classic timing, sound) are remembered in\n"
+               "Settings (zoom, full screen, auto-pause, classic timing, sound) live in\n"
                "  %1\n")
         .arg(settingsPath.isEmpty() ? QStringLiteral("(no config folder)") : settingsPath);
 }
