@@ -187,13 +187,20 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
             const int code = tkqt::keyCodeOf(key.key());
             const int shift = tkqt::shiftStateOf(key.modifiers());
             if (event->type() == QEvent::KeyPress)
-                recorded("keydown " + std::to_string(code),
-                         [&] { model_.Form_KeyDown(code, shift); });
+                keyDown(code, shift);
             else
-                recorded("keyup " + std::to_string(code), [&] { model_.Form_KeyUp(code, shift); });
+                keyUp(code, shift);
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindowView::keyDown(int code, int shift) {
+    recorded("keydown " + std::to_string(code), [&] { model_.Form_KeyDown(code, shift); });
+}
+
+void MainWindowView::keyUp(int code, int shift) {
+    recorded("keyup " + std::to_string(code), [&] { model_.Form_KeyUp(code, shift); });
 }
 
 void MainWindowView::unload() {

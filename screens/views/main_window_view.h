@@ -45,6 +45,11 @@ class MainWindowView : public QMainWindow {
     float outerHeight() const;
     void setOuterHeight(float twips);
 
+    // A key-down or key-up handed to the game's key handlers, as the keyboard's are: anything
+    // that gives the game a key goes through these, so that a recording sees it.
+    void keyDown(int code, int shift = 0);
+    void keyUp(int code, int shift = 0);
+
     // Every event this window hands to the model from now on is also written to `recorder`.
     void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
 
