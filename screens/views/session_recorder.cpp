@@ -35,7 +35,7 @@ std::string SessionRecorder::lineOf(void (flow::MainWindow::*handler)()) {
         if (h == handler)
             return line;
     }
-    return "";
+    return "# here the game ran a handler a script cannot name";
 }
 
 void SessionRecorder::begin(std::string line) {

@@ -38,7 +38,7 @@ class SessionRecorder : public tk::Host {
     // The closing `print` and, as a comment, the state the replay must end in. Once.
     void finish(const flow::MainWindow& form);
 
-    // The script line of a handler without arguments, or "" for one a script cannot name.
+    // The script line of a handler without arguments (a comment for one a script cannot name).
     static std::string lineOf(void (flow::MainWindow::*handler)());
 
     tk::Picture picture(std::string_view owner) override { return host_.picture(owner); }
