@@ -2,28 +2,52 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
 #include <optional>
 
+#include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/quit_on_signal.h"
 #include "flow/main_window.h"
 #include "flow/module1.h"
 #include "screens/views/game_windows.h"
+#include "screens/views/preferences.h"
+#include "screens/views/session_recorder.h"
 #include "toolkit/qt/qt_host.h"
+#include "toolkit/sdl/gamepad_keys.h"
 #include "toolkit/sdl/wave_player.h"
 
 int main(int argc, char* argv[]) {
+    views::PreferenceStore store;
+    // Read before anything needs a display: --help and a mistyped option work without one.
+    const app::CommandLine options =
+        app::parseCommandLine(app::argumentsOf(argc, argv), store.path());
+    if (options.action != app::CommandLine::Action::Play) {
+        std::fputs(qPrintable(options.message),
+                   options.action == app::CommandLine::Action::Refuse ? stderr : stdout);
+        return options.exitStatus();
+    }
+    // Qt reads -platform and -display from argv itself; the display check looks where Qt will.
+    if (!options.qtPlatform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", options.qtPlatform.toLocal8Bit());
+    if (!options.qtDisplay.isEmpty())
+        qputenv("DISPLAY", options.qtDisplay.toLocal8Bit());
     if (const std::string reason = app::missingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
         return 1;
     }
+    // What was chosen for this run over what is remembered; the window takes its own part.
+    const views::Preferences preferences = options.over(store.load());
     // Silent, and saying nothing, on a machine without a sound device. Made before Qt and so
     // closed after it: the window is gone at once when the game ends, while the sound device
     // takes a buffer's time to stop.
-    tksdl::WavePlayer wavePlayer;
+    std::optional<tksdl::WavePlayer> wavePlayer;
+    if (!preferences.mute)
+        wavePlayer.emplace();  // muted, no sound device is opened at all
+    tkqt::TimerLink::useClassicTiming(preferences.classicTiming);
     std::optional<QApplication> application;
     {
         app::QtStartGuard guard;
@@ -33,16 +57,32 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(SMASHBOL_APP_ID);  // Wayland's app id: the menu entry's name
     const int endRequested = app::quitOnTerminationSignals(&*application);
 
-    tkqt::QtHost host([&wavePlayer](std::span<const std::uint8_t> wave) { wavePlayer.play(wave); });
+    tkqt::QtHost host([&wavePlayer](std::span<const std::uint8_t> wave) {
+        if (wavePlayer)
+            wavePlayer->play(wave);
+    });
     host.setWakeDescriptor(endRequested);
-    flow::Module1 module1(host);
-    flow::MainWindow game(host, module1);
+    std::optional<views::SessionRecorder> recorder;
+    if (!options.recordPath.isEmpty())
+        recorder.emplace(host, options.recordPath);
+    tk::Host& gameHost = recorder ? static_cast<tk::Host&>(*recorder) : host;
+    flow::Module1 module1(gameHost);
+    flow::MainWindow game(gameHost, module1);
     views::GameWindows windows(game, host);
+    if (recorder)
+        windows.mainWindow().setRecorder(&*recorder);
     if (const QImage& icon = host.pictureCache().image(game.Icon); !icon.isNull())
         QApplication::setWindowIcon(QPixmap::fromImage(icon));
 
+    if (recorder)
+        recorder->begin("load");
     game.Form_Load();
+    if (recorder)
+        recorder->end();
     windows.showMainWindow();
+    // Controllers are looked for once the window is up, so that they cost its start nothing.
+    tksdl::GamepadKeys gamepad;
+    QTimer::singleShot(0, [&gamepad] { gamepad.start(); });
     const int status = QApplication::exec();
     windows.mainWindow().unload();
     return status;

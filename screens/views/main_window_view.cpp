@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "screens/views/session_recorder.h"
 #include "toolkit/qt/key_codes.h"
 
 namespace views {
@@ -83,7 +84,15 @@ void MainWindowView::reportTickRates() {
 }
 
 void MainWindowView::run(Handler handler) {
-    handle([this, handler] { std::invoke(handler, model_); });
+    recorded(SessionRecorder::lineOf(handler), [this, handler] { std::invoke(handler, model_); });
+}
+
+void MainWindowView::recorded(std::string line, const std::function<void()>& handler) {
+    if (!recorder_ || closed_)
+        return handle(handler);
+    recorder_->begin(std::move(line));
+    handle(handler);
+    recorder_->end();
 }
 
 MainWindowView::~MainWindowView() {
@@ -153,9 +162,9 @@ void MainWindowView::setOuterHeight(float twips) {
 void MainWindowView::clicked(const tk::Control* control) {
     // The word "CLICK" lies on the splash and takes its own clicks.
     if (control == &model_.Label5)
-        handle([this] { model_.Label5_Click(); });
+        recorded("click label", [this] { model_.Label5_Click(); });
     else if (control == &model_.Picture4)
-        handle([this] { model_.Picture4_Click(); });
+        recorded("click splash", [this] { model_.Picture4_Click(); });
 }
 
 void MainWindowView::showEvent(QShowEvent* event) {
@@ -178,17 +187,28 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
             const int code = tkqt::keyCodeOf(key.key());
             const int shift = tkqt::shiftStateOf(key.modifiers());
             if (event->type() == QEvent::KeyPress)
-                handle([&] { model_.Form_KeyDown(code, shift); });
+                keyDown(code, shift);
             else
-                handle([&] { model_.Form_KeyUp(code, shift); });
+                keyUp(code, shift);
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindowView::keyDown(int code, int shift) {
+    recorded("keydown " + std::to_string(code), [&] { model_.Form_KeyDown(code, shift); });
+}
+
+void MainWindowView::keyUp(int code, int shift) {
+    recorded("keyup " + std::to_string(code), [&] { model_.Form_KeyUp(code, shift); });
+}
+
 void MainWindowView::unload() {
     if (closed_)
         return;
+    // The state the game ends in, before the window's end switches its timers off.
+    if (recorder_)
+        recorder_->finish(model_);
     closed_ = true;
     model_.Timer1.Enabled = false;
     model_.Timer2.Enabled = false;

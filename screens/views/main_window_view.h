@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "flow/main_window.h"
 #include "toolkit/qt/form_canvas.h"
@@ -13,6 +15,8 @@
 #include "toolkit/qt/timer_link.h"
 
 namespace views {
+
+class SessionRecorder;
 
 class MainWindowView : public QMainWindow {
   public:
@@ -41,6 +45,14 @@ class MainWindowView : public QMainWindow {
     float outerHeight() const;
     void setOuterHeight(float twips);
 
+    // A key-down or key-up handed to the game's key handlers, as the keyboard's are: anything
+    // that gives the game a key goes through these, so that a recording sees it.
+    void keyDown(int code, int shift = 0);
+    void keyUp(int code, int shift = 0);
+
+    // Every event this window hands to the model from now on is also written to `recorder`.
+    void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
+
     // Ends the window for good (the program's end): no handler runs after this.
     void unload();
     bool unloaded() const { return closed_; }
@@ -67,12 +79,14 @@ class MainWindowView : public QMainWindow {
     int menuBarHeight();
     void watchWindowKeys();
     void reportTickRates();
+    void recorded(std::string line, const std::function<void()>& handler);
 
     flow::MainWindow& model_;
     tkqt::FormCanvas* canvas_;
     std::unique_ptr<tkqt::MenuLink> menus_;
     std::unique_ptr<tkqt::TimerLink> timer1_, timer2_, timer4_;
     float innerHeightTwips_;  // the window's height below its title bar
+    SessionRecorder* recorder_ = nullptr;
     bool closed_ = false;
     bool watchingKeys_ = false;
     int measuredMenus_ = -1;  // how many top-level menus were shown when the bar was measured

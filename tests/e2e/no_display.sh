@@ -14,3 +14,12 @@ check() {
 }
 check "no DISPLAY" -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
 check "an X display nobody serves" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=/tmp DISPLAY=:251
+
+# --help and --version need no display; a bad option is refused, in one line, before one is sought.
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$SMASHBOL")
+"${nodisplay[@]}" --version | grep -qxE 'smashbol [0-9]+\.[0-9]+\.[0-9]+' || { echo "FAIL: --version" >&2; exit 1; }
+"${nodisplay[@]}" --help | grep -q -- '--classic-timing' || { echo "FAIL: --help" >&2; exit 1; }
+err=$("${nodisplay[@]}" --zoom 9 2>&1 >/dev/null)
+status=$?
+[ "$status" = 2 ] && [ "$(printf '%s\n' "$err" | grep -c .)" = 1 ] || { echo "FAIL: --zoom 9: $status, $err" >&2; exit 1; }
+echo "ok: --help, --version, and --zoom 9: $err"

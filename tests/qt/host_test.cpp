@@ -1,5 +1,14 @@
-// The real host's own answers: resources, pictures, the random source.
+// The real host's own answers: resources, pictures, the random source; and a session recorded
+// on it, replayed without a window.
+#include <QDialog>
+#include <QTemporaryDir>
+
+#include <fstream>
 #include <set>
+#include <sstream>
+
+#include "screens/views/session_recorder.h"
+#include "tools/trace/trace.h"
 
 #include "tests/qt/window_fixture.h"
 
@@ -59,6 +68,77 @@ TEST(QtHost, RndStaysBelowOneAndVaries) {
         ++strokeClips[static_cast<int>(r * 4)];  // the game's pick of a stroke clip
     for (int count : strokeClips)
         EXPECT_GT(count, 2000);
+}
+
+// Plays the intro with its strokes, the about window with the game's ticks behind it, a match's
+// start and a key, all through the window's own paths, recording to `path`.
+void playRecorded(const QString& path) {
+    tkqt::QtHost host;
+    views::SessionRecorder recorder(host, path);
+    flow::Module1 module1(recorder);
+    flow::MainWindow game(recorder, module1);
+    views::GameWindows windows(game, host);
+    views::MainWindowView& view = windows.mainWindow();
+    view.setRecorder(&recorder);
+    recorder.begin("load");
+    game.Form_Load();
+    recorder.end();
+    windows.showMainWindow();
+    QTest::mouseClick(&view.canvas(), Qt::LeftButton, {}, QPoint(150, 150));
+    for (int i = 0; i < 400; ++i)
+        view.run(i % 9 ? &flow::MainWindow::Timer4_Timer : &flow::MainWindow::Timer1_Timer);
+    windows.onModalShown = [&](QDialog& dialog) {
+        for (int i = 0; i < 5; ++i)
+            view.run(&flow::MainWindow::Timer1_Timer);
+        dialog.reject();
+    };
+    view.run(&flow::MainWindow::about_Click);
+    view.run(&flow::MainWindow::hard_Click);
+    QTest::keyPress(view.windowHandle(), Qt::Key_Right);
+    for (int i = 0; i < 10; ++i)
+        view.run(i % 2 ? &flow::MainWindow::Timer2_Timer : &flow::MainWindow::Timer1_Timer);
+    QTest::keyRelease(view.windowHandle(), Qt::Key_Right);
+    recorder.finish(game);
+    view.setRecorder(nullptr);
+}
+
+TEST(SessionRecorder, ARecordingReplaysToTheGamesOwnEnd) {
+    QTemporaryDir folder;
+    struct Row {
+        const char* name;
+        QString path;
+        const char* complaint;  // the one line on standard error, or nothing
+    };
+    const Row rows[] = {
+        {"a file", folder.filePath("s.trace"), ""},
+        {"a folder that is not there", folder.filePath("no/s.trace"), "cannot record to"},
+        {"a full disk", "/dev/full", "recording to /dev/full stopped"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::internal::CaptureStderr();
+        playRecorded(row.path);
+        const std::string errors = testing::internal::GetCapturedStderr();
+        if (*row.complaint) {
+            EXPECT_NE(errors.find(row.complaint), std::string::npos) << errors;
+            EXPECT_EQ(errors.find("smashbol:"), errors.rfind("smashbol:")) << "one line\n"
+                                                                           << errors;
+            continue;
+        }
+        std::ifstream file(row.path.toStdString());
+        std::stringstream script;
+        script << file.rdbuf();
+        const std::string text = script.str();
+        for (const char* line :
+             {"\nload\nclick splash\ntick1\ntick4 8\ntick1\n", "\nrnd ", "\nmenu about\ntick1",
+              "\nmenu hard\nkeydown 39\n", "\ntick1 tick2 5\n", "\nkeyup 39\nprint\n# {"})
+            EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+        trace::Trace replay;
+        std::ostringstream out, bad;
+        EXPECT_EQ(replay.run(script, out, bad), 0) << bad.str();
+        const std::string own = text.substr(text.rfind("\n# ") + 3);
+        EXPECT_EQ(out.str(), own) << "the replay's last print is the game's own final state";
+    }
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // giving repeated presses only.
 #include <QKeyEvent>
 
+#include <SDL.h>
+
 #include "tests/qt/window_fixture.h"
 #include "toolkit/qt/key_codes.h"
+#include "toolkit/sdl/gamepad_keys.h"
 
 namespace qt_tests {
 namespace {
@@ -93,6 +96,64 @@ TEST_F(WindowFixture, KeysAreIgnoredUntilAMatchIsSetUp) {
     QTest::keyPress(view().windowHandle(), Qt::Key_Left);
     EXPECT_FALSE(view().timer2().timer().isActive());
     EXPECT_TRUE(view().timer4().timer().isActive()) << "the intro goes on";
+}
+
+// SDL's virtual controller, plugged in while the game runs, through the keyboard's own path.
+TEST_F(KeysTest, AControllerPlaysAsTheKeysDo) {
+    tksdl::GamepadKeys pad([this] { return view().windowHandle(); });
+    pad.start();
+    const int index = SDL_JoystickAttachVirtual(
+        SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+    ASSERT_GE(index, 0) << SDL_GetError();
+    SDL_Joystick* stick = SDL_JoystickOpen(index);
+    auto button = [stick](int b, bool down) { SDL_JoystickSetVirtualButton(stick, b, down); };
+    auto leftX = [stick](int x) {
+        SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, x);
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        std::uint32_t atMs;
+        const char* manKeyDir;
+        bool running;
+    };
+    const Step steps[] = {
+        {"plugged in: nothing yet", [] {}, 0, "left", false},
+        {"stick inside the dead zone", [&] { leftX(-12000); }, 10, "left", false},
+        {"stick past it: Left", [&] { leftX(-20000); }, 20, "left", true},
+        {"d-pad Right as well", [&] { button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true); }, 30,
+         "right", true},
+        {"stick let go: its key-up stops the sprite", [&] { leftX(0); }, 40, "", true},
+        {"the d-pad, pressed last, repeats after a delay", [] {}, 400, "", true},
+        {"then it repeats", [] {}, 560, "right", true},
+        {"Start pauses", [&] { button(SDL_CONTROLLER_BUTTON_START, true); }, 570, "right", false},
+        {"Start let go", [&] { button(SDL_CONTROLLER_BUTTON_START, false); }, 580, "", false},
+        {"a key pressed later ended the d-pad's repeat", [] {}, 2000, "", false},
+        {"A resumes", [&] { button(SDL_CONTROLLER_BUTTON_A, true); }, 2010, "", true},
+        {"d-pad let go", [&] { button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false); }, 2020, "", true},
+        {"d-pad again", [&] { button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true); }, 2030, "right",
+         true},
+        {"unplugged: what it held is let go",
+         [&] {
+             SDL_JoystickClose(stick);
+             SDL_JoystickDetachVirtual(index);
+         },
+         2040, "", true},
+        {"and nothing repeats", [] {}, 3000, "", true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        pad.poll(step.atMs);
+        EXPECT_EQ(game.manKeyDir, step.manKeyDir);
+        EXPECT_EQ(view().timer1().timer().isActive(), step.running);
+        if (step.running) {
+            const float before = game.man.Left;
+            view().run(&flow::MainWindow::Timer2_Timer);
+            const float moved = game.man.Left - before;
+            EXPECT_STREQ(moved > 0 ? "right" : moved < 0 ? "left" : "", step.manKeyDir) << "walks";
+        }
+    }
 }
 
 }  // namespace

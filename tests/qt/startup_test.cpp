@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/display_check.h"
 
 namespace {
@@ -57,6 +58,57 @@ TEST(DisplayCheck, ReportsAMissingDisplayBeforeQtStarts) {
         EXPECT_EQ(!reason.empty(), row.missing) << reason;
         EXPECT_EQ(reason.find('\n'), std::string::npos) << "one line";
     }
+}
+
+TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
+    using A = app::CommandLine::Action;
+    struct Row {
+        const char* name;
+        QStringList args;
+        A action;
+        const char* says;  // a piece of the message
+    };
+    const Row rows[] = {
+        {"nothing", {}, A::Play, ""},
+        {"every option",
+         {"--zoom", "4", "--fullscreen", "--mute", "--no-auto-pause", "--classic-timing",
+          "--record=s.trace"},
+         A::Play,
+         ""},
+        {"Qt's own, one dash",
+         {"-platform", "offscreen", "-style", "fusion", "-reverse"},
+         A::Play,
+         ""},
+        {"help before a mistake", {"--help", "--zoom", "9"}, A::Help, "--classic-timing"},
+        {"version", {"--version"}, A::Version, "smashbol 1.1.0\n"},
+        {"zoom above 4", {"--zoom", "9"}, A::Refuse, "--zoom takes 1 to 4, not '9'"},
+        {"zoom 0", {"--zoom=0"}, A::Refuse, "not '0'"},
+        {"zoom not a number", {"--zoom", "x"}, A::Refuse, "not 'x'"},
+        {"zoom without a value", {"--zoom"}, A::Refuse, "'--zoom'"},
+        {"unknown", {"--loud"}, A::Refuse, "unknown option '--loud'"},
+        {"a stray file name", {"match.trace"}, A::Refuse, "unexpected argument 'match.trace'"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const app::CommandLine line =
+            app::parseCommandLine(QStringList{"smashbol"} + row.args, "/home/x/.config/s.ini");
+        EXPECT_EQ(line.action, row.action) << line.message.toStdString();
+        EXPECT_TRUE(line.message.contains(row.says)) << line.message.toStdString();
+        EXPECT_EQ(line.exitStatus(), row.action == A::Refuse ? 2 : 0);
+        if (row.action == A::Refuse) {
+            EXPECT_EQ(line.message.count('\n'), 1) << "one line, pointing at --help";
+        }
+    }
+    // Options hold for the run: over the remembered settings, never instead of all of them.
+    const app::CommandLine line = app::parseCommandLine(
+        {"smashbol", "--zoom", "3", "--no-auto-pause", "--record", "s.trace"}, "");
+    const views::Preferences run = line.over({.zoom = 2, .fullScreen = true, .mute = true});
+    EXPECT_EQ(run, (views::Preferences{.zoom = 3,
+                                       .fullScreen = true,
+                                       .autoPause = false,
+                                       .classicTiming = false,
+                                       .mute = true}));
+    EXPECT_EQ(line.recordPath, "s.trace");
 }
 
 }  // namespace

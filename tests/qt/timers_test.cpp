@@ -84,5 +84,28 @@ TEST_F(TimersTest, ManyTicksAskForOneRepaint) {
     EXPECT_TRUE(view().canvas().framePending()) << "one paint waits for the next frame";
 }
 
+TEST(ClassicTiming, EveryTimerKeepsTheBeatOf2002) {
+    constexpr std::int64_t ms = 1'000'000, beat = tkqt::kClassicBeatNs;
+    struct Row {
+        const char* name;
+        int interval;
+        std::int64_t lastDue, now, next;
+    };
+    const Row rows[] = {
+        {"10 ms waits for the next beat", 10, 0, 0, beat},
+        {"1 ms too: 64 a second, not 1000", 1, 0, 0, beat},
+        {"20 ms spans two beats: the globe's 32 a second", 20, 0, 0, 2 * beat},
+        {"started just after a beat", 10, 1 * ms, 1 * ms, beat},
+        {"started 6 ms after one: 10 ms more runs past the next", 10, 6 * ms, 6 * ms, 2 * beat},
+        {"exactly on a beat still counts as reached", 10, beat - 10 * ms, beat - 10 * ms, beat},
+        {"after a point's pause: one tick at the next beat, not a burst", 10, beat, 716 * ms,
+         46 * beat},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(tkqt::nextClassicBeat(row.lastDue, row.interval, row.now), row.next);
+    }
+}
+
 }  // namespace
 }  // namespace qt_tests

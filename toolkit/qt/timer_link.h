@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 
@@ -11,11 +12,23 @@
 
 namespace tkqt {
 
+// The desktops of 2002 fired timers only on the system clock's beat, 64 times a second: a 10 ms
+// or 1 ms timer ticked every 15.625 ms, a 20 ms one every second beat.
+constexpr std::int64_t kClassicBeatNs = 15'625'000;
+
+// When a timer on that beat fires next, in nanoseconds of a steady clock: the first beat at least
+// `intervalMs` after the beat it was last due at, and after `nowNs` (beats missed while the
+// window was held up make one late tick, not a burst).
+std::int64_t nextClassicBeat(std::int64_t lastDueNs, int intervalMs, std::int64_t nowNs);
+
 class TimerLink {
   public:
     TimerLink(tk::Timer& model, std::function<void()> onTick);
     TimerLink(const TimerLink&) = delete;
     TimerLink& operator=(const TimerLink&) = delete;
+
+    // For the whole run, before any window is made: every timer keeps the beat of 2002.
+    static void useClassicTiming(bool on);
 
     void sync();
     const QTimer& timer() const { return timer_; }
@@ -27,9 +40,13 @@ class TimerLink {
     long takeBusyMs() { return std::exchange(busyNs_, 0) / 1'000'000; }
 
   private:
+    void armForNextBeat();
+
     tk::Timer& model_;
     QTimer timer_;
     bool running_ = false;
+    bool classic_ = false;
+    std::int64_t dueNs_ = 0;  // on the classic beat: when the armed tick is due
     long ticks_ = 0;
     long busyNs_ = 0;
 };

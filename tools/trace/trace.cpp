@@ -1,5 +1,7 @@
 #include "tools/trace/trace.h"
 
+#include "flow/state_report.h"
+
 #include <charconv>
 #include <cmath>
 #include <istream>
@@ -19,97 +21,6 @@ std::vector<std::string> words(const std::string& line) {
     for (std::string w; in >> w;)
         result.push_back(w);
     return result;
-}
-
-// Shortest decimal that reads back as the same single.
-std::string number(float value) {
-    if (!std::isfinite(value))
-        return "null";  // JSON has no NaN; never expected
-    char buffer[32];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, ptr);
-}
-
-std::string number(double value) {
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[32];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, ptr);
-}
-
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buffer[8];
-                    std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                    out += buffer;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
-}
-
-std::string boolean(bool b) {
-    return b ? "true" : "false";
-}
-
-std::string json(const tk::Value& v) {
-    switch (v.kind()) {
-        case tk::Value::Kind::Empty:
-            return "null";
-        case tk::Value::Kind::Text:
-            return quoted(v.text());
-        case tk::Value::Kind::Single:
-            return number(static_cast<float>(v.number()));
-        case tk::Value::Kind::Whole:
-        case tk::Value::Kind::Double:
-            return number(v.number());
-    }
-    return "null";
-}
-
-std::string box(const tk::Control& c) {
-    return "\"Left\":" + number(c.Left) + ",\"Top\":" + number(c.Top) +
-           ",\"Width\":" + number(c.Width) + ",\"Height\":" + number(c.Height) +
-           ",\"Visible\":" + boolean(c.Visible);
-}
-
-std::string sprite(const tk::PictureBox& p) {
-    return "{" + box(p) + ",\"Picture\":" + quoted(p.picture().owner()) +
-           ",\"BackColor\":" + std::to_string(p.BackColor) + "}";
-}
-
-template <typename T>
-std::string list(const std::vector<T>& items, std::size_t from = 0) {
-    std::string out = "[";
-    for (std::size_t i = from; i < items.size(); ++i) {
-        if (i > from)
-            out += ",";
-        if constexpr (std::is_same_v<T, std::string>) {
-            out += quoted(items[i]);
-        } else {
-            out += std::to_string(items[i]);
-        }
-    }
-    return out + "]";
 }
 
 // A value as a script writes it: "text", a bare number, true/false, or empty.
@@ -254,19 +165,32 @@ void Trace::execute(const std::string& line, std::ostream& out) {
         else
             form.Form_KeyUp(static_cast<int>(code), 0);
     } else if (verb == "tick1" || verb == "tick2" || verb == "tick4") {
-        if (w.size() > 2)
-            throw std::invalid_argument("'" + verb + "' takes at most one count: " + line);
-        const long count = w.size() == 2 ? parseCount(w[1]) : 1;
-        tk::Timer& timer = verb == "tick1"   ? form.Timer1
-                           : verb == "tick2" ? form.Timer2
-                                             : form.Timer4;
-        for (long i = 0; i < count && timer.Enabled; ++i) {
-            if (verb == "tick1")
-                form.Timer1_Timer();
-            else if (verb == "tick2")
-                form.Timer2_Timer();
-            else
-                form.Timer4_Timer();
+        // "tick1 7": seven game ticks; "tick1 tick2 50": fifty rounds of a game tick and a step,
+        // as two timers of one interval take turns. Each tick only while its timer is on.
+        std::vector<void (flow::MainWindow::*)()> handlers;
+        std::vector<const tk::Timer*> timers;
+        std::size_t i = 0;
+        for (; i < w.size() && (w[i] == "tick1" || w[i] == "tick2" || w[i] == "tick4"); ++i) {
+            handlers.push_back(w[i] == "tick1"   ? &flow::MainWindow::Timer1_Timer
+                               : w[i] == "tick2" ? &flow::MainWindow::Timer2_Timer
+                                                 : &flow::MainWindow::Timer4_Timer);
+            timers.push_back(w[i] == "tick1"   ? &form.Timer1
+                             : w[i] == "tick2" ? &form.Timer2
+                                               : &form.Timer4);
+        }
+        if (w.size() > i + 1)
+            throw std::invalid_argument("ticks take at most one count, at the end: " + line);
+        const long count = w.size() == i + 1 ? parseCount(w[i]) : 1;
+        for (long round = 0; round < count; ++round) {
+            bool ran = false;
+            for (std::size_t t = 0; t < handlers.size(); ++t) {
+                if (timers[t]->Enabled) {
+                    (form.*handlers[t])();
+                    ran = true;
+                }
+            }
+            if (!ran)
+                break;
         }
     } else if (verb == "rnd") {
         if (w.size() < 2)
@@ -383,38 +307,9 @@ void Trace::set(const std::string& name, const std::string& raw) {
 }
 
 std::string Trace::stateJson() {
-    auto& f = form;
-    std::string s = "{";
-    s += "\"man\":" + sprite(f.man);
-    s += ",\"pc\":" + sprite(f.pc);
-    s += ",\"ball\":{" + box(f.ball) + "}";
-    for (const tk::Label* l :
-         {&f.Label1, &f.Label2, &f.Label3, &f.Label4, &f.Label9, &f.Label11, &f.Label12}) {
-        s += ",\"" + l->name + "\":" + quoted(l->Caption);
-    }
-    s += ",\"Label4Visible\":" + boolean(f.Label4.Visible);
-    s += ",\"Text1\":" + quoted(f.Text1.Text);
-    s += ",\"windowEnlarged\":" + json(f.windowEnlarged);
-    s += ",\"manKeyDir\":" + json(f.manKeyDir);
-    s += ",\"ballStepY\":" + json(f.ballStepY);
-    s += ",\"nextHitter\":" + json(f.nextHitter);
-    s += ",\"ballDirX\":" + json(f.ballDirX);
-    s += ",\"pcStep\":" + json(f.pcStep);
-    s += ",\"ballStepX\":" + json(f.ballStepX);
-    s += ",\"pcMoveDir\":" + json(f.pcMoveDir);
-    s += ",\"ballDirY\":" + json(f.ballDirY);
-    s += ",\"Timer1\":" + boolean(f.Timer1.Enabled);
-    s += ",\"Timer2\":" + boolean(f.Timer2.Enabled);
-    s += ",\"Timer4\":" + boolean(f.Timer4.Enabled);
-    s += ",\"menuVisible\":" + boolean(f.menu(10).Visible);
-    s += ",\"infoVisible\":" + boolean(f.info(15).Visible);
-    s += ",\"infoEnabled\":" + boolean(f.info(15).Enabled);
-    s += ",\"windowHeightAdded\":" +
-         number(static_cast<double>(host.height - testing_support::FakeHost::kStartHeight));
-    s += ",\"clips\":" + list(host.clips);
-    s += ",\"sleeps\":" + list(host.sleeps);
-    s += ",\"msgbox\":" + list(host.messages);
-    s += "}";
+    const std::string s = flow::stateReport(
+        form, {host.clips, host.sleeps, host.messages,
+               static_cast<double>(host.height - testing_support::FakeHost::kStartHeight)});
     host.clips.clear();
     host.sleeps.clear();
     host.messages.clear();
