@@ -9,8 +9,8 @@
 
 #include "app/display_check.h"
 #include "app/quit_on_signal.h"
-#include "flow/main_window.h"
-#include "flow/module1.h"
+#include "assets/embedded_resources.h"
+#include "flow/session.h"
 #include "screens/views/game_windows.h"
 #include "toolkit/qt/qt_host.h"
 #include "toolkit/sdl/wave_player.h"
@@ -32,10 +32,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("smashbol");
     const int endRequested = app::quitOnTerminationSignals(&*application);
 
-    tkqt::QtHost host([&wavePlayer](std::span<const std::uint8_t> wave) { wavePlayer.play(wave); });
+    assets::EmbeddedResources resources;
+    flow::Session<tkqt::QtHost> session(
+        resources, game::kTitle,
+        [&wavePlayer](std::span<const std::uint8_t> wave) { wavePlayer.play(wave); });
+    tkqt::QtHost& host = session.host;
+    flow::MainWindow& game = session.form;
     host.setWakeDescriptor(endRequested);
-    flow::Module1 module1(host);
-    flow::MainWindow game(host, module1);
     views::GameWindows windows(game, host);
     if (const QImage& icon = host.pictureCache().image(game.Icon); !icon.isNull())
         QApplication::setWindowIcon(QPixmap::fromImage(icon));

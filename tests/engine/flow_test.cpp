@@ -63,8 +63,7 @@ TEST_F(Flow, TheWindowGrowsOnceForTheMenuBar) {
     form.Label5_Click();
     form.easy_Click();
     form.Picture4_Click();
-    EXPECT_EQ(host.heightChanges,
-              std::vector<float>{testing_support::FakeHost::kStartHeight + 200});
+    EXPECT_EQ(host.heightChanges, std::vector<float>{trace::ScriptedHost::kStartHeight + 200});
     EXPECT_EQ(form.windowEnlarged.number(), 1);
 }
 

@@ -7,7 +7,8 @@ namespace qt_tests {
 namespace {
 
 TEST(QtHost, LoadsTheEightClipsAndNothingElse) {
-    tkqt::QtHost host;
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, "SMASHBOL 2002");
     struct Row {
         const char* name;
         int id;
@@ -31,7 +32,8 @@ TEST(QtHost, LoadsTheEightClipsAndNothingElse) {
 }
 
 TEST(QtHost, APictureIsOneSharedHandlePerOwner) {
-    tkqt::QtHost host;
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, "SMASHBOL 2002");
     const tk::Picture n = host.picture("n");
     EXPECT_EQ(host.picture("n"), n);
     EXPECT_NE(host.picture("man"), n) << "alike pixel for pixel, still two pictures";
@@ -44,7 +46,8 @@ TEST(QtHost, APictureIsOneSharedHandlePerOwner) {
 }
 
 TEST(QtHost, RndStaysBelowOneAndVaries) {
-    tkqt::QtHost host;
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, "SMASHBOL 2002");
     host.Randomize();
     std::set<float> seen;
     for (int i = 0; i < 10000; ++i) {

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <type_traits>
 #include <vector>
 
 namespace trace {
@@ -21,18 +22,11 @@ std::vector<std::string> words(const std::string& line) {
     return result;
 }
 
-// Shortest decimal that reads back as the same single.
-std::string number(float value) {
+// Shortest decimal that reads back as the same number, single or double.
+template <typename Number>
+std::string number(Number value) {
     if (!std::isfinite(value))
         return "null";  // JSON has no NaN; never expected
-    char buffer[32];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, ptr);
-}
-
-std::string number(double value) {
-    if (!std::isfinite(value))
-        return "null";
     char buffer[32];
     auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, ptr);
@@ -182,146 +176,118 @@ long parseCount(const std::string& raw) {
     return count;
 }
 
-}  // namespace
-
-Trace::Trace() = default;
-
-int Trace::run(std::istream& script, std::ostream& out, std::ostream& errors) {
-    int bad = 0;
-    int lineNumber = 0;
-    for (std::string line; std::getline(script, line);) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        try {
-            execute(line, out);
-        } catch (const std::exception& e) {
-            ++bad;
-            errors << "line " << lineNumber << ": " << e.what() << "\n";
-        }
-    }
-    out.flush();
-    return bad;
+int keyCode(const std::string& raw) {
+    const long code = parseCount(raw);
+    if (code > 65535)
+        throw std::invalid_argument("key code out of range: " + raw);
+    return static_cast<int>(code);
 }
 
-void Trace::execute(const std::string& line, std::ostream& out) {
-    const auto w = words(line);
-    if (w.empty() || w[0][0] == '#')
-        return;
-    const std::string& verb = w[0];
-    auto needs = [&](std::size_t n) {
-        if (w.size() != n)
-            throw std::invalid_argument("'" + verb + "' takes " + std::to_string(n - 1) +
-                                        " argument(s): " + line);
-    };
+using Form = flow::MainWindow;
+using Words = std::vector<std::string>;
 
-    if (verb == "load") {
-        needs(1);
-        form.Form_Load();
-    } else if (verb == "click") {
-        needs(2);
-        if (w[1] == "splash") {
-            form.Picture4_Click();
-        } else if (w[1] == "label") {
-            form.Label5_Click();
-        } else {
-            throw std::invalid_argument("click what? splash or label: " + line);
+// The nine variables of the match state, in the order the printer writes them; `set` finds them
+// here too.
+const struct {
+    const char* name;
+    tk::Value game::Form1::*value;
+} kVariables[] = {{"windowEnlarged", &Form::windowEnlarged},
+                  {"manKeyDir", &Form::manKeyDir},
+                  {"ballStepY", &Form::ballStepY},
+                  {"nextHitter", &Form::nextHitter},
+                  {"ballDirX", &Form::ballDirX},
+                  {"pcStep", &Form::pcStep},
+                  {"ballStepX", &Form::ballStepX},
+                  {"pcMoveDir", &Form::pcMoveDir},
+                  {"ballDirY", &Form::ballDirY}};
+
+struct Handler {
+    const char* name;
+    void (Form::*handle)();
+};
+const Handler kClicks[] = {{"splash", &Form::Picture4_Click}, {"label", &Form::Label5_Click}};
+const Handler kMenuCommands[] = {{"easy", &Form::easy_Click}, {"med", &Form::med_Click},
+                                 {"hard", &Form::hard_Click}, {"exit", &Form::exit_Click},
+                                 {"hra", &Form::hra_Click},   {"about", &Form::about_Click}};
+
+// A timer's tick command, the timer and its handler.
+const struct {
+    const char* name;
+    tk::Timer game::Form1::*timer;
+    void (game::Form1::*tick)();
+} kTimers[] = {{"tick1", &Form::Timer1, &Form::Timer1_Timer},
+               {"tick2", &Form::Timer2, &Form::Timer2_Timer},
+               {"tick4", &Form::Timer4, &Form::Timer4_Timer}};
+
+// A control's place and size, as `set` writes them.
+const struct {
+    const char* name;
+    float tk::Control::*field;
+} kPlaceFields[] = {{"Left", &tk::Control::Left},
+                    {"Top", &tk::Control::Top},
+                    {"Width", &tk::Control::Width},
+                    {"Height", &tk::Control::Height}};
+
+template <typename Entry, std::size_t N>
+const Entry* find(const Entry (&table)[N], const std::string& name) {
+    for (const Entry& entry : table) {
+        if (name == entry.name)
+            return &entry;
+    }
+    return nullptr;
+}
+
+void setControl(const std::vector<tk::ControlRef>& all, const tk::ControlRef& c,
+                const std::string& name, const std::string& property, const Literal& v,
+                const std::string& raw) {
+    if (const auto* field = find(kPlaceFields, property)) {
+        c.control->*field->field = v.asFloat(name);
+    } else if (property == "Visible") {
+        c.control->Visible = v.asBool(name);
+    } else if (property == "Caption" && c.label()) {
+        c.label()->Caption = v.asText();
+    } else if (property == "Text" && c.textBox()) {
+        c.textBox()->Text = v.asText();
+    } else if (property == "BackColor" && c.pictureBox()) {
+        const float color = v.asFloat(name);
+        if (color < 0 || color > 0xFFFFFF)
+            throw std::invalid_argument("a colour is 0 to 16777215: " + raw);
+        c.pictureBox()->BackColor = static_cast<tk::Color>(color);
+    } else if (property == "Picture" && c.pictureBox()) {
+        // The picture of another picture box, by that box's name: `set man.Picture l1`.
+        const std::string source = v.asText();
+        for (const tk::ControlRef& from : all) {
+            if (from.pictureBox() && from.control->name == source) {
+                c.pictureBox()->setPicture(from.pictureBox()->picture());
+                return;
+            }
         }
-    } else if (verb == "menu") {
-        needs(2);
-        const std::string& item = w[1];
-        if (item == "easy")
-            form.easy_Click();
-        else if (item == "med")
-            form.med_Click();
-        else if (item == "hard")
-            form.hard_Click();
-        else if (item == "exit")
-            form.exit_Click();
-        else if (item == "hra")
-            form.hra_Click();
-        else if (item == "about")
-            form.about_Click();
-        else
-            throw std::invalid_argument("no such menu command: " + item);
-    } else if (verb == "keydown" || verb == "keyup") {
-        needs(2);
-        const long code = parseCount(w[1]);
-        if (code > 65535)
-            throw std::invalid_argument("key code out of range: " + w[1]);
-        if (verb == "keydown")
-            form.Form_KeyDown(static_cast<int>(code), 0);
-        else
-            form.Form_KeyUp(static_cast<int>(code), 0);
-    } else if (verb == "tick1" || verb == "tick2" || verb == "tick4") {
-        if (w.size() > 2)
-            throw std::invalid_argument("'" + verb + "' takes at most one count: " + line);
-        const long count = w.size() == 2 ? parseCount(w[1]) : 1;
-        tk::Timer& timer = verb == "tick1"   ? form.Timer1
-                           : verb == "tick2" ? form.Timer2
-                                             : form.Timer4;
-        for (long i = 0; i < count && timer.Enabled; ++i) {
-            if (verb == "tick1")
-                form.Timer1_Timer();
-            else if (verb == "tick2")
-                form.Timer2_Timer();
-            else
-                form.Timer4_Timer();
-        }
-    } else if (verb == "rnd") {
-        if (w.size() < 2)
-            throw std::invalid_argument("'rnd' needs values");
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            const Literal v = parseLiteral(w[i]);
-            host.rnd.push_back(v.asFloat("rnd"));
-        }
-    } else if (verb == "set") {
-        // The value may be a quoted text with spaces: everything after the name.
-        const auto nameStart = line.find_first_not_of(" \t", line.find("set") + 3);
-        const auto nameEnd = line.find_first_of(" \t", nameStart);
-        if (nameStart == std::string::npos || nameEnd == std::string::npos) {
-            throw std::invalid_argument("'set' needs a name and a value: " + line);
-        }
-        const auto valueStart = line.find_first_not_of(" \t", nameEnd);
-        auto valueEnd = line.find_last_not_of(" \t");
-        if (valueStart == std::string::npos)
-            throw std::invalid_argument("'set' needs a value: " + line);
-        set(line.substr(nameStart, nameEnd - nameStart),
-            line.substr(valueStart, valueEnd - valueStart + 1));
-    } else if (verb == "print") {
-        needs(1);
-        out << stateJson() << "\n";
+        throw std::invalid_argument("no picture box named " + source);
     } else {
-        throw std::invalid_argument("unknown command: " + line);
+        throw std::invalid_argument(c.control->name + " has no property " + property + " to set");
     }
 }
 
-void Trace::set(const std::string& name, const std::string& raw) {
+// `set NAME VALUE`: a variable of the match state, or a property of a timer, a menu item or a
+// control ("Timer1.Enabled", "easy.Visible", "ball.Top", "Label9.Caption").
+void set(Form& form, const std::string& name, const std::string& raw) {
     const Literal v = parseLiteral(raw);
-    tk::Value* variables[] = {&form.windowEnlarged, &form.manKeyDir, &form.ballStepY,
-                              &form.nextHitter,     &form.ballDirX,  &form.pcStep,
-                              &form.ballStepX,      &form.pcMoveDir, &form.ballDirY};
-    const char* variableNames[] = {"windowEnlarged", "manKeyDir", "ballStepY",
-                                   "nextHitter",     "ballDirX",  "pcStep",
-                                   "ballStepX",      "pcMoveDir", "ballDirY"};
-    for (std::size_t i = 0; i < std::size(variables); ++i) {
-        if (name == variableNames[i]) {
-            *variables[i] = v.value();
-            return;
-        }
+    if (const auto* variable = find(kVariables, name)) {
+        form.*variable->value = v.value();
+        return;
     }
-
     const auto dot = name.find('.');
     if (dot == std::string::npos)
         throw std::invalid_argument("no such variable: " + name);
     const std::string object = name.substr(0, dot);
     const std::string property = name.substr(dot + 1);
 
-    for (tk::Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer4}) {
-        if (timer->name == object) {
+    for (const auto& entry : kTimers) {
+        tk::Timer& timer = form.*entry.timer;
+        if (timer.name == object) {
             if (property != "Enabled")
                 throw std::invalid_argument("a timer has only Enabled: " + name);
-            timer->Enabled = v.asBool(name);
+            timer.Enabled = v.asBool(name);
             return;
         }
     }
@@ -343,47 +309,121 @@ void Trace::set(const std::string& name, const std::string& raw) {
     for (auto lists : {form.courtControls(), form.splashControls()})
         all.insert(all.end(), lists.begin(), lists.end());
     for (const tk::ControlRef& c : all) {
-        if (!c.control || c.control->name != object)
-            continue;
-        if (property == "Left")
-            c.control->Left = v.asFloat(name);
-        else if (property == "Top")
-            c.control->Top = v.asFloat(name);
-        else if (property == "Width")
-            c.control->Width = v.asFloat(name);
-        else if (property == "Height")
-            c.control->Height = v.asFloat(name);
-        else if (property == "Visible")
-            c.control->Visible = v.asBool(name);
-        else if (property == "Caption" && c.label())
-            c.label()->Caption = v.asText();
-        else if (property == "Text" && c.textBox())
-            c.textBox()->Text = v.asText();
-        else if (property == "BackColor" && c.pictureBox()) {
-            const float color = v.asFloat(name);
-            if (color < 0 || color > 0xFFFFFF)
-                throw std::invalid_argument("a colour is 0 to 16777215: " + raw);
-            c.pictureBox()->BackColor = static_cast<tk::Color>(color);
-        } else if (property == "Picture" && c.pictureBox()) {
-            // The picture of another picture box, by that box's name: `set man.Picture l1`.
-            const std::string source = v.asText();
-            for (const tk::ControlRef& from : all) {
-                if (from.pictureBox() && from.control->name == source) {
-                    c.pictureBox()->setPicture(from.pictureBox()->picture());
-                    return;
-                }
-            }
-            throw std::invalid_argument("no picture box named " + source);
-        } else {
-            throw std::invalid_argument(object + " has no property " + property + " to set");
+        if (c.control && c.control->name == object) {
+            setControl(all, c, name, property, v, raw);
+            return;
         }
-        return;
     }
     throw std::invalid_argument("no such control: " + object);
 }
 
+// The commands of a script, each with the number of words that follow it (-1: it counts them
+// itself).
+struct Command {
+    const char* name;
+    int arguments;
+    void (*run)(Trace& t, const Words& w, const std::string& line, std::ostream& out);
+};
+
+void runHandler(const Handler* handler, Form& form, const std::string& error) {
+    if (!handler)
+        throw std::invalid_argument(error);
+    (form.*handler->handle)();
+}
+
+const Command kCommands[] = {
+    {"load", 0,
+     [](Trace& t, const Words&, const std::string&, std::ostream&) { t.session.form.Form_Load(); }},
+    {"click", 1,
+     [](Trace& t, const Words& w, const std::string& line, std::ostream&) {
+         runHandler(find(kClicks, w[1]), t.session.form, "click what? splash or label: " + line);
+     }},
+    {"menu", 1,
+     [](Trace& t, const Words& w, const std::string&, std::ostream&) {
+         runHandler(find(kMenuCommands, w[1]), t.session.form, "no such menu command: " + w[1]);
+     }},
+    {"keydown", 1,
+     [](Trace& t, const Words& w, const std::string&, std::ostream&) {
+         t.session.form.Form_KeyDown(keyCode(w[1]), 0);
+     }},
+    {"keyup", 1,
+     [](Trace& t, const Words& w, const std::string&, std::ostream&) {
+         t.session.form.Form_KeyUp(keyCode(w[1]), 0);
+     }},
+    {"rnd", -1,
+     [](Trace& t, const Words& w, const std::string&, std::ostream&) {
+         if (w.size() < 2)
+             throw std::invalid_argument("'rnd' needs values");
+         for (std::size_t i = 1; i < w.size(); ++i)
+             t.session.host.rnd.push_back(parseLiteral(w[i]).asFloat("rnd"));
+     }},
+    {"set", -1,
+     [](Trace& t, const Words&, const std::string& line, std::ostream&) {
+         // The value may be a quoted text with spaces: everything after the name.
+         const auto nameStart = line.find_first_not_of(" \t", line.find("set") + 3);
+         const auto nameEnd = line.find_first_of(" \t", nameStart);
+         if (nameStart == std::string::npos || nameEnd == std::string::npos)
+             throw std::invalid_argument("'set' needs a name and a value: " + line);
+         const auto valueStart = line.find_first_not_of(" \t", nameEnd);
+         const auto valueEnd = line.find_last_not_of(" \t");
+         if (valueStart == std::string::npos)
+             throw std::invalid_argument("'set' needs a value: " + line);
+         set(t.session.form, line.substr(nameStart, nameEnd - nameStart),
+             line.substr(valueStart, valueEnd - valueStart + 1));
+     }},
+    {"print", 0,
+     [](Trace& t, const Words&, const std::string&, std::ostream& out) {
+         out << t.stateJson() << "\n";
+     }},
+};
+
+}  // namespace
+
+int Trace::run(std::istream& script, std::ostream& out, std::ostream& errors) {
+    int bad = 0;
+    int lineNumber = 0;
+    for (std::string line; std::getline(script, line);) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        try {
+            execute(line, out);
+        } catch (const std::exception& e) {
+            ++bad;
+            errors << "line " << lineNumber << ": " << e.what() << "\n";
+        }
+    }
+    out.flush();
+    return bad;
+}
+
+void Trace::execute(const std::string& line, std::ostream& out) {
+    const Words w = words(line);
+    if (w.empty() || w[0][0] == '#')
+        return;
+    if (const auto* timer = find(kTimers, w[0])) {
+        // A tick runs only while its timer is enabled: a handler that stops it ends the count.
+        if (w.size() > 2)
+            throw std::invalid_argument("'" + w[0] + "' takes at most one count: " + line);
+        const long count = w.size() == 2 ? parseCount(w[1]) : 1;
+        Form& form = session.form;
+        for (long i = 0; i < count && (form.*timer->timer).Enabled; ++i)
+            (form.*timer->tick)();
+        return;
+    }
+    const Command* command = find(kCommands, w[0]);
+    if (!command)
+        throw std::invalid_argument("unknown command: " + line);
+    if (command->arguments >= 0 && w.size() != static_cast<std::size_t>(command->arguments) + 1) {
+        throw std::invalid_argument("'" + w[0] + "' takes " + std::to_string(command->arguments) +
+                                    " argument(s): " + line);
+    }
+    command->run(*this, w, line, out);
+}
+
 std::string Trace::stateJson() {
-    auto& f = form;
+    const Form& f = session.form;
+    ScriptedHost& host = session.host;
     std::string s = "{";
     s += "\"man\":" + sprite(f.man);
     s += ",\"pc\":" + sprite(f.pc);
@@ -394,23 +434,15 @@ std::string Trace::stateJson() {
     }
     s += ",\"Label4Visible\":" + boolean(f.Label4.Visible);
     s += ",\"Text1\":" + quoted(f.Text1.Text);
-    s += ",\"windowEnlarged\":" + json(f.windowEnlarged);
-    s += ",\"manKeyDir\":" + json(f.manKeyDir);
-    s += ",\"ballStepY\":" + json(f.ballStepY);
-    s += ",\"nextHitter\":" + json(f.nextHitter);
-    s += ",\"ballDirX\":" + json(f.ballDirX);
-    s += ",\"pcStep\":" + json(f.pcStep);
-    s += ",\"ballStepX\":" + json(f.ballStepX);
-    s += ",\"pcMoveDir\":" + json(f.pcMoveDir);
-    s += ",\"ballDirY\":" + json(f.ballDirY);
-    s += ",\"Timer1\":" + boolean(f.Timer1.Enabled);
-    s += ",\"Timer2\":" + boolean(f.Timer2.Enabled);
-    s += ",\"Timer4\":" + boolean(f.Timer4.Enabled);
+    for (const auto& variable : kVariables)
+        s += ",\"" + std::string(variable.name) + "\":" + json(f.*variable.value);
+    for (const auto& timer : kTimers)
+        s += ",\"" + (f.*timer.timer).name + "\":" + boolean((f.*timer.timer).Enabled);
     s += ",\"menuVisible\":" + boolean(f.menu(10).Visible);
     s += ",\"infoVisible\":" + boolean(f.info(15).Visible);
     s += ",\"infoEnabled\":" + boolean(f.info(15).Enabled);
     s += ",\"windowHeightAdded\":" +
-         number(static_cast<double>(host.height - testing_support::FakeHost::kStartHeight));
+         number(static_cast<double>(host.height - ScriptedHost::kStartHeight));
     s += ",\"clips\":" + list(host.clips);
     s += ",\"sleeps\":" + list(host.sleeps);
     s += ",\"msgbox\":" + list(host.messages);
