@@ -19,16 +19,19 @@ class ScriptedHost : public tk::Host {
     // An outer height for a window of 4755 twips client area under a title bar.
     static constexpr float kStartHeight = 5190;
 
+    // Answered from the program's assets, the script or the recorded height.
     tk::Picture picture(std::string_view owner) override;
     tk::Resource LoadResData(int id, std::string_view type) override;
+    float Rnd() override;
+    float formHeight() override { return height; }
+
+    // Recorded: nothing plays, waits or closes, and a shown window is only onShowModal's.
     void playWaveImage(std::span<const std::uint8_t> waveImage) override;
     void MsgBox(std::string_view text) override;
     void Sleep(int milliseconds) override;
     void Randomize() override;
-    float Rnd() override;
     void showModal(std::string_view form) override;
     void Unload(std::string_view form) override;
-    float formHeight() override { return height; }
     void setFormHeight(float twips) override;
 
     // Queues values for Rnd; an empty queue answers 0.

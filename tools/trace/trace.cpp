@@ -241,9 +241,9 @@ void setControl(const std::vector<tk::ControlRef>& all, const tk::ControlRef& c,
                 const std::string& name, const std::string& property, const Literal& v,
                 const std::string& raw) {
     if (const auto* field = find(kPlaceFields, property)) {
-        c.control->*field->field = v.asFloat(name);
+        c.control()->*field->field = v.asFloat(name);
     } else if (property == "Visible") {
-        c.control->Visible = v.asBool(name);
+        c.control()->Visible = v.asBool(name);
     } else if (property == "Caption" && c.label()) {
         c.label()->Caption = v.asText();
     } else if (property == "Text" && c.textBox()) {
@@ -257,14 +257,14 @@ void setControl(const std::vector<tk::ControlRef>& all, const tk::ControlRef& c,
         // The picture of another picture box, by that box's name: `set man.Picture l1`.
         const std::string source = v.asText();
         for (const tk::ControlRef& from : all) {
-            if (from.pictureBox() && from.control->name == source) {
+            if (from.pictureBox() && from.control()->name == source) {
                 c.pictureBox()->setPicture(from.pictureBox()->picture());
                 return;
             }
         }
         throw std::invalid_argument("no picture box named " + source);
     } else {
-        throw std::invalid_argument(c.control->name + " has no property " + property + " to set");
+        throw std::invalid_argument(c.control()->name + " has no property " + property + " to set");
     }
 }
 
@@ -309,7 +309,7 @@ void set(Form& form, const std::string& name, const std::string& raw) {
     for (auto lists : {form.courtControls(), form.splashControls()})
         all.insert(all.end(), lists.begin(), lists.end());
     for (const tk::ControlRef& c : all) {
-        if (c.control && c.control->name == object) {
+        if (c.control() && c.control()->name == object) {
             setControl(all, c, name, property, v, raw);
             return;
         }
