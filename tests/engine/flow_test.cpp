@@ -99,7 +99,7 @@ TEST_F(Flow, EachLevelSetsItsSpeedsAndResetsTheCourt) {
         form.Timer2.Enabled = true;
         host.clearRecords();
 
-        (form.*row.command)();
+        std::invoke(row.command, form);
 
         EXPECT_EQ(host.clips, std::vector<int>{2});
         EXPECT_FALSE(form.Timer1.Enabled);
@@ -158,7 +158,7 @@ TEST_F(Flow, TheOtherMenuCommandsPlayTheCueFirst) {
         SCOPED_TRACE(row.name);
         setUpEasyMatch();
         form.Form_KeyDown(game::kKeyP, 0);
-        (form.*row.command)();
+        std::invoke(row.command, form);
         EXPECT_EQ(host.log, row.log);
         EXPECT_TRUE(form.Timer1.Enabled) << "no menu command pauses the match";
     }
