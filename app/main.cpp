@@ -11,8 +11,8 @@
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/quit_on_signal.h"
-#include "flow/main_window.h"
-#include "flow/module1.h"
+#include "assets/embedded_resources.h"
+#include "flow/session.h"
 #include "screens/views/game_windows.h"
 #include "screens/views/preferences.h"
 #include "screens/views/session_recorder.h"
@@ -57,28 +57,26 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(SMASHBOL_APP_ID);  // Wayland's app id: the menu entry's name
     const int endRequested = app::quitOnTerminationSignals(&*application);
 
-    tkqt::QtHost host([&wavePlayer](std::span<const std::uint8_t> wave) {
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, game::kTitle, [&wavePlayer](std::span<const std::uint8_t> wave) {
         if (wavePlayer)
             wavePlayer->play(wave);
     });
     host.setWakeDescriptor(endRequested);
-    std::optional<views::SessionRecorder> recorder;
-    if (!options.recordPath.isEmpty())
-        recorder.emplace(host, options.recordPath);
-    tk::Host& gameHost = recorder ? static_cast<tk::Host&>(*recorder) : host;
-    flow::Module1 module1(gameHost);
-    flow::MainWindow game(gameHost, module1);
+    // The game talks to the world through the recorder, which passes everything on to the host
+    // and, with --record, writes the session down.
+    flow::Session<views::SessionRecorder> session(host, options.recordPath);
+    views::SessionRecorder& recorder = session.host;
+    flow::MainWindow& game = session.form;
     views::GameWindows windows(game, host);
-    if (recorder)
-        windows.mainWindow().setRecorder(&*recorder);
+    if (recorder.recording())
+        windows.mainWindow().setRecorder(&recorder);
     if (const QImage& icon = host.pictureCache().image(game.Icon); !icon.isNull())
         QApplication::setWindowIcon(QPixmap::fromImage(icon));
 
-    if (recorder)
-        recorder->begin("load");
+    recorder.begin("load");
     game.Form_Load();
-    if (recorder)
-        recorder->end();
+    recorder.end();
     windows.showMainWindow();
     // Controllers are looked for once the window is up, so that they cost its start nothing.
     tksdl::GamepadKeys gamepad;

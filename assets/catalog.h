@@ -21,6 +21,9 @@ std::span<const PictureAsset> allPictures();
 // The picture stored with that owner, or nullptr.
 const PictureAsset* findPicture(std::string_view owner);
 
+// The resource type the clips are stored under.
+constexpr std::string_view kClipType = "RESTYPE";
+
 // The complete wave image of clip 1 to 8; empty for any other number.
 std::span<const std::uint8_t> clipWave(int id);
 

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "flow/main_window.h"
-#include "tests/support/fake_host.h"
+#include "flow/session.h"
+#include "tools/trace/scripted_host.h"
 
 namespace {
 
@@ -20,17 +20,14 @@ long residentKb(const char* field) {
     return -1;
 }
 
-struct Match {
-    testing_support::FakeHost host;
-    flow::Module1 module1{host};
-    flow::MainWindow form{host, module1};
+struct Match : flow::Session<trace::ScriptedHost> {
     Match() {
         form.Form_Load();
         form.Picture4_Click();
         form.hard_Click();
         form.Form_KeyDown(game::kKeyP, 0);
     }
-    // The fake host records every call; a long run forgets them now and then.
+    // The scripted host records every call; a long run forgets them now and then.
     void forget() {
         if (host.log.size() > 1024)
             host.clearRecords();
@@ -61,9 +58,8 @@ void BM_WalkTick(benchmark::State& state) {
 BENCHMARK(BM_WalkTick);
 
 void BM_IntroTick(benchmark::State& state) {
-    testing_support::FakeHost host;
-    flow::Module1 module1(host);
-    flow::MainWindow form(host, module1);
+    flow::Session<trace::ScriptedHost> session;
+    auto& [host, module1, form] = session;
     form.Form_Load();
     form.Picture4_Click();
     int n = 0;

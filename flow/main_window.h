@@ -35,6 +35,7 @@ class MainWindow : public game::Form1 {
   private:
     void StartIntroRally();
     void setUpMatch(const Level& level);
+    void writeSpeeds(const Level& level);
     void playMenuCue();
 };
 

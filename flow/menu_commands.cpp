@@ -4,13 +4,16 @@
 
 namespace flow {
 
-namespace {
-constexpr int kClipMenu = 2;
-constexpr float kServeTop = 650;
-}  // namespace
-
 void MainWindow::playMenuCue() {
-    cue_.PlayClip(kClipMenu, game::kResourceType);
+    cue_.play(game::Clip::Menu);
+}
+
+// The level's two speeds: the ball's vertical step and the computer's step, which goes through
+// the hidden text box as text.
+void MainWindow::writeSpeeds(const Level& level) {
+    ballStepY = level.ballStepY;
+    Text1.Text = level.pcStep;
+    pcStep = Text1.Text;
 }
 
 // Stops whatever runs on the court, puts everyone back, zeroes and shows the score bar and
@@ -23,7 +26,7 @@ void MainWindow::setUpMatch(const Level& level) {
     man.Left = tk::single(double(Picture1.Width) / 2 - double(man.Width) / 2);
     pc.Left = tk::single(double(Picture1.Width) / 2 - double(pc.Width) / 2);
     ball.Left = tk::single(double(Picture1.Width) / 2);  // the ball's left edge on the middle
-    ball.Top = kServeTop;
+    ball.Top = game::kComputerServeTop;
     drawing.Cls();
     Picture1.Cls();
     Label9.Caption = "0";
@@ -35,27 +38,23 @@ void MainWindow::setUpMatch(const Level& level) {
          {&Label2, &Label4, &Label6, &Label7, &Label8, &Label9, &Label10, &Label11}) {
         label->Visible = true;
     }
-    man.Visible = true;
-    pc.Visible = true;
-    ball.Visible = true;
-    ballStepY = level.ballStepY;
-    Text1.Text = level.pcStep;
-    pcStep = Text1.Text;
+    showPlayers(true);
+    writeSpeeds(level);
 }
 
 void MainWindow::exit_Click() {
     playMenuCue();
-    host_.Unload(tk::FormName::Form1);
+    host_.Unload(game::kForm1);
 }
 
 void MainWindow::hra_Click() {
     playMenuCue();
-    host_.showModal(tk::FormName::Form3);
+    host_.showModal(game::kForm3);
 }
 
 void MainWindow::about_Click() {
     playMenuCue();
-    host_.showModal(tk::FormName::Form2);
+    host_.showModal(game::kForm2);
 }
 
 }  // namespace flow

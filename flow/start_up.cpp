@@ -3,10 +3,6 @@
 
 namespace flow {
 
-namespace {
-constexpr int kClipIntro = 6;
-}
-
 void MainWindow::Form_Load() {
     windowEnlarged = 0;
     Picture1.BackColor = game::kCourtOrange;
@@ -17,7 +13,7 @@ void MainWindow::Form_Load() {
     pcStep = Text1.Text;
     ballDirY = "down";
     ballStepX = 45;
-    cue_.PlayClip(kClipIntro, game::kResourceType);
+    cue_.play(game::Clip::Intro);
 }
 
 void MainWindow::StartIntroRally() {
@@ -25,12 +21,8 @@ void MainWindow::StartIntroRally() {
     menu(10).Visible = true;
     info(15).Visible = true;
     Picture4.Visible = false;
-    man.Visible = true;
-    pc.Visible = true;
-    ball.Visible = true;
-    ballStepY = kIntro.ballStepY;
-    Text1.Text = kIntro.pcStep;
-    pcStep = Text1.Text;
+    showPlayers(true);
+    writeSpeeds(kIntro);
     Timer4.Enabled = true;
     Timer1.Enabled = true;
     manKeyDir = "left";

@@ -102,6 +102,16 @@ std::string list(const std::vector<T>& items, std::size_t from = 0) {
 
 }  // namespace
 
+const StateVariable kStateVariables[9] = {{"windowEnlarged", &MainWindow::windowEnlarged},
+                                          {"manKeyDir", &MainWindow::manKeyDir},
+                                          {"ballStepY", &MainWindow::ballStepY},
+                                          {"nextHitter", &MainWindow::nextHitter},
+                                          {"ballDirX", &MainWindow::ballDirX},
+                                          {"pcStep", &MainWindow::pcStep},
+                                          {"ballStepX", &MainWindow::ballStepX},
+                                          {"pcMoveDir", &MainWindow::pcMoveDir},
+                                          {"ballDirY", &MainWindow::ballDirY}};
+
 std::string stateReport(const MainWindow& f, const OutsideEffects& effects) {
     std::string s = "{";
     s += "\"man\":" + sprite(f.man);
@@ -113,15 +123,8 @@ std::string stateReport(const MainWindow& f, const OutsideEffects& effects) {
     }
     s += ",\"Label4Visible\":" + boolean(f.Label4.Visible);
     s += ",\"Text1\":" + quoted(f.Text1.Text);
-    s += ",\"windowEnlarged\":" + json(f.windowEnlarged);
-    s += ",\"manKeyDir\":" + json(f.manKeyDir);
-    s += ",\"ballStepY\":" + json(f.ballStepY);
-    s += ",\"nextHitter\":" + json(f.nextHitter);
-    s += ",\"ballDirX\":" + json(f.ballDirX);
-    s += ",\"pcStep\":" + json(f.pcStep);
-    s += ",\"ballStepX\":" + json(f.ballStepX);
-    s += ",\"pcMoveDir\":" + json(f.pcMoveDir);
-    s += ",\"ballDirY\":" + json(f.ballDirY);
+    for (const StateVariable& variable : kStateVariables)
+        s += ",\"" + std::string(variable.name) + "\":" + json(f.*variable.value);
     s += ",\"Timer1\":" + boolean(f.Timer1.Enabled);
     s += ",\"Timer2\":" + boolean(f.Timer2.Enabled);
     s += ",\"Timer4\":" + boolean(f.Timer4.Enabled);

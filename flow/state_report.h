@@ -11,6 +11,14 @@
 
 namespace flow {
 
+// The nine variables of the match state, in the order the report writes them. The trace
+// driver's `set` finds them here too.
+struct StateVariable {
+    const char* name;
+    tk::Value game::Form1::*value;
+};
+extern const StateVariable kStateVariables[9];
+
 struct OutsideEffects {
     std::vector<int> clips;  // clip ids, in the order they were played
     std::vector<int> sleeps;

@@ -63,18 +63,24 @@ Form1::Form1(tk::Host& host, ClipCue& cue) : host_(host), cue_(cue) {
     scoreLabel(Label6, "Label6", 3270, 75, ":", kRed);
     scoreLabel(Label4, "Label4", 3360, 120, "0", kRed);
 
-    frameHolder(host, Picture3, "Picture3", 1440, 2760);
-    frameHolder(host, Picture2, "Picture2", 1440, 1440);
-    frameHolder(host, r1, "r1", 240, 2280);
-    frameHolder(host, l1, "l1", 720, 2280);
-    frameHolder(host, r2, "r2", 240, 2760);
-    frameHolder(host, l2, "l2", 720, 2760);
-    frameHolder(host, n, "n", 1440, 2280);
-    frameHolder(host, pn, "pn", 1440, 960);
-    frameHolder(host, pl1, "pl1", 240, 720);
-    frameHolder(host, pr1, "pr1", 720, 720);
-    frameHolder(host, pl2, "pl2", 240, 1200);
-    frameHolder(host, pr2, "pr2", 720, 1200);
+    const struct {
+        tk::PictureBox Form1::*box;
+        const char* name;
+        float left, top;
+    } holders[] = {{&Form1::Picture3, "Picture3", 1440, 2760},
+                   {&Form1::Picture2, "Picture2", 1440, 1440},
+                   {&Form1::r1, "r1", 240, 2280},
+                   {&Form1::l1, "l1", 720, 2280},
+                   {&Form1::r2, "r2", 240, 2760},
+                   {&Form1::l2, "l2", 720, 2760},
+                   {&Form1::n, "n", 1440, 2280},
+                   {&Form1::pn, "pn", 1440, 960},
+                   {&Form1::pl1, "pl1", 240, 720},
+                   {&Form1::pr1, "pr1", 720, 720},
+                   {&Form1::pl2, "pl2", 240, 1200},
+                   {&Form1::pr2, "pr2", 720, 1200}};
+    for (const auto& holder : holders)
+        frameHolder(host, this->*holder.box, holder.name, holder.left, holder.top);
 
     place(man, "man", 1800, 3480, 300, 390, false);
     man.AutoSize = true;
@@ -94,7 +100,7 @@ Form1::Form1(tk::Host& host, ClipCue& cue) : host_(host), cue_(cue) {
     Label12.alignment = tk::Alignment::Center;
     Label12.AutoSize = true;
 
-    place(ball, "ball", 1920, 650, 135, 135, false);
+    place(ball, "ball", 1920, kComputerServeTop, 135, 135, false);
     ball.kind = tk::Shape::Kind::Circle;
     ball.filled = true;
     ball.FillColor = tk::RGB(128, 255, 128);

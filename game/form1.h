@@ -7,16 +7,24 @@
 #include <vector>
 
 #include "game/clip_cue.h"
+#include "game/form_names.h"
 #include "toolkit/core/controls.h"
 #include "toolkit/core/host.h"
 #include "toolkit/core/value.h"
 
 namespace game {
 
+inline const std::string kTitle = "SMASHBOL 2002";
+
 // The window and the court, in twips (15 to a pixel).
 constexpr float kClientWidth = 4545;
 constexpr float kClientHeight = 4755;
 constexpr float kWindowGrowth = 200;  // the menu bar's room, added once when the intro starts
+
+// Where the ball's top edge goes for a serve: just in front of `man`, or of `pc` (where the ball
+// also waits at the start of a match).
+constexpr float kPlayerServeTop = 3240;
+constexpr float kComputerServeTop = 650;
 
 constexpr tk::Color kCourtOrange = tk::RGB(255, 112, 0);  // court surface, sprite background
 constexpr tk::Color kCourtDesignOrange = tk::RGB(255, 128, 0);
@@ -49,7 +57,7 @@ class Form1 {
     std::vector<tk::ControlRef> splashControls();
 
     // --- the window itself ---
-    std::string Caption = "SMASHBOL 2002";
+    std::string Caption = kTitle;
     tk::Color BackColor = kGrassGreen;
     tk::Picture backgroundPicture;  // grass and score panel, painted from the top-left corner
     tk::Picture Icon;
@@ -114,6 +122,7 @@ class Form1 {
     ClipCue& cue_;
 
     void playStrokeClip();
+    void showPlayers(bool visible);  // both sprites and the ball
 
   private:
     // The steps of one game tick, in their order.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/form1.h"
+#include "game/sprite.h"
 
 namespace game {
 
@@ -28,7 +29,8 @@ void Form1::Timer1_Timer() {
 // that a value just under 1 still picks the fourth knock.
 void Form1::playStrokeClip() {
     const double r = host_.Rnd();
-    cue_.PlayClip(tk::Value(static_cast<float>(std::floor(r * 4.0 + 1.0))), kResourceType);
+    const double knock = std::floor(r * kKnocks + static_cast<int>(Clip::FirstKnock));
+    cue_.PlayClip(tk::Value(static_cast<float>(knock)), kResourceType);
 }
 
 void Form1::flyBallSideways() {
@@ -36,20 +38,18 @@ void Form1::flyBallSideways() {
         ball.Left = single(double(ball.Left) - ballStepX.number());
     } else if (ballDirX == "right") {
         ball.Left = single(double(ball.Left) + ballStepX.number());
-    } else if (ballDirX == "rovne") {
-        ball.Left = ball.Left;
     }
-    // Before its first assignment the direction matches none of these: the ball keeps its place.
+    // Straight ("rovne") is no sideways step; nor is a direction not yet assigned.
 }
 
 void Form1::bounceOffSideLines() {
     // Two separate tests, each reading the ball afresh; the ball is not pushed back inside.
     if (ball.Left < 0) {
         ballDirX = "right";
-        cue_.PlayClip(5, kResourceType);
+        cue_.play(Clip::Bounce);
     }
     if (single(double(Picture1.Width) - ball.Width) < ball.Left) {
-        cue_.PlayClip(5, kResourceType);
+        cue_.play(Clip::Bounce);
         ballDirX = "left";
     }
 }
@@ -60,15 +60,6 @@ void Form1::flyBallUpOrDown() {
     } else if (ballDirY == "up") {
         ball.Top = single(double(ball.Top) - ballStepY.number());
     }
-}
-
-// Strict overlap of the two boxes, each edge sum rounded to single. The direction of flight does
-// not matter, so a ball that takes several ticks to cross a sprite is struck on each of them.
-static bool touches(const tk::Control& ball, const tk::Control& sprite) {
-    return single(double(ball.Top) + ball.Height) > sprite.Top &&
-           single(double(sprite.Top) + sprite.Height) > ball.Top &&
-           single(double(ball.Left) + ball.Width) > sprite.Left &&
-           single(double(sprite.Left) + sprite.Width) > ball.Left;
 }
 
 void Form1::strikeByPlayer() {

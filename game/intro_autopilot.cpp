@@ -1,10 +1,9 @@
 // The intro's stand-in for the player: `man` copies the computer's horizontal place and walks
 // with its own frames the way the computer walks, so both sides rally by themselves.
 #include "game/form1.h"
+#include "game/sprite.h"
 
 namespace game {
-
-using tk::single;
 
 void Form1::Timer4_Timer() {
     // A result the intro's hidden score produced is wiped at once.
@@ -16,8 +15,7 @@ void Form1::Timer4_Timer() {
 
     // The ball above `man` with more than 9 twips to spare on either side: stand still. This
     // writes the computer's direction too, so the follow step below sees "".
-    if (single(double(ball.Left) - 9) > man.Left &&
-        single(double(man.Left) + man.Width) > single(double(ball.Left) + ball.Width + 9)) {
+    if (wellInside(ball, man)) {
         pcMoveDir = "";
         man.setPicture(n.picture());
     }
@@ -27,11 +25,11 @@ void Form1::Timer4_Timer() {
         return;
     }
     if (pcMoveDir == "left") {
-        man.setPicture(man.picture() == l1.picture() ? l2.picture() : l1.picture());
+        toggleFrame(man, l1, l2);
         man.Left = pc.Left;
     }
     if (pcMoveDir == "right") {
-        man.setPicture(man.picture() == r1.picture() ? r2.picture() : r1.picture());
+        toggleFrame(man, r1, r2);
         man.Left = pc.Left;
     }
 }

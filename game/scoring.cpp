@@ -8,11 +8,7 @@ namespace game {
 using tk::single;
 
 namespace {
-constexpr float kPlayerServeTop = 3240;   // just in front of `man`
-constexpr float kComputerServeTop = 650;  // just in front of `pc`
-constexpr int kPause = 700;               // ms the window stands still after a point
-constexpr int kClipPoint = 8;
-constexpr int kClipSet = 7;
+constexpr int kPause = 700;  // ms the window stands still after a point
 
 void addOne(tk::Label& score) {
     score.Caption = tk::formatNumber(numberOf(score) + 1);
@@ -31,9 +27,13 @@ void Form1::endMatch(const std::string& message) {
     Timer1.Enabled = false;
     Timer2.Enabled = false;
     Label12.Caption = message;
-    man.Visible = false;
-    pc.Visible = false;
-    ball.Visible = false;
+    showPlayers(false);
+}
+
+void Form1::showPlayers(bool visible) {
+    man.Visible = visible;
+    pc.Visible = visible;
+    ball.Visible = visible;
 }
 
 void Form1::scoreBallOutAtTop() {
@@ -54,12 +54,12 @@ void Form1::scoreBallOutAtBottom() {
 void Form1::awardPoint(tk::Label& winnerPoints, const tk::Label& loserPoints, tk::Label& winnerSets,
                        float serveTop, const tk::PictureBox& server) {
     addOne(winnerPoints);
-    cue_.PlayClip(kClipPoint, kResourceType);
+    cue_.play(Clip::Point);
     const double loser = numberOf(loserPoints);
     const double winner = numberOf(winnerPoints);
     if (winner - loser >= 2 && winner >= 6) {
         addOne(winnerSets);
-        cue_.PlayClip(kClipSet, kResourceType);
+        cue_.play(Clip::Set);
         Label2.Caption = "0";
         Label4.Caption = "0";
     }

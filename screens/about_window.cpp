@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "game/form_names.h"
+
 namespace screens {
 
 namespace {
@@ -89,7 +91,7 @@ void Form2::Timer1_Timer() {
 void Form2::close() {
     Timer1.Enabled = false;
     loaded_ = false;
-    host_.Unload(tk::FormName::Form2);
+    host_.Unload(game::kForm2);
 }
 
 std::vector<tk::ControlRef> Form2::controls() {

@@ -1,5 +1,7 @@
 #include "screens/help_window.h"
 
+#include "game/form_names.h"
+
 namespace screens {
 
 namespace {
@@ -43,7 +45,7 @@ Form3::Form3(tk::Host& host) : host_(host) {
 
 void Form3::close() {
     loaded_ = false;
-    host_.Unload(tk::FormName::Form3);
+    host_.Unload(game::kForm3);
 }
 
 std::vector<tk::ControlRef> Form3::controls() {

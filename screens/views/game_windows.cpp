@@ -36,7 +36,7 @@ void GameWindows::showMainWindow() {
     main_->activateWindow();
 }
 
-void GameWindows::showModal(tk::FormName form) {
+void GameWindows::showModal(std::string_view form) {
     auto run = [this](QDialog& dialog) {
         // Centred on the main window, whatever the window manager would choose.
         QRect place(QPoint(0, 0), dialog.size());
@@ -51,27 +51,21 @@ void GameWindows::showModal(tk::FormName form) {
         dialog.exec();
         modal_ = nullptr;
     };
-    switch (form) {
-        case tk::FormName::Form2: {
-            about_.Load();
-            AboutView view(about_, painter_, main_.get());
-            run(view);
-            break;
-        }
-        case tk::FormName::Form3: {
-            screens::Form3 help(host_);
-            HelpView view(help, painter_, main_.get());
-            run(view);
-            break;
-        }
-        case tk::FormName::Form1:
-            main_->show();
-            break;
+    if (form == game::kForm2) {
+        about_.Load();
+        AboutView view(about_, painter_, main_.get());
+        run(view);
+    } else if (form == game::kForm3) {
+        screens::Form3 help(host_);
+        HelpView view(help, painter_, main_.get());
+        run(view);
+    } else if (form == game::kForm1) {
+        main_->show();
     }
 }
 
-void GameWindows::unload(tk::FormName form) {
-    if (form == tk::FormName::Form1) {
+void GameWindows::unload(std::string_view form) {
+    if (form == game::kForm1) {
         if (modal_)
             modal_->reject();
         main_->unload();

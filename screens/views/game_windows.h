@@ -29,8 +29,8 @@ class GameWindows : public tkqt::FormDirector {
     // Shows the main window for the first time, centred on the screen.
     void showMainWindow();
 
-    void showModal(tk::FormName form) override;
-    void unload(tk::FormName form) override;
+    void showModal(std::string_view form) override;
+    void unload(std::string_view form) override;
     float outerHeight() override { return main_->outerHeight(); }
     void setOuterHeight(float twips) override { main_->setOuterHeight(twips); }
     QWidget* activeWindow() override;

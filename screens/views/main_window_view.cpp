@@ -18,7 +18,7 @@
 namespace views {
 
 namespace {
-constexpr int kClientWidthPx = 303;
+constexpr int kClientWidthPx = static_cast<int>(game::kClientWidth / tk::kTwipsPerPixel);
 }
 
 MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& painter)

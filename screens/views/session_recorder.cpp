@@ -9,6 +9,8 @@
 namespace views {
 
 SessionRecorder::SessionRecorder(tk::Host& host, const QString& path) : host_(host), path_(path) {
+    if (path.isEmpty())
+        return;  // no recording asked for: a plain pass to the host
     file_ = std::fopen(path.toLocal8Bit().constData(), "w");
     if (!file_) {
         std::fprintf(stderr, "smashbol: cannot record to %s: %s; playing on without a recording\n",

@@ -21,7 +21,7 @@ namespace views {
 class SessionRecorder : public tk::Host {
   public:
     // Opens `path` for writing; if it cannot, says so in one line on standard error and the
-    // game plays on unrecorded.
+    // game plays on unrecorded. With an empty path it only passes everything on.
     SessionRecorder(tk::Host& host, const QString& path);
     ~SessionRecorder() override;
     SessionRecorder(const SessionRecorder&) = delete;
@@ -48,8 +48,8 @@ class SessionRecorder : public tk::Host {
     void Sleep(int milliseconds) override;
     void Randomize() override { host_.Randomize(); }
     float Rnd() override;
-    void showModal(tk::FormName form) override { host_.showModal(form); }
-    void Unload(tk::FormName form) override { host_.Unload(form); }
+    void showModal(std::string_view form) override { host_.showModal(form); }
+    void Unload(std::string_view form) override { host_.Unload(form); }
     float formHeight() override { return host_.formHeight(); }
     void setFormHeight(float twips) override;
 

@@ -82,7 +82,7 @@ TEST_F(ComputerPlayer, StepsByTheLevelUntilTheFirstPointThenByFifty) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         runningMatch();
-        (form.*row.level)();
+        std::invoke(row.level, form);
         form.Timer1.Enabled = true;
         freezeBall(100, 2000);
         form.nextHitter = "man";

@@ -1,30 +1,25 @@
-// A main window on a fake host, with helpers to put the court into a known state.
+// A main window on a scripted host, with helpers to put the court into a known state.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <functional>
+#include <optional>
 
-#include "flow/main_window.h"
-#include "tests/support/fake_host.h"
+#include "flow/session.h"
+#include "tools/trace/scripted_host.h"
 
 namespace engine_test {
 
 class Court : public ::testing::Test {
   protected:
-    testing_support::FakeHost host;
-    flow::Module1 module1{host};
-    flow::MainWindow form{host, module1};
+    std::optional<flow::Session<trace::ScriptedHost>> session{std::in_place};
+    // A new session is built where the old one stood, so these keep naming the current one.
+    trace::ScriptedHost& host = session->host;
+    flow::MainWindow& form = session->form;
 
     // A new program: nothing of an earlier table row carries over.
-    void restart() {
-        std::destroy_at(&form);
-        std::destroy_at(&module1);
-        std::destroy_at(&host);
-        std::construct_at(&host);
-        std::construct_at(&module1, host);
-        std::construct_at(&form, host, module1);
-    }
+    void restart() { session.emplace(); }
 
     // A fresh window loaded, the splash clicked and the easy level chosen: the ready state.
     void setUpEasyMatch() {

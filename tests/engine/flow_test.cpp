@@ -63,8 +63,7 @@ TEST_F(Flow, TheWindowGrowsOnceForTheMenuBar) {
     form.Label5_Click();
     form.easy_Click();
     form.Picture4_Click();
-    EXPECT_EQ(host.heightChanges,
-              std::vector<float>{testing_support::FakeHost::kStartHeight + 200});
+    EXPECT_EQ(host.heightChanges, std::vector<float>{trace::ScriptedHost::kStartHeight + 200});
     EXPECT_EQ(form.windowEnlarged.number(), 1);
 }
 
@@ -100,7 +99,7 @@ TEST_F(Flow, EachLevelSetsItsSpeedsAndResetsTheCourt) {
         form.Timer2.Enabled = true;
         host.clearRecords();
 
-        (form.*row.command)();
+        std::invoke(row.command, form);
 
         EXPECT_EQ(host.clips, std::vector<int>{2});
         EXPECT_FALSE(form.Timer1.Enabled);
@@ -159,7 +158,7 @@ TEST_F(Flow, TheOtherMenuCommandsPlayTheCueFirst) {
         SCOPED_TRACE(row.name);
         setUpEasyMatch();
         form.Form_KeyDown(game::kKeyP, 0);
-        (form.*row.command)();
+        std::invoke(row.command, form);
         EXPECT_EQ(host.log, row.log);
         EXPECT_TRUE(form.Timer1.Enabled) << "no menu command pauses the match";
     }

@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "flow/main_window.h"
-#include "tests/support/fake_host.h"
+#include "flow/session.h"
+#include "tools/trace/scripted_host.h"
 
 namespace {
 
@@ -29,16 +29,15 @@ bool finite(const tk::Control& c) {
 }
 
 TEST(EngineFuzz, AMillionRandomEventsKeepTheInvariants) {
-    testing_support::FakeHost host;
-    flow::Module1 module1(host);
-    flow::MainWindow form(host, module1);
+    flow::Session<trace::ScriptedHost> session;
+    auto& [host, module1, form] = session;
     std::mt19937 random(20021);
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     form.Form_Load();
 
     constexpr long kEvents = 1'000'000;
     long ticks = 0;
-    const float kStart = testing_support::FakeHost::kStartHeight;
+    const float kStart = trace::ScriptedHost::kStartHeight;
     for (long i = 0; i < kEvents; ++i) {
         const unsigned roll = random() % 100;
         if (host.rnd.size() < 4)

@@ -32,7 +32,7 @@ TEST_F(HumanPlayer, StepsAndEdgeBounds) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         runningMatch();
-        (form.*row.level)();
+        std::invoke(row.level, form);
         form.man.Left = row.left;
         form.manKeyDir = row.dir;
         form.Timer2_Timer();

@@ -6,14 +6,14 @@
 
 #include "assets/catalog.h"
 #include "flow/module1.h"
-#include "tests/support/fake_host.h"
+#include "tools/trace/scripted_host.h"
 
 namespace {
 
-using testing_support::FakeHost;
+using trace::ScriptedHost;
 
 TEST(Module1, PlaysEveryClipFromItsOwnBuffer) {
-    FakeHost host;
+    ScriptedHost host;
     flow::Module1 module1(host);
     for (int id = 1; id <= 8; ++id) {
         SCOPED_TRACE(id);
@@ -45,7 +45,7 @@ TEST(Module1, FailuresKeepTheClipThatIsPlaying) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeHost host;
+        ScriptedHost host;
         flow::Module1 module1(host);
         module1.PlayClip(2, "RESTYPE");
         host.clearRecords();
@@ -67,7 +67,7 @@ TEST(Module1, TheStrokeCuesSingleIdTakesItsWholeValue) {
     } rows[] = {{1.0f, 1}, {4.0f, 4}, {2.5f, 2}, {3.5f, 4}};  // a fraction rounds half to even
     for (const Row& row : rows) {
         SCOPED_TRACE(row.id);
-        FakeHost host;
+        ScriptedHost host;
         flow::Module1 module1(host);
         module1.PlayClip(tk::Value(row.id), "RESTYPE");
         EXPECT_EQ(host.clips, std::vector<int>{row.clip});

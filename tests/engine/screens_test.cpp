@@ -7,18 +7,18 @@
 
 #include "screens/about_window.h"
 #include "screens/help_window.h"
-#include "tests/support/fake_host.h"
+#include "tools/trace/scripted_host.h"
 
 namespace {
 
-using testing_support::FakeHost;
+using trace::ScriptedHost;
 
 std::string shown(const screens::Form2& about) {
     return about.Picture2.picture().owner();
 }
 
 TEST(AboutWindow, TheGlobeRunsThroughItsEightFramesAndGoesOnWhereItStopped) {
-    FakeHost host;
+    ScriptedHost host;
     screens::Form2 about(host);
     about.Load();
     EXPECT_TRUE(about.Timer1.Enabled);
@@ -43,7 +43,7 @@ TEST(AboutWindow, TheGlobeRunsThroughItsEightFramesAndGoesOnWhereItStopped) {
 }
 
 TEST(AboutWindow, TakesTheMainWindowsIcon) {
-    FakeHost host;
+    ScriptedHost host;
     screens::Form2 about(host);
     about.Load();
     EXPECT_FALSE(about.Icon.empty());
@@ -58,12 +58,12 @@ TEST(AboutWindow, AClickAnywhereClosesIt) {
     };
     for (const auto& [name, click] : clicks) {
         SCOPED_TRACE(name);
-        FakeHost host;
+        ScriptedHost host;
         screens::Form2 about(host);
         about.Load();
         (about.*click)();
         EXPECT_FALSE(about.loaded());
-        EXPECT_EQ(host.unloads, std::vector<tk::FormName>{tk::FormName::Form2});
+        EXPECT_EQ(host.unloads, std::vector<std::string>{"Form2"});
     }
 }
 
@@ -78,16 +78,16 @@ TEST(HelpWindow, AClickAnywhereClosesIt) {
     };
     for (const auto& [name, click] : clicks) {
         SCOPED_TRACE(name);
-        FakeHost host;
+        ScriptedHost host;
         screens::Form3 help(host);
         (help.*click)();
         EXPECT_FALSE(help.loaded());
-        EXPECT_EQ(host.unloads, std::vector<tk::FormName>{tk::FormName::Form3});
+        EXPECT_EQ(host.unloads, std::vector<std::string>{"Form3"});
     }
 }
 
 TEST(HelpWindow, ShowsBothKeyPicturesAtTheirSizes) {
-    FakeHost host;
+    ScriptedHost host;
     screens::Form3 help(host);
     EXPECT_EQ(help.Image2.picture.widthPx(), 36);
     EXPECT_EQ(help.Image2.picture.heightPx(), 31);

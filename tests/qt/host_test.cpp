@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "flow/session.h"
 #include "screens/views/session_recorder.h"
 #include "tools/trace/trace.h"
 
@@ -16,7 +17,8 @@ namespace qt_tests {
 namespace {
 
 TEST(QtHost, LoadsTheEightClipsAndNothingElse) {
-    tkqt::QtHost host;
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, "SMASHBOL 2002");
     struct Row {
         const char* name;
         int id;
@@ -40,7 +42,8 @@ TEST(QtHost, LoadsTheEightClipsAndNothingElse) {
 }
 
 TEST(QtHost, APictureIsOneSharedHandlePerOwner) {
-    tkqt::QtHost host;
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, "SMASHBOL 2002");
     const tk::Picture n = host.picture("n");
     EXPECT_EQ(host.picture("n"), n);
     EXPECT_NE(host.picture("man"), n) << "alike pixel for pixel, still two pictures";
@@ -53,7 +56,8 @@ TEST(QtHost, APictureIsOneSharedHandlePerOwner) {
 }
 
 TEST(QtHost, RndStaysBelowOneAndVaries) {
-    tkqt::QtHost host;
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, "SMASHBOL 2002");
     host.Randomize();
     std::set<float> seen;
     for (int i = 0; i < 10000; ++i) {
@@ -73,10 +77,11 @@ TEST(QtHost, RndStaysBelowOneAndVaries) {
 // Plays the intro with its strokes, the about window with the game's ticks behind it, a match's
 // start and a key, all through the window's own paths, recording to `path`.
 void playRecorded(const QString& path) {
-    tkqt::QtHost host;
-    views::SessionRecorder recorder(host, path);
-    flow::Module1 module1(recorder);
-    flow::MainWindow game(recorder, module1);
+    assets::EmbeddedResources resources;
+    tkqt::QtHost host(resources, game::kTitle);
+    flow::Session<views::SessionRecorder> session(host, path);
+    views::SessionRecorder& recorder = session.host;
+    flow::MainWindow& game = session.form;
     views::GameWindows windows(game, host);
     views::MainWindowView& view = windows.mainWindow();
     view.setRecorder(&recorder);

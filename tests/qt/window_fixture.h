@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "assets/catalog.h"
-#include "flow/main_window.h"
-#include "flow/module1.h"
+#include "assets/embedded_resources.h"
+#include "flow/session.h"
 #include "screens/views/game_windows.h"
 #include "toolkit/qt/qt_host.h"
 
@@ -32,7 +32,7 @@ inline QColor assetPixel(std::string_view owner, int x, int y) {
 
 class WindowFixture : public ::testing::Test {
   public:
-    WindowFixture() : module1(host), game(host, module1), windows(game, host) {
+    WindowFixture() {
         game.Form_Load();
         view().sync();
     }
@@ -54,10 +54,11 @@ class WindowFixture : public ::testing::Test {
         QTest::mouseClick(&view().canvas(), Qt::LeftButton, {}, QPoint(150, 150));
     }
 
-    tkqt::QtHost host;
-    flow::Module1 module1;
-    flow::MainWindow game;
-    views::GameWindows windows;
+    assets::EmbeddedResources resources;
+    flow::Session<tkqt::QtHost> session{resources, ::game::kTitle};
+    tkqt::QtHost& host = session.host;
+    flow::MainWindow& game = session.form;
+    views::GameWindows windows{game, host};
 };
 
 // True when the rectangle holds at least one pixel of this colour.

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "toolkit/core/picture.h"
@@ -154,43 +157,49 @@ struct MenuArray {
 
 namespace tk {
 
-// A control of a container, as the painter walks them in the window's own order.
-struct ControlRef {
-    enum class Kind { PictureBox, Label, Shape, TextBox, Image, Line };
-    Kind kind;
-    Control* control;  // null for a line
-    LineControl* line = nullptr;
+// A control of a container, as the painter walks them in the window's own order: one of the
+// kinds above, a line being the one kind without a box.
+class ControlRef {
+  public:
+    using Target = std::variant<PictureBox*, Label*, Shape*, TextBox*, ImageControl*, LineControl*>;
 
-    PictureBox* pictureBox() const {
-        return kind == Kind::PictureBox ? static_cast<PictureBox*>(control) : nullptr;
+    ControlRef(Target target) : target_(target) {}
+
+    template <typename Visitor>
+    decltype(auto) visit(Visitor&& visitor) const {
+        return std::visit(std::forward<Visitor>(visitor), target_);
     }
-    Label* label() const { return kind == Kind::Label ? static_cast<Label*>(control) : nullptr; }
-    Shape* shape() const { return kind == Kind::Shape ? static_cast<Shape*>(control) : nullptr; }
-    TextBox* textBox() const {
-        return kind == Kind::TextBox ? static_cast<TextBox*>(control) : nullptr;
+
+    // The control's box, or null for a line.
+    Control* control() const {
+        return visit([](auto* c) -> Control* {
+            if constexpr (std::is_base_of_v<Control, std::remove_pointer_t<decltype(c)>>)
+                return c;
+            else
+                return nullptr;
+        });
     }
-    ImageControl* imageControl() const {
-        return kind == Kind::Image ? static_cast<ImageControl*>(control) : nullptr;
+
+    // The control as one kind, or null when it is another.
+    template <typename Kind>
+    Kind* as() const {
+        Kind* const* found = std::get_if<Kind*>(&target_);
+        return found ? *found : nullptr;
     }
+    PictureBox* pictureBox() const { return as<PictureBox>(); }
+    Label* label() const { return as<Label>(); }
+    Shape* shape() const { return as<Shape>(); }
+    TextBox* textBox() const { return as<TextBox>(); }
+    ImageControl* imageControl() const { return as<ImageControl>(); }
+    LineControl* lineControl() const { return as<LineControl>(); }
+
+  private:
+    Target target_;
 };
 
-inline ControlRef ref(PictureBox& c) {
-    return {ControlRef::Kind::PictureBox, &c};
-}
-inline ControlRef ref(Label& c) {
-    return {ControlRef::Kind::Label, &c};
-}
-inline ControlRef ref(Shape& c) {
-    return {ControlRef::Kind::Shape, &c};
-}
-inline ControlRef ref(TextBox& c) {
-    return {ControlRef::Kind::TextBox, &c};
-}
-inline ControlRef ref(ImageControl& c) {
-    return {ControlRef::Kind::Image, &c};
-}
-inline ControlRef ref(LineControl& c) {
-    return {ControlRef::Kind::Line, nullptr, &c};
+template <typename Kind>
+ControlRef ref(Kind& c) {
+    return ControlRef(&c);
 }
 
 }  // namespace tk

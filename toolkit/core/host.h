@@ -12,8 +12,6 @@
 
 namespace tk {
 
-enum class FormName { Form1, Form2, Form3 };
-
 // What LoadResData gives: the resource's bytes, or an error number (326: no such resource).
 struct Resource {
     int error = 0;
@@ -23,9 +21,10 @@ struct Resource {
 constexpr int kErrResourceNotFound = 326;
 constexpr int kErrSubscriptOutOfRange = 9;
 
-class Host {
+// The pictures and clips a program carries, as a host hands them out.
+class Resources {
   public:
-    virtual ~Host() = default;
+    virtual ~Resources() = default;
 
     // The picture stored with a control or window, by owner name ("n", "Picture4", "Form1",
     // "Form1.Icon", "Form2.Picture1(3)", "Form3.Image1"). Each call for the same owner returns
@@ -34,7 +33,10 @@ class Host {
 
     // An embedded resource by number and type, read afresh on every call.
     virtual Resource LoadResData(int id, std::string_view type) = 0;
+};
 
+class Host : public Resources {
+  public:
     // Plays an in-memory wave image in the background, cutting off the clip playing; silent if
     // it cannot play. Takes what it needs of the bytes before it returns.
     virtual void playWaveImage(std::span<const std::uint8_t> waveImage) = 0;
@@ -44,9 +46,9 @@ class Host {
     virtual void Randomize() = 0;
     virtual float Rnd() = 0;  // in [0, 1)
 
-    // Shows a window modally; returns when it is closed.
-    virtual void showModal(FormName form) = 0;
-    virtual void Unload(FormName form) = 0;
+    // Shows a window, named as the program names it, modally; returns when it is closed.
+    virtual void showModal(std::string_view form) = 0;
+    virtual void Unload(std::string_view form) = 0;
 
     // The main window's outer height in twips, title bar and menu bar included.
     virtual float formHeight() = 0;

@@ -74,7 +74,7 @@ void drawSunkenBorder(QPainter& painter, QRect r) {
 }
 
 bool isPictureBox(const tk::ControlRef& ref) {
-    return ref.kind == tk::ControlRef::Kind::PictureBox;
+    return ref.pictureBox() != nullptr;
 }
 
 }  // namespace
@@ -101,12 +101,12 @@ void FormPainter::paintContainer(QPainter& painter, const FormScene& scene,
             continue;
         painter.save();
         painter.setClipRect(clip);
-        if (ref.kind == tk::ControlRef::Kind::Line) {
-            const tk::LineControl& line = *ref.line;
+        if (const tk::LineControl* lineControl = ref.lineControl()) {
+            const tk::LineControl& line = *lineControl;
             drawSegment(painter, origin + QPoint(pixels(line.X1), pixels(line.Y1)),
                         origin + QPoint(pixels(line.X2), pixels(line.Y2)),
                         toQColor(line.BorderColor));
-        } else if (ref.control->Visible) {
+        } else if (ref.control()->Visible) {
             if (const tk::Label* label = ref.label())
                 paintLabel(painter, *label, origin);
             else if (const tk::Shape* shape = ref.shape())
@@ -296,9 +296,9 @@ const tk::Control* FormPainter::hit(const FormScene& scene,
         return box;
     }
     for (const tk::ControlRef& ref : controls) {
-        if (isPictureBox(ref) || ref.kind == tk::ControlRef::Kind::Line || !ref.control->Visible)
+        if (isPictureBox(ref) || !ref.control() || !ref.control()->Visible)
             continue;
-        QRect r = controlRect(*ref.control);
+        QRect r = controlRect(*ref.control());
         if (const tk::Label* label = ref.label())
             r = labelRect(*label);
         else if (const tk::ImageControl* image = ref.imageControl())
@@ -306,7 +306,7 @@ const tk::Control* FormPainter::hit(const FormScene& scene,
                                                           : QSize(image->picture.widthPx(),
                                                                   image->picture.heightPx()));
         if (r.contains(point))
-            return ref.control;
+            return ref.control();
     }
     return nullptr;
 }

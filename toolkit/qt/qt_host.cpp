@@ -8,8 +8,6 @@
 #include <cerrno>
 #include <chrono>
 
-#include "assets/catalog.h"
-
 namespace tkqt {
 
 namespace {
@@ -19,16 +17,20 @@ std::uint32_t clockSeed() {
 }
 }  // namespace
 
-QtHost::QtHost(WaveSink wavePlayer) : wavePlayer_(std::move(wavePlayer)), random_(clockSeed()) {}
+QtHost::QtHost(tk::Resources& resources, std::string title, WaveSink wavePlayer)
+    : resources_(resources),
+      title_(std::move(title)),
+      wavePlayer_(std::move(wavePlayer)),
+      random_(clockSeed()) {}
 
 tk::Picture QtHost::picture(std::string_view owner) {
-    tk::Picture picture = embedded_.picture(owner);
+    tk::Picture picture = resources_.picture(owner);
     cache_.image(picture);  // converted once, here, for every later paint
     return picture;
 }
 
 tk::Resource QtHost::LoadResData(int id, std::string_view type) {
-    return tk::EmbeddedResources::LoadResData(id, type);
+    return resources_.LoadResData(id, type);
 }
 
 void QtHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
@@ -37,8 +39,9 @@ void QtHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
 }
 
 void QtHost::MsgBox(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, kAppTitle, QString::fromUtf8(text.data(), text.size()),
-                    QMessageBox::Ok, director_ ? director_->activeWindow() : nullptr);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title_),
+                    QString::fromUtf8(text.data(), text.size()), QMessageBox::Ok,
+                    director_ ? director_->activeWindow() : nullptr);
     box.exec();
 }
 
@@ -71,12 +74,12 @@ float QtHost::Rnd() {
     return static_cast<float>(random_() >> 8) * (1.0f / 16777216.0f);
 }
 
-void QtHost::showModal(tk::FormName form) {
+void QtHost::showModal(std::string_view form) {
     if (director_)
         director_->showModal(form);
 }
 
-void QtHost::Unload(tk::FormName form) {
+void QtHost::Unload(std::string_view form) {
     if (director_)
         director_->unload(form);
 }

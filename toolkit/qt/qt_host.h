@@ -1,6 +1,6 @@
-// The Host the real program runs on: pictures and clips from the program's own assets, the wave
-// player, Qt's message box, the clock, a random source, and the windows (through a director that
-// the window layer provides).
+// The Host the real program runs on: pictures and clips from the program's resources, the wave
+// player, Qt's message box under the program's title, the clock, a random source, and the
+// windows (through a director that the window layer provides).
 #pragma once
 
 #include <QWidget>
@@ -11,20 +11,17 @@
 #include <span>
 #include <string>
 
-#include "toolkit/core/embedded_resources.h"
 #include "toolkit/core/host.h"
 #include "toolkit/qt/form_painter.h"
 
 namespace tkqt {
 
-inline const char* const kAppTitle = "SMASHBOL 2002";
-
 // What the host asks of the window layer above it.
 class FormDirector {
   public:
     virtual ~FormDirector() = default;
-    virtual void showModal(tk::FormName form) = 0;
-    virtual void unload(tk::FormName form) = 0;
+    virtual void showModal(std::string_view form) = 0;
+    virtual void unload(std::string_view form) = 0;
     // The main window's outer height in twips, title bar and menu bar included.
     virtual float outerHeight() = 0;
     virtual void setOuterHeight(float twips) = 0;
@@ -36,7 +33,7 @@ class QtHost : public tk::Host {
   public:
     using WaveSink = std::function<void(std::span<const std::uint8_t>)>;
 
-    explicit QtHost(WaveSink wavePlayer = {});
+    QtHost(tk::Resources& resources, std::string title, WaveSink wavePlayer = {});
 
     void setDirector(FormDirector* director) { director_ = director; }
     // A descriptor that becomes readable when the program is asked to end: the game's pause
@@ -51,16 +48,17 @@ class QtHost : public tk::Host {
     void Sleep(int milliseconds) override;
     void Randomize() override;
     float Rnd() override;
-    void showModal(tk::FormName form) override;
-    void Unload(tk::FormName form) override;
+    void showModal(std::string_view form) override;
+    void Unload(std::string_view form) override;
     float formHeight() override;
     void setFormHeight(float twips) override;
 
   private:
+    tk::Resources& resources_;
+    std::string title_;
     WaveSink wavePlayer_;
     FormDirector* director_ = nullptr;
     PictureCache cache_;
-    tk::EmbeddedResources embedded_;
     std::mt19937 random_;
     int wakeFd_ = -1;
 };

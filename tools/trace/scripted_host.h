@@ -1,5 +1,6 @@
-// A host for tests and the trace driver: pictures and clips from the program's own assets,
-// everything else recorded, and Rnd answered from a script.
+// The host of a run without a window, for the trace driver, the benchmarks and the tests:
+// pictures and clips from the program's own assets, everything else recorded, and Rnd answered
+// from a script.
 #pragma once
 
 #include <deque>
@@ -8,26 +9,29 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/core/embedded_resources.h"
+#include "assets/embedded_resources.h"
 #include "toolkit/core/host.h"
 
-namespace testing_support {
+namespace trace {
 
-class FakeHost : public tk::Host {
+class ScriptedHost : public tk::Host {
   public:
     // An outer height for a window of 4755 twips client area under a title bar.
     static constexpr float kStartHeight = 5190;
 
+    // Answered from the program's assets, the script or the recorded height.
     tk::Picture picture(std::string_view owner) override;
     tk::Resource LoadResData(int id, std::string_view type) override;
+    float Rnd() override;
+    float formHeight() override { return height; }
+
+    // Recorded: nothing plays, waits or closes, and a shown window is only onShowModal's.
     void playWaveImage(std::span<const std::uint8_t> waveImage) override;
     void MsgBox(std::string_view text) override;
     void Sleep(int milliseconds) override;
     void Randomize() override;
-    float Rnd() override;
-    void showModal(tk::FormName form) override;
-    void Unload(tk::FormName form) override;
-    float formHeight() override { return height; }
+    void showModal(std::string_view form) override;
+    void Unload(std::string_view form) override;
     void setFormHeight(float twips) override;
 
     // Queues values for Rnd; an empty queue answers 0.
@@ -36,7 +40,7 @@ class FakeHost : public tk::Host {
     void failNextLoad(int error) { nextLoadFailure = error; }
 
     // Called from showModal, so a test can play the shown window before it "returns".
-    std::function<void(tk::FormName)> onShowModal;
+    std::function<void(std::string_view)> onShowModal;
 
     // What happened, in order: "clip 8", "sleep 700", "randomize", "rnd", "msgbox ...",
     // "show Form2", "unload Form1", "height 5390".
@@ -48,8 +52,8 @@ class FakeHost : public tk::Host {
     std::vector<std::size_t> waveSizes;
     std::vector<int> sleeps;
     std::vector<std::string> messages;
-    std::vector<tk::FormName> shown;
-    std::vector<tk::FormName> unloads;
+    std::vector<std::string> shown;
+    std::vector<std::string> unloads;
     std::vector<float> heightChanges;  // each new height
     int randomizeCount = 0;
     float height = kStartHeight;
@@ -59,9 +63,9 @@ class FakeHost : public tk::Host {
     void clearRecords();
 
   private:
-    tk::EmbeddedResources embedded_;
+    assets::EmbeddedResources embedded_;
     std::optional<int> nextLoadFailure;
     int lastLoaded_ = 0;
 };
 
-}  // namespace testing_support
+}  // namespace trace

@@ -1,67 +1,53 @@
-#include "tests/support/fake_host.h"
+#include "tools/trace/scripted_host.h"
 
 #include "toolkit/core/value.h"
 
-namespace testing_support {
+namespace trace {
 
-tk::Picture FakeHost::picture(std::string_view owner) {
+tk::Picture ScriptedHost::picture(std::string_view owner) {
     return embedded_.picture(owner);
 }
 
-tk::Resource FakeHost::LoadResData(int id, std::string_view type) {
+tk::Resource ScriptedHost::LoadResData(int id, std::string_view type) {
     loads.push_back(id);
     if (nextLoadFailure) {
         const int error = *nextLoadFailure;
         nextLoadFailure.reset();
         return {error, {}};
     }
-    tk::Resource resource = tk::EmbeddedResources::LoadResData(id, type);
+    tk::Resource resource = embedded_.LoadResData(id, type);
     if (resource.error == 0)
         lastLoaded_ = id;
     return resource;
 }
 
-namespace {
-const char* formName(tk::FormName form) {
-    switch (form) {
-        case tk::FormName::Form1:
-            return "Form1";
-        case tk::FormName::Form2:
-            return "Form2";
-        case tk::FormName::Form3:
-            return "Form3";
-    }
-    return "?";
-}
-}  // namespace
-
-void FakeHost::MsgBox(std::string_view text) {
+void ScriptedHost::MsgBox(std::string_view text) {
     messages.emplace_back(text);
     log.push_back("msgbox " + std::string(text));
 }
 
-void FakeHost::Sleep(int milliseconds) {
+void ScriptedHost::Sleep(int milliseconds) {
     sleeps.push_back(milliseconds);
     log.push_back("sleep " + std::to_string(milliseconds));
 }
 
-void FakeHost::Randomize() {
+void ScriptedHost::Randomize() {
     ++randomizeCount;
     log.push_back("randomize");
 }
 
-void FakeHost::Unload(tk::FormName form) {
-    unloads.push_back(form);
-    log.push_back(std::string("unload ") + formName(form));
+void ScriptedHost::Unload(std::string_view form) {
+    unloads.emplace_back(form);
+    log.push_back("unload " + std::string(form));
 }
 
-void FakeHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
+void ScriptedHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
     clips.push_back(lastLoaded_);
     log.push_back("clip " + std::to_string(lastLoaded_));
     waveSizes.push_back(waveImage.size());
 }
 
-float FakeHost::Rnd() {
+float ScriptedHost::Rnd() {
     log.push_back("rnd");
     if (rnd.empty())
         return 0.0f;
@@ -70,20 +56,20 @@ float FakeHost::Rnd() {
     return value;
 }
 
-void FakeHost::showModal(tk::FormName form) {
-    shown.push_back(form);
-    log.push_back(std::string("show ") + formName(form));
+void ScriptedHost::showModal(std::string_view form) {
+    shown.emplace_back(form);
+    log.push_back("show " + std::string(form));
     if (onShowModal)
         onShowModal(form);
 }
 
-void FakeHost::setFormHeight(float twips) {
+void ScriptedHost::setFormHeight(float twips) {
     height = twips;
     log.push_back("height " + tk::formatNumber(twips));
     heightChanges.push_back(twips);
 }
 
-void FakeHost::clearRecords() {
+void ScriptedHost::clearRecords() {
     log.clear();
     clips.clear();
     loads.clear();
@@ -96,4 +82,4 @@ void FakeHost::clearRecords() {
     randomizeCount = 0;
 }
 
-}  // namespace testing_support
+}  // namespace trace
