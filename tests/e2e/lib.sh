@@ -5,6 +5,7 @@
 
 XVFB_PID=""
 GAME_PID=""
+trap 'exit 143' TERM INT HUP  # so that the caller's EXIT trap cleans up on a timeout too
 GAME_WRAPPER=()  # a command to run the game under: strace, valgrind
 
 # Starts Xvfb on the first free display number from 90 and exports DISPLAY; the game is kept
