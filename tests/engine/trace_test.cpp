@@ -5,6 +5,7 @@
 //   SMASHBOL_REWRITE_FIXTURES=1 build/tests/engine/engine_tests --gtest_filter=Trace.*
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -49,12 +50,13 @@ TEST(Trace, ReplaysEveryFixture) {
             std::ofstream(path) << out.str();
         const auto got = linesOf(std::istringstream(out.str()));
         const auto want = linesOf(std::ifstream(path));
-        ASSERT_EQ(got.size(), want.size());
-        for (std::size_t i = 0; i < want.size(); ++i)
-            EXPECT_EQ(got[i], want[i]) << "line " << i + 1 << ": " << difference(got[i], want[i]);
+        EXPECT_EQ(got.size(), want.size()) << "lines printed";
+        for (std::size_t i = 0; i < std::min(got.size(), want.size()); ++i)
+            EXPECT_TRUE(got[i] == want[i])
+                << "line " << i + 1 << ": " << difference(got[i], want[i]);
         ++replayed;
     }
-    EXPECT_GE(replayed, 8);
+    EXPECT_GE(replayed, 10);
 }
 
 }  // namespace
