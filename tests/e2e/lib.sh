@@ -1,25 +1,26 @@
-# Helpers for driving the real game under a private Xvfb: start and stop the server, wait for the
-# window, take screenshots and read their pixels.
+# Helpers for driving the real game under a private Xvfb: start and stop the server, start the
+# game and wait for its window, watch and stop it, take screenshots and read their pixels. The
+# caller sets SMASHBOL (the program) and WORK (a folder for screenshots and the game's stderr),
+# sources this file and traps stop_all on exit. Used by the end-to-end and robustness scripts.
 
 XVFB_PID=""
 GAME_PID=""
+trap 'exit 143' TERM INT HUP  # so that the caller's EXIT trap cleans up on a timeout too
+GAME_WRAPPER=()  # a command to run the game under: strace, valgrind
 
-# Starts Xvfb on the first free display number from 90 and exports DISPLAY.
+# Starts Xvfb on the first free display number from 90 and exports DISPLAY; the game is kept
+# away from the desktop's session bus too.
 start_xvfb() {
-    local n
+    local n i
+    unset DBUS_SESSION_BUS_ADDRESS
     for n in $(seq 90 189); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
             Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 &
             XVFB_PID=$!
             export DISPLAY=":$n"
-            local i
             for i in $(seq 1 50); do
-                if xdpyinfo >/dev/null 2>&1; then
-                    return 0
-                fi
-                if ! kill -0 "$XVFB_PID" 2>/dev/null; then
-                    break  # lost a race for this number; try the next
-                fi
+                xdpyinfo >/dev/null 2>&1 && return 0
+                kill -0 "$XVFB_PID" 2>/dev/null || break  # lost a race for this number
                 sleep 0.1
             done
             kill "$XVFB_PID" 2>/dev/null || true
@@ -33,7 +34,7 @@ start_xvfb() {
 
 stop_all() {
     if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-        kill "$GAME_PID" 2>/dev/null || true
+        kill -KILL "$GAME_PID" 2>/dev/null || true
         wait "$GAME_PID" 2>/dev/null || true
     fi
     if [ -n "$XVFB_PID" ]; then
@@ -42,16 +43,27 @@ stop_all() {
     fi
 }
 
-# Starts the game and sets WIN to its window id, X, Y, WIDTH, HEIGHT to its place. Silent with
-# SDL's dummy driver, unless GAME_AUDIO=machine leaves SDL to find the machine's own device.
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$WORK/game.err" ]; then
+        echo "--- the game's stderr:" >&2
+        tail -n 20 "$WORK/game.err" >&2
+    fi
+    exit 1
+}
+
+# Starts the game (under GAME_WRAPPER) and sets WIN to its window id, X, Y, WIDTH, HEIGHT to its
+# place. Silent with SDL's dummy driver unless SDL_AUDIODRIVER names another, or GAME_AUDIO=machine
+# leaves SDL to find the machine's own device.
 start_game() {
     if [ "${GAME_AUDIO:-}" = machine ]; then
-        env -u SDL_AUDIODRIVER "$SMASHBOL" "$@" 2>"$WORK/game.err" &
+        env -u SDL_AUDIODRIVER "${GAME_WRAPPER[@]}" "$SMASHBOL" "$@" 2>"$WORK/game.err" &
     else
-        SDL_AUDIODRIVER=dummy "$SMASHBOL" "$@" 2>"$WORK/game.err" &
+        SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "${GAME_WRAPPER[@]}" "$SMASHBOL" "$@" \
+            2>"$WORK/game.err" &
     fi
     GAME_PID=$!
-    WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^SMASHBOL 2002$' | head -1)
+    WIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^SMASHBOL 2002$' | head -1)
     [ -n "$WIN" ] || fail "the window did not show"
     read_geometry
 }
@@ -60,9 +72,25 @@ read_geometry() {
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
 }
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
+alive() { kill -0 "$GAME_PID" 2>/dev/null; }
+rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$GAME_PID/status"; }
+
+# click_at X Y: a click at a place in the window
+click_at() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; }
+
+# end_game SECONDS WHAT: waits for the game to end by itself and fails unless it exits with 0.
+end_game() {
+    timeout "$1" tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end $2"
+    local status=0
+    wait "$GAME_PID" || status=$?
+    GAME_PID=""
+    [ "$status" = 0 ] || fail "exit status $status $2"
+}
+
+# stop_game: SIGTERM, and a clean exit (a sanitized build takes its time to check for leaks).
+stop_game() {
+    kill -TERM "$GAME_PID"
+    end_game 15 "on SIGTERM"
 }
 
 # shot NAME: the whole screen as $WORK/NAME.png

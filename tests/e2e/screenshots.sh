@@ -21,7 +21,7 @@ keep() {
 
 # open_info ITEM: opens the "Informace" menu with the mouse and picks its ITEM-th entry
 open_info() {
-    xdotool mousemove --window "$WIN" $((70 * s)) $((9 * s)) click 1
+    click_at $((70 * s)) $((9 * s))
     sleep 0.5
     for _ in $(seq 1 "$1"); do xdotool key Down; done
     xdotool key Return
@@ -35,18 +35,18 @@ for s in 1 2; do
     sleep 0.5
     shot now && keep 1-splash
 
-    xdotool mousemove --window "$WIN" $((150 * s)) $((150 * s)) click 1
+    click_at $((150 * s)) $((150 * s))
     sleep 1.5
     shot now && keep 2-intro-rally
 
     open_info 1
     shot now && keep 3-help
-    xdotool mousemove --window "$WIN" $((150 * s)) $((100 * s)) click 1
+    click_at $((150 * s)) $((100 * s))
     sleep 0.3
 
     open_info 2
     shot now && keep 4-about
-    xdotool mousemove --window "$WIN" $((150 * s)) $((100 * s)) click 1
+    click_at $((150 * s)) $((100 * s))
     sleep 0.3
 
     xdotool windowfocus --sync "$WIN"
@@ -68,7 +68,6 @@ for s in 1 2; do
     keep 6-end-message
 
     xdotool key ctrl+d
-    wait "$GAME_PID" || true
-    GAME_PID=""
+    end_game 10 "on Ctrl+D"
 done
 unset QT_SCALE_FACTOR

@@ -8,11 +8,11 @@ namespace {
 
 using PainterTest = WindowFixture;
 
-constexpr QColor kCourtOrange(255, 112, 0);
 constexpr QColor kBallGreen(128, 255, 128);
 constexpr QColor kCyan(0, 255, 255);
 constexpr QColor kRed(255, 0, 0);
 
+// The borders, the green strip and "CLICK" are the end-to-end run's probes on the real window.
 TEST_F(PainterTest, OpensWithGrassCourtAndSplash) {
     const QImage shot = render();
     ASSERT_EQ(shot.size(), QSize(303, 317)) << "the client area with no menu bar";
@@ -22,24 +22,15 @@ TEST_F(PainterTest, OpensWithGrassCourtAndSplash) {
         QColor expected;
     };
     const Probe probes[] = {
-        {"grass in the top right corner", {300, 3}, assetPixel("Form1", 300, 3)},
-        {"grass left of the court", {10, 150}, assetPixel("Form1", 10, 150)},
-        {"green strip below the grass", {150, 314}, QColor(0, 192, 0)},
-        {"court border, left", {24, 150}, Qt::black},
-        {"court border, top", {150, 24}, Qt::black},
-        {"court surface right of the splash", {279, 150}, kCourtOrange},
+        {"grass", {300, 3}, assetPixel("Form1", 300, 3)},
         {"court surface above the splash", {150, 28}, assetPixel("Picture1", 125, 3)},
-        {"splash border", {24 + 251, 150}, Qt::black},
         {"splash picture's middle", {25 + 125, 33 + 125}, assetPixel("Picture4", 125, 125)},
-        {"splash picture's corner", {25, 33}, assetPixel("Picture4", 0, 0)},
         {"the load's black mark on the window", {6, 6}, Qt::black},
     };
     for (const Probe& probe : probes) {
         SCOPED_TRACE(probe.name);
         EXPECT_EQ(shot.pixelColor(probe.at), probe.expected);
     }
-    EXPECT_TRUE(holdsColour(shot, QRect(41, 249, 57, 25), QColor(255, 192, 128)))
-        << "\"CLICK\" in its orange on the splash";
     EXPECT_FALSE(holdsColour(shot, QRect(80, 2, 200, 13), kCyan)) << "no score bar yet";
 }
 
@@ -82,24 +73,17 @@ TEST_F(PainterTest, ADifficultyShowsTheScoreBar) {
 TEST_F(PainterTest, ASpriteShowsItsFrameAtItsPlace) {
     clickSplash();
     view().handle([&] { game.easy_Click(); });
-    // Centred: Left 1777.5 twips is pixel 118.5, drawn at 119.
-    game.man.setPicture(game.r2.picture());
+    game.man.setPicture(game.r2.picture());  // Left 1777.5 twips is pixel 118.5, drawn at 119
     game.pc.setPicture(game.Picture2.picture());
     const QImage shot = render();
-    struct Sprite {
-        const char* owner;
-        QPoint at;
-    };
-    const Sprite sprites[] = {{"r2", {119, 232}}, {"Picture2", {119, 16}}};
-    for (const Sprite& sprite : sprites) {
-        SCOPED_TRACE(sprite.owner);
-        const assets::PictureAsset* asset = assets::findPicture(sprite.owner);
+    for (const auto& [owner, top] : {std::pair{"r2", 232}, std::pair{"Picture2", 16}}) {
+        SCOPED_TRACE(owner);
+        const assets::PictureAsset* asset = assets::findPicture(owner);
         int mismatches = 0;
         for (int y = 0; y < asset->height; ++y)
             for (int x = 0; x < asset->width; ++x)
-                mismatches +=
-                    shot.pixelColor(kCourtX + sprite.at.x() + x, kCourtY + sprite.at.y() + y) !=
-                    assetPixel(sprite.owner, x, y);
+                mismatches += shot.pixelColor(kCourtX + 119 + x, kCourtY + top + y) !=
+                              assetPixel(owner, x, y);
         EXPECT_EQ(mismatches, 0);
     }
 }

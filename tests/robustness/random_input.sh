@@ -2,18 +2,21 @@
 # random_input.sh GAME SECONDS: random keys, clicks and menu shortcuts on the real window; the
 # game must stay alive, and its memory must not grow by more than 1 MB after the first minute
 # (or after the first third of a shorter run).
-game=$1
+set -euo pipefail
+SMASHBOL=$1
 seconds=${2:-60}
-. "$(dirname "$0")/xvfb_session.sh"
-export SDL_AUDIODRIVER=dummy
-start_game "$game"
+WORK=$(mktemp -d)
+. "$(dirname "$0")/../e2e/lib.sh"
+trap 'stop_all; rm -rf "$WORK"' EXIT
+start_xvfb
+start_game
 
 # First every screen once, so that what the game allocates on first use (the score bar's and the
 # result's fonts, the walking frames) is in before memory is watched: the splash, the intro, a
 # level, walking, and a match left to the computer until it ends (twelve points, about 15 s).
 click_at 130 180
 sleep 1
-xdotool windowfocus --sync "$window" key ctrl+a key p
+xdotool windowfocus --sync "$WIN" key ctrl+a key p
 xdotool keydown Left; sleep 0.5; xdotool keyup Left
 xdotool keydown Right; sleep 0.5; xdotool keyup Right
 xdotool key ctrl+c key p
@@ -24,7 +27,6 @@ echo "random input: warm-up took RSS from $warm_rss kB to $(rss_kb) kB"
 settle=$(( seconds < 180 ? seconds / 3 : 60 ))
 start=$(date +%s)
 baseline=""
-peak=0
 actions=0
 keys=(Left Right Left Right p p Up Down space Return Escape a x 1)
 while [ $(( $(date +%s) - start )) -lt "$seconds" ]; do
@@ -36,23 +38,18 @@ while [ $(( $(date +%s) - start )) -lt "$seconds" ]; do
             4|5|8) click_at $((RANDOM % 303)) $((25 + RANDOM % 315)) ;;
             6) xdotool keydown Left; sleep 0.3; xdotool keyup Left ;;
             7) xdotool keydown Right; sleep 0.3; xdotool keyup Right ;;
-            9) xdotool windowfocus "$window" 2>/dev/null || true ;;
+            9) xdotool windowfocus "$WIN" 2>/dev/null || true ;;
         esac
         actions=$((actions + 1))
     done
     alive || fail "the game died after $actions actions"
-    rss=$(rss_kb)
-    elapsed=$(( $(date +%s) - start ))
-    if [ -z "$baseline" ] && [ "$elapsed" -ge "$settle" ]; then baseline=$rss; fi
-    [ "$rss" -gt "$peak" ] && peak=$rss
-    [ -z "${SMASHBOL_SOAK_VERBOSE:-}" ] || echo "  ${elapsed} s: RSS $rss kB"
+    if [ -z "$baseline" ] && [ $(( $(date +%s) - start )) -ge "$settle" ]; then baseline=$(rss_kb); fi
 done
-alive || fail "the game died"
 final=$(rss_kb)
 growth=$(( final - ${baseline:-$final} ))
-echo "random input: $actions actions in $seconds s; RSS ${baseline:-?} kB after settling, $final kB at the end (growth $growth kB), peak $peak kB"
+echo "random input: $actions actions in $seconds s; RSS ${baseline:-?} kB after settling, $final kB at the end"
 # AddressSanitizer holds freed memory in quarantine, so a sanitized build's RSS says nothing.
-if ldd "$game" 2>/dev/null | grep -q libasan; then
+if ldd "$SMASHBOL" 2>/dev/null | grep -q libasan; then
     echo "random input: a sanitized build; its memory growth is not judged"
 else
     [ "$growth" -le 1024 ] || fail "RSS grew by $growth kB after settling"
