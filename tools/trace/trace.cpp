@@ -31,8 +31,8 @@ struct TimerTick {
     void (game::Form1::*tick)();
 };
 const TimerTick kTimers[] = {{"tick1", &Form::Timer1, &Form::Timer1_Timer},
-               {"tick2", &Form::Timer2, &Form::Timer2_Timer},
-               {"tick4", &Form::Timer4, &Form::Timer4_Timer}};
+                             {"tick2", &Form::Timer2, &Form::Timer2_Timer},
+                             {"tick4", &Form::Timer4, &Form::Timer4_Timer}};
 
 // A control's place and size, as `set` writes them.
 const struct {
