@@ -12,6 +12,7 @@
 #include "flow/main_window.h"
 #include "flow/module1.h"
 #include "screens/views/game_windows.h"
+#include "screens/views/preferences.h"
 #include "toolkit/qt/qt_host.h"
 #include "toolkit/sdl/wave_player.h"
 
@@ -36,7 +37,9 @@ int main(int argc, char* argv[]) {
     host.setWakeDescriptor(endRequested);
     flow::Module1 module1(host);
     flow::MainWindow game(host, module1);
-    views::GameWindows windows(game, host);
+    views::PreferenceStore preferenceStore;
+    const views::Preferences preferences = preferenceStore.load();
+    views::GameWindows windows(game, host, preferences, &preferenceStore);
     if (const QImage& icon = host.pictureCache().image(game.Icon); !icon.isNull())
         QApplication::setWindowIcon(QPixmap::fromImage(icon));
 

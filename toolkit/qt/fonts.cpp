@@ -47,6 +47,10 @@ QFont FontBook::font(const tk::Font& font) const {
     QFont f(pixel ? family_ : QString(kFallbackFamily));
     f.setPixelSize(pixelSizeOf(font.sizePt));
     f.setBold(font.bold && !pixel);
+    // The bitmap fonts of old were made bold by striking each letter twice, one pixel apart, and
+    // every letter's advance grew by that pixel; without it narrow letters run together.
+    if (pixel && font.bold)
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     f.setItalic(font.italic);
     f.setStyleStrategy(QFont::NoSubpixelAntialias);
     return f;
