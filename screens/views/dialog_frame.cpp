@@ -18,7 +18,8 @@ tkqt::FormCanvas* makeDialogCanvas(QDialog& dialog, const char* title, tkqt::For
     auto* canvas = new tkqt::FormCanvas(painter, std::move(scene), &dialog);
     canvas->onClick = std::move(onClick);
     // Zoomed as the main window is.
-    const int zoom = std::max(1, dialog.parentWidget() ? dialog.parentWidget()->property(kZoomProperty).toInt() : 1);
+    const int zoom = std::max(
+        1, dialog.parentWidget() ? dialog.parentWidget()->property(kZoomProperty).toInt() : 1);
     canvas->setZoom(zoom);
     const QSize size(tkqt::pixels(widthTwips) * zoom, tkqt::pixels(heightTwips) * zoom);
     canvas->setGeometry(QRect(QPoint(0, 0), size));

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -33,6 +34,16 @@ bool contains(const std::vector<int>& keys, int key) {
 void erase(std::vector<int>& keys, int key) {
     keys.erase(std::remove(keys.begin(), keys.end(), key), keys.end());
 }
+
+// What lies around the game in full screen: black (painted, not a palette, which the menu bar
+// inside would take over).
+class Stage : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
+};
 }  // namespace
 
 int MainWindowView::zoomForScreenHeight(int availableHeight) {
@@ -60,11 +71,7 @@ MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& paint
         zoom_ = zoomForScreenHeight(screen->availableGeometry().height());
     setProperty(kZoomProperty, zoom_);
 
-    stage_ = new QWidget(this);
-    QPalette black = stage_->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    stage_->setPalette(black);
-    stage_->setAutoFillBackground(true);
+    stage_ = new Stage(this);
     setCentralWidget(stage_);
     frame_ = new QWidget(stage_);
     bar_ = new QMenuBar(frame_);
@@ -258,21 +265,25 @@ void MainWindowView::setFullScreenGame(bool on) {
     if (on == fullScreen_)
         return;
     fullScreen_ = on;
-    if (on) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();
-    } else {
+    if (on)
+        showWholeScreen();
+    else
         showNormal();
-    }
     layoutClient();
+}
+
+void MainWindowView::showWholeScreen() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+    // Where no window manager answers the request, the window takes the screen itself.
+    if (const QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr)
+        setGeometry(screen->geometry());
 }
 
 void MainWindowView::present() {
     if (fullScreen_) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();
+        showWholeScreen();
     } else {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "flow/main_window.h"
+#include "screens/views/preferences.h"
 #include "toolkit/qt/form_canvas.h"
 #include "toolkit/qt/menu_link.h"
-#include "screens/views/preferences.h"
 #include "toolkit/qt/timer_link.h"
 
 namespace views {
@@ -99,11 +99,12 @@ class MainWindowView : public QMainWindow {
     void releaseHeldKeys();
     void autoPause();
     void remember();
+    void showWholeScreen();
 
     flow::MainWindow& model_;
     PreferenceStore* store_;
-    QWidget* stage_;   // black, the window's whole client area
-    QWidget* frame_;   // the game: menu bar and canvas, centred on the stage
+    QWidget* stage_;  // black, the window's whole client area
+    QWidget* frame_;  // the game: menu bar and canvas, centred on the stage
     QMenuBar* bar_;
     tkqt::FormCanvas* canvas_;
     std::unique_ptr<tkqt::MenuLink> menus_;
@@ -117,8 +118,8 @@ class MainWindowView : public QMainWindow {
     int zoom_ = 1;
     bool fullScreen_ = false;
     bool autoPause_ = true;
-    std::vector<int> heldKeys_;        // codes the game saw go down and not yet up
-    std::vector<int> swallowedKeys_;   // the window's own keys, kept from the game until released
+    std::vector<int> heldKeys_;       // codes the game saw go down and not yet up
+    std::vector<int> swallowedKeys_;  // the window's own keys, kept from the game until released
 };
 
 }  // namespace views

@@ -25,7 +25,9 @@ class FormCanvas : public QWidget {
 
     FormScene scene() const { return scene_(); }
     // The control under a point of the widget.
-    const tk::Control* controlAt(QPoint point) { return painter_.controlAt(scene_(), unzoomed(point)); }
+    const tk::Control* controlAt(QPoint point) {
+        return painter_.controlAt(scene_(), unzoomed(point));
+    }
 
     int zoom() const { return zoom_; }
     void setZoom(int zoom);
