@@ -14,12 +14,12 @@ namespace tkqt {
 
 class FontBook {
   public:
-    // Registers the look-alike once per process (needs a QGuiApplication).
+    // Registers the look-alike once per process, at first use (needs a QGuiApplication).
     FontBook();
 
     // The family that stands in for "MS Sans Serif".
-    const QString& family() const { return family_; }
-    bool hasLookAlike() const { return lookAlike_; }
+    const QString& family() const;
+    bool hasLookAlike() const;
 
     // A label's font at the screen's 96 pixels to the inch, sized in pixels so that the layout
     // does not depend on the display's own resolution setting. For a pixel font the weight is
@@ -31,8 +31,11 @@ class FontBook {
     bool isPixelFont(const tk::Font& font) const;
 
   private:
-    QString family_;  // the look-alike, or the fallback when it is missing
-    bool lookAlike_ = false;
+    void find() const;
+
+    mutable bool found_ = false;
+    mutable QString family_;  // the look-alike, or the fallback when it is missing
+    mutable bool lookAlike_ = false;
 };
 
 // Points to pixels at 96 dpi: 8.25 pt is 11 px, 24 pt is 32 px.
