@@ -185,18 +185,20 @@ int MainWindowView::menuBarHeight() {
     const int shown = menus_->visibleTopLevelMenus();
     const int zoom = shownZoom();
     if (shown != measuredMenus_ || zoom != measuredZoom_) {
-        if (zoom != measuredZoom_) {
+        measuredMenus_ = shown;
+        measuredZoom_ = zoom;
+        measuredBarHeight_ = 0;
+        // No font is looked at while the bar is empty (the splash): reading the fonts is no
+        // part of opening the window.
+        if (shown > 0) {
             // The menus' text at the zoomed size, the menus that open included.
             QFont font = QApplication::font();
-            const int basePx = QFontInfo(font).pixelSize();
-            font.setPixelSize(basePx * zoom);
+            font.setPixelSize(QFontInfo(font).pixelSize() * zoom);
             bar_->setFont(font);
             for (QMenu* menu : bar_->findChildren<QMenu*>())
                 menu->setFont(font);
+            measuredBarHeight_ = bar_->sizeHint().height();
         }
-        measuredMenus_ = shown;
-        measuredZoom_ = zoom;
-        measuredBarHeight_ = shown > 0 ? bar_->sizeHint().height() : 0;
     }
     return measuredBarHeight_;
 }
