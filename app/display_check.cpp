@@ -23,13 +23,12 @@ std::vector<std::pair<QtMsgType, std::string>> heldBack;
 
 void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        // Qt's own reason comes as a warning before the fatal message ("could not connect to
-        // display :5"); the fatal one only says that no platform could start.
-        std::string reason = message.section('\n', 0, 0).toStdString();
-        for (const auto& [heldType, text] : heldBack) {
-            if (heldType != QtDebugMsg && text.find("display") != std::string::npos)
-                reason = text.substr(0, text.find('\n'));
-        }
+        std::vector<std::string> said;
+        for (const auto& [heldType, text] : heldBack)
+            if (heldType != QtDebugMsg && heldType != QtInfoMsg)
+                said.push_back(text);
+        said.push_back(message.toStdString());
+        const std::string reason = startFailureReason(said, env("DISPLAY"));
         std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
         std::fflush(stderr);
         std::_Exit(1);
@@ -37,7 +36,52 @@ void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
     heldBack.emplace_back(type, message.toStdString());
 }
 
+// The first line of a message, without Qt's category prefix.
+std::string firstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
+// The plugin named in Qt's 'Could not find the Qt platform plugin "wayland" in ""'.
+std::string quoted(const std::string& text, std::size_t from) {
+    const std::size_t open = text.find('"', from);
+    const std::size_t close = open == std::string::npos ? open : text.find('"', open + 1);
+    return close == std::string::npos ? "" : text.substr(open + 1, close - open - 1);
+}
+
 }  // namespace
+
+std::string startFailureReason(const std::vector<std::string>& messages,
+                               const std::string& display) {
+    // Qt's own reasons come as warnings before the fatal message, which only says that no
+    // platform could start: a plugin not installed, one that would not load, no display.
+    std::vector<std::string> reasons;
+    for (const std::string& text : messages) {
+        const std::string line = firstLine(text);
+        if (line.find("Could not find the Qt platform plugin") != std::string::npos) {
+            const std::string plugin = quoted(line, 0);
+            std::string reason = "the Qt platform plugin \"" + plugin + "\" is not installed";
+            if (plugin == "wayland")
+                reason += " (Debian package qt6-wayland)";
+            reasons.push_back(reason);
+        } else if (line.find("Could not load the Qt platform plugin") != std::string::npos) {
+            reasons.push_back("the Qt platform plugin \"" + quoted(line, 0) +
+                              "\" is installed but would not load");
+        } else if (line.find("could not connect to display") != std::string::npos) {
+            reasons.push_back(display.empty() ? "no X display: DISPLAY is not set"
+                                              : "could not connect to X display " + display);
+        } else if (line.find("Failed to create wl_display") != std::string::npos) {
+            reasons.push_back("could not connect to the Wayland display");
+        }
+    }
+    if (reasons.empty())
+        return messages.empty() ? "no Qt platform plugin could start" : firstLine(messages.back());
+    std::string joined;
+    for (const std::string& reason : reasons) {
+        if (joined.find(reason) == std::string::npos)
+            joined += (joined.empty() ? "" : "; ") + reason;
+    }
+    return joined;
+}
 
 std::string missingDisplayReason() {
     const std::string platform = env("QT_QPA_PLATFORM");

@@ -5,8 +5,10 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/display_check.h"
@@ -41,13 +43,18 @@ int main(int argc, char* argv[]) {
     }
     // What was chosen for this run over what is remembered; the window takes its own part.
     const views::Preferences preferences = options.over(store.load());
-    // Silent, and saying nothing, on a machine without a sound device. Made before Qt and so
-    // closed after it: the window is gone at once when the game ends, while the sound device
-    // takes a buffer's time to stop.
-    std::optional<tksdl::WavePlayer> wavePlayer;
-    if (!preferences.mute)
-        wavePlayer.emplace();  // muted, no sound device is opened at all
     tkqt::TimerLink::useClassicTiming(preferences.classicTiming);
+    // Silent, and saying nothing, on a machine without a sound device; muted, no device is opened
+    // at all. The device is opened beside Qt's start, not before the window: the intro clip that
+    // the game plays at load waits for it, and starts as soon as the window is up. Made before Qt
+    // and so closed after it: the window is gone at once when the game ends, while the sound
+    // device takes a buffer's time to stop.
+    std::future<std::unique_ptr<tksdl::WavePlayer>> opening;
+    if (!preferences.mute)
+        opening =
+            std::async(std::launch::async, [] { return std::make_unique<tksdl::WavePlayer>(); });
+    std::unique_ptr<tksdl::WavePlayer> wavePlayer;
+    std::vector<std::uint8_t> waiting;  // the last clip asked for before the device was open
     std::optional<QApplication> application;
     {
         app::QtStartGuard guard;
@@ -58,9 +65,11 @@ int main(int argc, char* argv[]) {
     const int endRequested = app::quitOnTerminationSignals(&*application);
 
     assets::EmbeddedResources resources;
-    tkqt::QtHost host(resources, game::kTitle, [&wavePlayer](std::span<const std::uint8_t> wave) {
+    tkqt::QtHost host(resources, game::kTitle, [&](std::span<const std::uint8_t> wave) {
         if (wavePlayer)
             wavePlayer->play(wave);
+        else if (opening.valid())
+            waiting.assign(wave.begin(), wave.end());  // a new clip cuts off the one before
     });
     host.setWakeDescriptor(endRequested);
     // The game talks to the world through the recorder, which passes everything on to the host
@@ -68,7 +77,7 @@ int main(int argc, char* argv[]) {
     flow::Session<views::SessionRecorder> session(host, options.recordPath);
     views::SessionRecorder& recorder = session.host;
     flow::MainWindow& game = session.form;
-    views::GameWindows windows(game, host);
+    views::GameWindows windows(game, host, preferences, &store);
     if (recorder.recording())
         windows.mainWindow().setRecorder(&recorder);
     if (const QImage& icon = host.pictureCache().image(game.Icon); !icon.isNull())
@@ -78,6 +87,14 @@ int main(int argc, char* argv[]) {
     game.Form_Load();
     recorder.end();
     windows.showMainWindow();
+    QTimer::singleShot(0, [&] {
+        if (opening.valid()) {
+            wavePlayer = opening.get();
+            if (!waiting.empty())
+                wavePlayer->play(waiting);
+            waiting.clear();
+        }
+    });
     // Controllers are looked for once the window is up, so that they cost its start nothing.
     tksdl::GamepadKeys gamepad;
     QTimer::singleShot(0, [&gamepad] { gamepad.start(); });

@@ -1,6 +1,9 @@
 #include "screens/views/dialog_frame.h"
 
 #include <QTimer>
+#include <QVariant>
+
+#include <algorithm>
 
 #include "toolkit/qt/form_painter.h"
 
@@ -14,7 +17,11 @@ tkqt::FormCanvas* makeDialogCanvas(QDialog& dialog, const char* title, tkqt::For
     dialog.setModal(true);
     auto* canvas = new tkqt::FormCanvas(painter, std::move(scene), &dialog);
     canvas->onClick = std::move(onClick);
-    const QSize size(tkqt::pixels(widthTwips), tkqt::pixels(heightTwips));
+    // Zoomed as the main window is.
+    const int zoom = std::max(
+        1, dialog.parentWidget() ? dialog.parentWidget()->property(kZoomProperty).toInt() : 1);
+    canvas->setZoom(zoom);
+    const QSize size(tkqt::pixels(widthTwips) * zoom, tkqt::pixels(heightTwips) * zoom);
     canvas->setGeometry(QRect(QPoint(0, 0), size));
     canvas->setFixedSize(size);
     dialog.setFixedSize(size);

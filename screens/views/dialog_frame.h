@@ -12,6 +12,9 @@
 
 namespace views {
 
+// The property of the owner window that holds its zoom; its windows open at the same zoom.
+constexpr const char* kZoomProperty = "smashbolZoom";
+
 constexpr Qt::WindowFlags kBorderlessDialog = Qt::Dialog | Qt::FramelessWindowHint;
 
 // Gives the window its title, makes it modal and builds its canvas: `scene` says what to paint,

@@ -11,9 +11,10 @@
 
 namespace views {
 
-GameWindows::GameWindows(flow::MainWindow& model, tkqt::QtHost& host)
+GameWindows::GameWindows(flow::MainWindow& model, tkqt::QtHost& host,
+                         const Preferences& preferences, PreferenceStore* store)
     : host_(host), painter_(host.pictureCache(), fonts_), about_(host) {
-    main_ = std::make_unique<MainWindowView>(model, painter_);
+    main_ = std::make_unique<MainWindowView>(model, painter_, preferences, store);
     if (const QImage& icon = host.pictureCache().image(model.Icon); !icon.isNull())
         main_->setWindowIcon(QPixmap::fromImage(icon));
     host_.setDirector(this);
@@ -26,14 +27,7 @@ GameWindows::~GameWindows() {
 void GameWindows::showMainWindow() {
     main_->sync();
     main_->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = main_->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        main_->move(frame.topLeft());
-    }
-    main_->show();
-    main_->raise();
-    main_->activateWindow();
+    main_->present();
 }
 
 void GameWindows::showModal(std::string_view form) {

@@ -19,14 +19,17 @@ namespace views {
 
 class GameWindows : public tkqt::FormDirector {
   public:
-    GameWindows(flow::MainWindow& model, tkqt::QtHost& host);
+    // The main window takes this run's preferences and, when the player changes one with the
+    // game's keys, saves it through `store` (none in tests).
+    GameWindows(flow::MainWindow& model, tkqt::QtHost& host, const Preferences& preferences = {},
+                PreferenceStore* store = nullptr);
     ~GameWindows() override;
 
     MainWindowView& mainWindow() { return *main_; }
     screens::Form2& about() { return about_; }
     tkqt::FormPainter& painter() { return painter_; }
 
-    // Shows the main window for the first time, centred on the screen.
+    // Shows the main window for the first time: centred on the screen, or full screen.
     void showMainWindow();
 
     void showModal(std::string_view form) override;

@@ -1,15 +1,20 @@
 // The main window on screen: the game's controls painted on a canvas below the menu bar, the
 // three timers, the keys and the splash click handed to the model's handlers. After every event
 // a handler takes, the view mirrors the model: timers, menus, the window's size, then a repaint.
+// The game keeps its sizes in twips; the view shows them at a whole-number zoom (Ctrl+Plus,
+// Ctrl+Minus, Ctrl+0) or full screen (F11) at the largest zoom that fits, centred on black.
 #pragma once
 
 #include <QMainWindow>
+#include <QMenuBar>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "flow/main_window.h"
+#include "screens/views/preferences.h"
 #include "toolkit/qt/form_canvas.h"
 #include "toolkit/qt/menu_link.h"
 #include "toolkit/qt/timer_link.h"
@@ -20,7 +25,10 @@ class SessionRecorder;
 
 class MainWindowView : public QMainWindow {
   public:
-    MainWindowView(flow::MainWindow& model, tkqt::FormPainter& painter);
+    // `preferences` are this run's (remembered, or given on the command line); when the player
+    // changes the zoom or full screen with the keys, the change is saved through `store` (if any).
+    MainWindowView(flow::MainWindow& model, tkqt::FormPainter& painter,
+                   const Preferences& preferences = {}, PreferenceStore* store = nullptr);
     ~MainWindowView() override;
 
     // Runs one of the model's handlers as an event of this window, then mirrors the model.
@@ -52,6 +60,23 @@ class MainWindowView : public QMainWindow {
 
     // Every event this window hands to the model from now on is also written to `recorder`.
     void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
+    // Zoom 1 to 4 of the window as it is laid out; full screen shows its own, larger, zoom.
+    int zoom() const { return zoom_; }
+    void setZoom(int zoom);
+    bool isFullScreenGame() const { return fullScreen_; }
+    void setFullScreenGame(bool on);
+    // The zoom that shows the game now: the chosen one, or in full screen the largest that fits.
+    int shownZoom() const;
+    // The largest zoom at which the window's client area at start takes at most 60 % of a screen
+    // this many pixels high: the zoom of the first start.
+    static int zoomForScreenHeight(int availableHeight);
+
+    // Shows the window as the player left it: full screen, or centred on the screen.
+    void present();
+
+    // The keyboard focus left the game window: keys seen going down get their key-up, and, if
+    // the focus went to another program, a running match pauses (unless turned off).
+    void focusLeft(bool toAnotherProgram);
 
     // Ends the window for good (the program's end): no handler runs after this.
     void unload();
@@ -59,6 +84,7 @@ class MainWindowView : public QMainWindow {
 
     tkqt::FormCanvas& canvas() { return *canvas_; }
     tkqt::MenuLink& menus() { return *menus_; }
+    QMenuBar* menuBar() const { return bar_; }
     const tkqt::TimerLink& timer1() const { return *timer1_; }
     const tkqt::TimerLink& timer2() const { return *timer2_; }
     const tkqt::TimerLink& timer4() const { return *timer4_; }
@@ -72,6 +98,7 @@ class MainWindowView : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void clicked(const tk::Control* control);
@@ -80,8 +107,17 @@ class MainWindowView : public QMainWindow {
     void watchWindowKeys();
     void reportTickRates();
     void recorded(std::string line, const std::function<void()>& handler);
+    bool windowKey(const QKeyEvent& key);
+    void releaseHeldKeys();
+    void autoPause();
+    void remember();
+    void showWholeScreen();
 
     flow::MainWindow& model_;
+    PreferenceStore* store_;
+    QWidget* stage_;  // black, the window's whole client area
+    QWidget* frame_;  // the game: menu bar and canvas, centred on the stage
+    QMenuBar* bar_;
     tkqt::FormCanvas* canvas_;
     std::unique_ptr<tkqt::MenuLink> menus_;
     std::unique_ptr<tkqt::TimerLink> timer1_, timer2_, timer4_;
@@ -91,6 +127,12 @@ class MainWindowView : public QMainWindow {
     bool watchingKeys_ = false;
     int measuredMenus_ = -1;  // how many top-level menus were shown when the bar was measured
     int measuredBarHeight_ = 0;
+    int measuredZoom_ = 0;
+    int zoom_ = 1;
+    bool fullScreen_ = false;
+    bool autoPause_ = true;
+    std::vector<int> heldKeys_;       // codes the game saw go down and not yet up
+    std::vector<int> swallowedKeys_;  // the window's own keys, kept from the game until released
 };
 
 }  // namespace views

@@ -35,7 +35,8 @@ Preferences PreferenceStore::load() {
     }
     QSettings ini(path_, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError) {
-        complain(path_, "unreadable in");
+        if (!complained_)
+            complain(path_, "unreadable in");
         complained_ = true;
         stored_ = p;
         return p;

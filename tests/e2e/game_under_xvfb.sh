@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The real program under its own Xvfb, driven with xdotool: the splash, the click that brings the
-# menu bar and the rally, Ctrl+A and the score bar, "P" and a moving ball, Ctrl+D and a clean exit,
-# and a clean exit on SIGTERM, with nothing on stderr. Screenshots of every step stay in the work folder.
+# The real program under its own Xvfb, driven with xdotool: the zoom keys, the splash, the click
+# that brings the menu bar and the rally, Ctrl+A and the score bar, "P" and a moving ball, a held
+# key let go in another window, Ctrl+D and a clean exit, the zoom remembered at the next start,
+# and a clean exit on SIGTERM, with nothing on stderr. Screenshots of every step stay in the work
+# folder.
 set -euo pipefail
 SMASHBOL=${1:?usage: $0 path/to/smashbol [work folder]}
 WORK=${2:-$(mktemp -d)}
@@ -10,8 +12,21 @@ mkdir -p "$WORK"
 trap stop_all EXIT
 
 start_xvfb
+# Settings of this run's own: auto-pause off, so that the match runs on behind another window.
+export XDG_CONFIG_HOME="$WORK/config"
+rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME/smashbol"
+printf '[game]\nautopause=false\n' >"$XDG_CONFIG_HOME/smashbol/smashbol.ini"
 start_game
 [ "$WIDTH" = 303 ] && [ "$HEIGHT" = 317 ] || fail "window is ${WIDTH}x$HEIGHT, expected 303x317"
+xdotool windowfocus --sync "$WIN"
+xdotool key ctrl+plus
+sleep 0.3
+read_geometry
+[ "$WIDTH" = 606 ] && [ "$HEIGHT" = 634 ] || fail "zoom 2 gives ${WIDTH}x$HEIGHT, expected 606x634"
+xdotool key ctrl+0
+sleep 0.3
+read_geometry
+[ "$WIDTH" = 303 ] && [ "$HEIGHT" = 317 ] || fail "Ctrl+0 gives ${WIDTH}x$HEIGHT"
 
 # 1. The splash over the court, "CLICK" on it.
 sleep 0.3
@@ -67,7 +82,30 @@ b=$(first_of 4-play-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
 [ -n "$a$b" ] || fail "no ball in play"
 [ "$a" != "$b" ] || fail "the ball does not move after P ($a)"
 
-# 5. Ctrl+D: the program ends by itself, with status 0.
+# 4b. Right held down, the focus taken by another program, Right let go there: the sprite stands
+#     while the match runs on.
+xmessage -geometry +700+500 other &
+OTHER_PID=$!
+OTHER=$(timeout 10 xdotool search --sync --onlyvisible --class Xmessage | head -1 || true)
+[ -n "$OTHER" ] || fail "no other window to take the focus"
+xdotool windowfocus --sync "$WIN" keydown Right
+xdotool windowfocus --sync "$OTHER" keyup Right
+sleep 0.8  # Qt waits a moment before it takes a focus out as the window's last
+shot 4b-away-a
+sleep 0.3
+shot 4b-away-b
+kill "$OTHER_PID"
+a=$(first_of 4b-away-a $((X + 25)) $((Y + 250)) 255 70 2858E0)
+b=$(first_of 4b-away-b $((X + 25)) $((Y + 250)) 255 70 2858E0)
+[ -n "$a" ] && [ "$a" = "$b" ] && [ "${a%%,*}" -lt 200 ] ||
+    fail "the sprite walks on after its key was let go elsewhere ($a, $b)"
+a=$(first_of 4b-away-a $((X + 25)) $((Y + 40)) 255 280 80FF80)
+b=$(first_of 4b-away-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
+[ "$a" != "$b" ] || fail "the match stopped behind the other window ($a)"
+
+# 5. Zoom 2, then Ctrl+D: the program ends by itself, with status 0.
+xdotool windowfocus --sync "$WIN" key ctrl+plus
+sleep 0.2
 xdotool key ctrl+d
 status=0
 timeout 5 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end on Ctrl+D"
@@ -80,6 +118,7 @@ unexpected=$(grep -v "XDG_RUNTIME_DIR" "$WORK/game.err" || true)
 # 6. SIGTERM ends it cleanly too; this time with whatever sound the machine has (none, on a
 #    build server), which must not show on stderr either.
 GAME_AUDIO=machine start_game
+[ "$WIDTH" = 606 ] && [ "$HEIGHT" = 634 ] || fail "the zoom was not remembered: ${WIDTH}x$HEIGHT"
 xdotool mousemove --window "$WIN" 150 150 click 1
 sleep 0.5
 kill -TERM "$GAME_PID"

@@ -8,27 +8,26 @@ GAME_PID=""
 trap 'exit 143' TERM INT HUP  # so that the caller's EXIT trap cleans up on a timeout too
 GAME_WRAPPER=()  # a command to run the game under: strace, valgrind
 
-# Starts Xvfb on the first free display number from 90 and exports DISPLAY; the game is kept
-# away from the desktop's session bus too.
+# Starts Xvfb on a display number it picks itself (two test runs at once never share one) and
+# exports DISPLAY; the game is kept away from the desktop's session bus too.
 start_xvfb() {
-    local n i
+    local numberFile i
     unset DBUS_SESSION_BUS_ADDRESS
-    for n in $(seq 90 189); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 &
-            XVFB_PID=$!
-            export DISPLAY=":$n"
-            for i in $(seq 1 50); do
-                xdpyinfo >/dev/null 2>&1 && return 0
-                kill -0 "$XVFB_PID" 2>/dev/null || break  # lost a race for this number
-                sleep 0.1
-            done
-            kill "$XVFB_PID" 2>/dev/null || true
-            wait "$XVFB_PID" 2>/dev/null || true
-            XVFB_PID=""
-        fi
+    numberFile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 3>"$numberFile" \
+        >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 1 100); do
+        [ -s "$numberFile" ] && break
+        sleep 0.05
     done
-    echo "no free display for Xvfb" >&2
+    export DISPLAY=":$(head -n 1 "$numberFile")"
+    rm -f "$numberFile"
+    for i in $(seq 1 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
     return 1
 }
 

@@ -38,6 +38,11 @@ TEST_F(DialogsTest, TheAboutWindowShowsItsFrameTitleRulesAndGlobe) {
     for (QPoint p : frame)
         EXPECT_EQ(shot.pixelColor(p), QColor(Qt::black)) << p.x() << "," << p.y();
     EXPECT_EQ(shot.pixelColor(150, 180), QColor(Qt::black)) << "the rules box is black";
+    // The top rule, given right to left, covers both its ends: pixels 64 to 280.
+    const QColor rule = shot.pixelColor(172, 48);
+    EXPECT_EQ(shot.pixelColor(64, 48), rule);
+    EXPECT_EQ(shot.pixelColor(280, 48), rule);
+    EXPECT_NE(shot.pixelColor(281, 48), rule);
     EXPECT_TRUE(holdsColour(shot, QRect(8, 136, 289, 65), Qt::white)) << "with white text";
     EXPECT_TRUE(holdsColour(shot, QRect(72, 16, 209, 33), Qt::black)) << "the title";
     EXPECT_FALSE(holdsColour(shot, QRect(17, 17, 30, 30), Qt::black)) << "no globe before a tick";

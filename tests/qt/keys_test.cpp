@@ -41,9 +41,11 @@ class KeysTest : public WindowFixture {
         view().handle([&] { game.easy_Click(); });  // keys are live once a match is set up
     }
 
-    // A key event as the window system hands it to the window, whatever widget has the focus.
-    void send(QEvent::Type type, int key, bool autoRepeat = false) {
-        QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+    // A key event as the window system hands it to the window, whatever widget has the focus;
+    // `place` is the key's number on the keyboard (X11's).
+    void send(QEvent::Type type, int key, bool autoRepeat = false,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 place = 0) {
+        QKeyEvent event(type, key, modifiers, place, 0, 0, QString(), autoRepeat);
         QCoreApplication::sendEvent(view().windowHandle(), &event);
     }
 };
@@ -154,6 +156,46 @@ TEST_F(KeysTest, AControllerPlaysAsTheKeysDo) {
             EXPECT_STREQ(moved > 0 ? "right" : moved < 0 ? "left" : "", step.manKeyDir) << "walks";
         }
     }
+}
+
+}  // namespace
+}  // namespace qt_tests
+
+namespace qt_tests {
+namespace {
+
+TEST_F(KeysTest, KeysHeldWhenTheFocusLeavesAreReleasedAndAnotherProgramPauses) {
+    struct Row {
+        const char* name;
+        bool toAnotherProgram;
+        bool runsOn;
+    };
+    const Row rows[] = {{"own menu or window", false, true}, {"another program", true, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        send(QEvent::KeyPress, Qt::Key_Right);
+        view().focusLeft(row.toAnotherProgram);
+        EXPECT_EQ(game.manKeyDir, "") << "the sprite stops";
+        EXPECT_EQ(view().timer1().timer().isActive(), row.runsOn);
+        EXPECT_EQ(view().timer2().timer().isActive(), row.runsOn);
+        send(QEvent::KeyRelease, Qt::Key_Right);
+    }
+    view().focusLeft(true);
+    EXPECT_FALSE(view().timer1().timer().isActive()) << "a pause is not undone by another";
+}
+
+TEST_F(KeysTest, WindowKeysAndLettersByTheirPlace) {
+    // Under a Russian layout the "P" key gives a Cyrillic letter (key number 33), "A" another (38).
+    send(QEvent::KeyPress, 0x0417, false, Qt::NoModifier, 33);
+    EXPECT_TRUE(view().timer1().timer().isActive()) << "physical P starts the match";
+    send(QEvent::KeyPress, Qt::Key_Right);
+    send(QEvent::KeyPress, Qt::Key_Plus, false, Qt::ControlModifier);
+    send(QEvent::KeyRelease, Qt::Key_Plus, false, Qt::ControlModifier);
+    EXPECT_EQ(game.manKeyDir, "right") << "the zoom keys are not game keys";
+    EXPECT_EQ(view().size(), QSize(606, 660));
+    EXPECT_EQ(view().canvas().zoom(), 2);
+    send(QEvent::KeyPress, 0x0424, false, Qt::ControlModifier, 38);
+    EXPECT_FALSE(view().timer1().timer().isActive()) << "Ctrl + physical A: a new match";
 }
 
 }  // namespace

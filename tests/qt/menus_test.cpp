@@ -21,6 +21,7 @@ TEST_F(MenusTest, TheSplashHasNoMenuBarAndTheClickShowsItForGood) {
     EXPECT_EQ(view().menus().visibleTopLevelMenus(), 2);
     const int bar = view().menuBar()->height();
     EXPECT_GT(bar, 0);
+    EXPECT_TRUE(view().menuBar()->isVisible());
     EXPECT_EQ(view().canvas().y(), bar) << "the court is painted below the menu bar";
     EXPECT_FLOAT_EQ(host.formHeight(), before + 200);
     EXPECT_EQ(view().frameGeometry().height(), outerBefore + 13) << "200 twips, whole pixels";

@@ -72,3 +72,41 @@ TEST_F(ScaleTest, TheLayoutKeepsItsProportions) {
 
 }  // namespace
 }  // namespace qt_tests
+
+namespace qt_tests {
+namespace {
+
+TEST_F(ScaleTest, ZoomMultipliesTheWindowAndItsOneGrowth) {
+    show();
+    const QImage once = render();
+    for (const int zoom : {2, 4, 1}) {
+        SCOPED_TRACE(zoom);
+        view().setZoom(zoom);
+        EXPECT_EQ(view().size(), QSize(303, 317) * zoom);
+        const QImage zoomed = render();
+        for (const QPoint at : {QPoint(302, 316), QPoint(60, 256) /* "CLICK" */})
+            EXPECT_EQ(zoomed.pixel(at * zoom + QPoint(zoom - 1, zoom - 1)), once.pixel(at))
+                << "a window pixel becomes a zoom x zoom block";
+    }
+    view().setZoom(3);
+    clickSplash();
+    EXPECT_EQ(view().size(), QSize(909, 990)) << "the 200 twips zoomed too";
+    view().setZoom(9);
+    EXPECT_EQ(view().zoom(), 4);
+}
+
+TEST(ZoomOfTheFirstStart, TheLargestWhoseWindowTakesAtMostSixtyPercent) {
+    struct Row {
+        int availableHeight;
+        int zoom;
+    };
+    // 317 pixels a zoom step: zoom z needs z * 317 <= 0.6 * height.
+    const Row rows[] = {{400, 1}, {1056, 1}, {1057, 2}, {1584, 2}, {1585, 3}, {4000, 4}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.availableHeight);
+        EXPECT_EQ(views::MainWindowView::zoomForScreenHeight(row.availableHeight), row.zoom);
+    }
+}
+
+}  // namespace
+}  // namespace qt_tests

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/display_check.h"
@@ -109,6 +110,37 @@ TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
                                        .classicTiming = false,
                                        .mute = true}));
     EXPECT_EQ(line.recordPath, "s.trace");
+}
+
+TEST(DisplayCheck, SaysWhyQtCouldNotStartInOneLine) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> messages;
+        const char* display;
+        const char* reason;
+    };
+    const std::string noPlugin = "no Qt platform plugin could be initialized.\nAvailable: xcb";
+    const Row rows[] = {
+        {"no Wayland plugin, no X",
+         {"Could not find the Qt platform plugin \"wayland\" in \"\"",
+          "could not connect to display ", noPlugin},
+         "",
+         "the Qt platform plugin \"wayland\" is not installed (Debian package qt6-wayland); "
+         "no X display: DISPLAY is not set"},
+        {"unknown plugin",
+         {"Could not find the Qt platform plugin \"xyz\" in \"\"", noPlugin},
+         ":0",
+         "the Qt platform plugin \"xyz\" is not installed"},
+        {"X server gone",
+         {"could not connect to display :5", noPlugin},
+         ":5",
+         "could not connect to X display :5"},
+        {"nothing said", {noPlugin}, ":0", "no Qt platform plugin could be initialized."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(app::startFailureReason(row.messages, row.display), row.reason);
+    }
 }
 
 }  // namespace

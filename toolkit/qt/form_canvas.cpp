@@ -31,17 +31,32 @@ void FormCanvas::requestFrame() {
     frameTimer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, frameIntervalMs_)));
 }
 
+void FormCanvas::setZoom(int zoom) {
+    if (zoom == zoom_ || zoom < 1)
+        return;
+    zoom_ = zoom;
+    update();
+}
+
+QPoint FormCanvas::unzoomed(QPointF point) const {
+    return QPoint(static_cast<int>(std::floor(point.x() / zoom_)),
+                  static_cast<int>(std::floor(point.y() / zoom_)));
+}
+
 void FormCanvas::paintEvent(QPaintEvent*) {
     sinceLastPaint_.restart();
     ++paints_;
     QPainter p(this);
-    painter_.paint(p, scene_(), size());
+    p.scale(zoom_, zoom_);
+    // The window pixels the widget shows, a part of the last one included.
+    const QSize client((width() + zoom_ - 1) / zoom_, (height() + zoom_ - 1) / zoom_);
+    painter_.paint(p, scene_(), client);
 }
 
 void FormCanvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    pressed_ = painter_.controlAt(scene_(), event->position().toPoint());
+    pressed_ = painter_.controlAt(scene_(), unzoomed(event->position()));
     pressActive_ = true;
 }
 
@@ -49,7 +64,7 @@ void FormCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !pressActive_)
         return;
     pressActive_ = false;
-    const tk::Control* released = painter_.controlAt(scene_(), event->position().toPoint());
+    const tk::Control* released = painter_.controlAt(scene_(), unzoomed(event->position()));
     if (released == pressed_ && rect().contains(event->position().toPoint()) && onClick)
         onClick(released);
 }

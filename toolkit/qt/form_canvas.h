@@ -1,5 +1,6 @@
 // The widget a window's controls are painted on. It paints at most once per display frame however
-// often the model changes, and reports which control a click landed on.
+// often the model changes, and reports which control a click landed on. At a zoom of z every
+// window pixel of the game covers z x z pixels of the widget.
 #pragma once
 
 #include <QElapsedTimer>
@@ -23,7 +24,13 @@ class FormCanvas : public QWidget {
     int paintCount() const { return paints_; }
 
     FormScene scene() const { return scene_(); }
-    const tk::Control* controlAt(QPoint point) { return painter_.controlAt(scene_(), point); }
+    // The control under a point of the widget.
+    const tk::Control* controlAt(QPoint point) {
+        return painter_.controlAt(scene_(), unzoomed(point));
+    }
+
+    int zoom() const { return zoom_; }
+    void setZoom(int zoom);
 
     // Called when the mouse is pressed and released on the same control (null: the window's
     // own background).
@@ -35,12 +42,15 @@ class FormCanvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    QPoint unzoomed(QPointF point) const;
+
     FormPainter& painter_;
     std::function<FormScene()> scene_;
     QTimer frameTimer_;
     QElapsedTimer sinceLastPaint_;
     int frameIntervalMs_ = 16;
     int paints_ = 0;
+    int zoom_ = 1;
     const tk::Control* pressed_ = nullptr;
     bool pressActive_ = false;
 };

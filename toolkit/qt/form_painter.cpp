@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 #include <ranges>
 
@@ -37,19 +38,19 @@ const QImage& PictureCache::image(const tk::Picture& picture) {
 
 namespace {
 
-// A one-pixel-wide horizontal or vertical run, both ends included, as the game's lines are.
-void fillSegment(QPainter& painter, QPoint a, QPoint b, const QColor& color) {
-    const QRect r = QRect(a, b).normalized();
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), r.height()), color);
-}
-
+// A line covers both of its end points whichever way it is given: a one-pixel-wide run when it
+// is horizontal or vertical, else a stepped line with its two ends set as well.
 void drawSegment(QPainter& painter, QPoint a, QPoint b, const QColor& color) {
+    const QPoint topLeft(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+    const QPoint bottomRight(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
     if (a.x() == b.x() || a.y() == b.y()) {
-        fillSegment(painter, a, b, color);
+        painter.fillRect(QRect(topLeft, bottomRight), color);
         return;
     }
     painter.setPen(QPen(color, 1));
     painter.drawLine(a, b);
+    painter.fillRect(QRect(a, QSize(1, 1)), color);
+    painter.fillRect(QRect(b, QSize(1, 1)), color);
 }
 
 void drawFrame(QPainter& painter, QRect r, const QColor& color) {
@@ -118,10 +119,8 @@ void FormPainter::paintContainer(QPainter& painter, const FormScene& scene,
                 const QRect r = controlRect(*text).translated(origin);
                 painter.fillRect(r, Qt::white);
                 drawSunkenBorder(painter, r);
-                painter.setPen(Qt::black);
-                painter.setFont(fonts_.font(tk::Font{}));
-                painter.drawText(r.adjusted(3, 2, -3, -2), Qt::AlignLeft | Qt::AlignTop,
-                                 QString::fromStdString(text->Text));
+                paintText(painter, r.adjusted(3, 2, -3, -2), Qt::AlignLeft | Qt::AlignTop,
+                          QString::fromStdString(text->Text), tk::Font{}, Qt::black);
             }
         }
         painter.restore();
@@ -180,8 +179,7 @@ QRect FormPainter::labelRect(const tk::Label& label) const {
         return box;
     const QFontMetrics metrics(fonts_.font(label.font));
     const QString text = QString::fromStdString(label.Caption);
-    const bool struckBold = label.font.bold && fonts_.isPixelFont(label.font);
-    const int width = metrics.horizontalAdvance(text) + (struckBold && !text.isEmpty() ? 1 : 0);
+    const int width = metrics.horizontalAdvance(text);
     const int height = metrics.height();
     switch (label.alignment) {
         case tk::Alignment::Left:
@@ -221,20 +219,24 @@ void FormPainter::paintLabel(QPainter& painter, const tk::Label& label, QPoint o
         flags |= Qt::TextWordWrap;
     const QString text = QString::fromStdString(label.Caption);
     painter.setClipRect(r, Qt::IntersectClip);
-    if (!fonts_.isPixelFont(label.font)) {
-        painter.setFont(fonts_.font(label.font));
-        painter.setPen(toQColor(label.ForeColor));
-        painter.drawText(r, flags, text);
+    paintText(painter, r, flags, text, label.font, toQColor(label.ForeColor));
+}
+
+void FormPainter::paintText(QPainter& painter, QRect r, int flags, const QString& text,
+                            const tk::Font& font, const QColor& color) {
+    // Every text is set one pixel to a window pixel and then scaled like a picture: the bitmap
+    // look-alike has no larger sizes, and so every text, like the pixel art, keeps its exact
+    // layout and its pixel shape at any zoom and on any screen.
+    if (r.isEmpty())
         return;
-    }
-    // The bitmap font is drawn one pixel to a window pixel, then scaled like a picture.
     QImage stamp(r.size(), QImage::Format_ARGB32_Premultiplied);
     stamp.fill(Qt::transparent);
     QPainter p(&stamp);
-    p.setFont(fonts_.font(label.font));
-    p.setPen(toQColor(label.ForeColor));
+    p.setFont(fonts_.font(font));
+    p.setPen(color);
     p.drawText(QRect(QPoint(0, 0), r.size()), flags, text);
-    if (label.font.bold)
+    // The pixel font's bold is struck twice, one pixel apart, on letters one pixel wider apart.
+    if (font.bold && fonts_.isPixelFont(font))
         p.drawText(QRect(QPoint(1, 0), r.size()), flags, text);
     p.end();
     paintImage(painter, stamp, r.topLeft());

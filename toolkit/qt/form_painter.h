@@ -71,6 +71,8 @@ class FormPainter {
     void paintPictureBox(QPainter& painter, const FormScene& scene, const tk::PictureBox& box,
                          QPoint origin, QRect clip);
     void paintLabel(QPainter& painter, const tk::Label& label, QPoint origin);
+    void paintText(QPainter& painter, QRect r, int flags, const QString& text, const tk::Font& font,
+                   const QColor& color);
     void paintShape(QPainter& painter, const tk::Shape& shape, QPoint origin);
     void paintImage(QPainter& painter, const QImage& image, QPoint at);
     void paintSurface(QPainter& painter, const tk::Surface& surface, QPoint origin);

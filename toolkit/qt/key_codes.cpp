@@ -1,5 +1,7 @@
 #include "toolkit/qt/key_codes.h"
 
+#include <string>
+
 namespace tkqt {
 
 int keyCodeOf(int qtKey) {
@@ -52,6 +54,31 @@ int keyCodeOf(int qtKey) {
         default:
             return 0;
     }
+}
+
+int physicalLetterOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || keyCodeOf(key) != 0)
+        return 0;
+    // The letter rows by the keyboard's own key numbers (the same under X11 and Wayland: the
+    // kernel's numbering plus 8).
+    struct Row {
+        quint32 first;
+        const char* letters;
+    };
+    static constexpr Row rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    const quint32 scan = event.nativeScanCode();
+    for (const Row& row : rows) {
+        const quint32 count = static_cast<quint32>(std::char_traits<char>::length(row.letters));
+        if (scan >= row.first && scan < row.first + count)
+            return row.letters[scan - row.first];
+    }
+    return 0;
+}
+
+int keyCodeOf(const QKeyEvent& event) {
+    const int code = keyCodeOf(event.key());
+    return code != 0 ? code : physicalLetterOf(event);
 }
 
 int shiftStateOf(Qt::KeyboardModifiers modifiers) {

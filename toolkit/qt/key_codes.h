@@ -9,6 +9,15 @@ namespace tkqt {
 // 0 for a key that has no code the game knows.
 int keyCodeOf(int qtKey);
 
+// The code of a key as pressed: by its symbol, or, when the layout puts no Latin letter on a
+// letter key (Russian, Greek ...), by the letter at that place of a Latin keyboard, as the
+// desktop of 2002 gave letter keys one code whatever the layout.
+int keyCodeOf(const QKeyEvent& event);
+
+// The Latin capital (Qt::Key_A ... Qt::Key_Z) at the key's place when its symbol is not a Latin
+// letter, else 0.
+int physicalLetterOf(const QKeyEvent& event);
+
 // Shift 1, Ctrl 2, Alt 4, as the handlers receive the shift state.
 int shiftStateOf(Qt::KeyboardModifiers modifiers);
 
