@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "screens/views/preferences.h"
+#include "views/preferences.h"
 
 namespace app {
 

@@ -2,9 +2,9 @@
 // them from inside their modal loop.
 #include <QDialog>
 
-#include "screens/views/about_view.h"
-#include "screens/views/help_view.h"
 #include "tests/qt/window_fixture.h"
+#include "views/about_view.h"
+#include "views/help_view.h"
 
 namespace qt_tests {
 namespace {

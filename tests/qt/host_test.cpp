@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "flow/session.h"
-#include "screens/views/session_recorder.h"
 #include "tools/trace/trace.h"
+#include "views/session_recorder.h"
 
 #include "tests/qt/window_fixture.h"
 

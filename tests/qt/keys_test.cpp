@@ -11,28 +11,6 @@
 namespace qt_tests {
 namespace {
 
-TEST(KeyCodes, QtKeysBecomeTheCodesTheHandlersExpect) {
-    struct Row {
-        const char* name;
-        int qtKey;
-        int code;
-    };
-    const Row rows[] = {
-        {"Left", Qt::Key_Left, 37},    {"Up", Qt::Key_Up, 38},
-        {"Right", Qt::Key_Right, 39},  {"Down", Qt::Key_Down, 40},
-        {"P", Qt::Key_P, 80},          {"A", Qt::Key_A, 65},
-        {"Z", Qt::Key_Z, 90},          {"digit 7", Qt::Key_7, 55},
-        {"Space", Qt::Key_Space, 32},  {"Escape", Qt::Key_Escape, 27},
-        {"F1", Qt::Key_F1, 112},       {"F12", Qt::Key_F12, 123},
-        {"Enter", Qt::Key_Return, 13}, {"Shift", Qt::Key_Shift, 16},
-        {"Ctrl", Qt::Key_Control, 17}, {"a letter with an accent", Qt::Key_Eacute, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(tkqt::keyCodeOf(row.qtKey), row.code);
-    }
-}
-
 class KeysTest : public WindowFixture {
   protected:
     void SetUp() override {

@@ -10,7 +10,7 @@
 #include "assets/catalog.h"
 #include "assets/embedded_resources.h"
 #include "flow/session.h"
-#include "screens/views/game_windows.h"
+#include "views/game_windows.h"
 #include "toolkit/qt/qt_host.h"
 
 namespace qt_tests {

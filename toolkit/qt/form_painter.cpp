@@ -60,7 +60,9 @@ void drawFrame(QPainter& painter, QRect r, const QColor& color) {
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), color);
 }
 
-// A sunken two-pixel border, as the hidden frame holders have.
+// A sunken two-pixel border, as the hidden frame holders have. Filled, not qDrawWinPanel: its
+// lines are cosmetic pens one device pixel wide, which would thin the border at a zoom or a
+// device pixel ratio of 2 where everything else grows in whole blocks.
 void drawSunkenBorder(QPainter& painter, QRect r) {
     const QColor shadow(128, 128, 128), dark(64, 64, 64), light(255, 255, 255), face(212, 208, 200);
     painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), shadow);

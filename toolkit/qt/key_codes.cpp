@@ -4,56 +4,15 @@
 
 namespace tkqt {
 
+// The codes the desktop of 2002 gave: letters by their capitals, digits, the cursor keys. The
+// game reads only the cursor keys and "P"; any other key still stops the sprite when let go, so
+// it needs no code of its own.
 int keyCodeOf(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return qtKey;  // Qt numbers the letters by their capitals
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return qtKey;
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return 112 + (qtKey - Qt::Key_F1);
-    switch (qtKey) {
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Tab:
-            return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Shift:
-            return 16;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        case Qt::Key_Pause:
-            return 19;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return 46;
-        default:
-            return 0;
-    }
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return qtKey;  // Qt numbers them by the same codes
+    if (qtKey >= Qt::Key_Left && qtKey <= Qt::Key_Down)
+        return 37 + (qtKey - Qt::Key_Left);  // Left, Up, Right, Down
+    return 0;
 }
 
 int physicalLetterOf(const QKeyEvent& event) {

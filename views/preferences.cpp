@@ -1,4 +1,4 @@
-#include "screens/views/preferences.h"
+#include "views/preferences.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -19,8 +19,6 @@ class HelpView : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void clicked(const tk::Control* control);
-
     screens::Form3& model_;
     tkqt::FormCanvas* canvas_;
 };

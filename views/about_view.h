@@ -31,8 +31,6 @@ class AboutView : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void clicked(const tk::Control* control);
-
     screens::Form2& model_;
     tkqt::FormCanvas* canvas_;
     std::unique_ptr<tkqt::TimerLink> timer1_;

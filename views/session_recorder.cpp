@@ -1,4 +1,4 @@
-#include "screens/views/session_recorder.h"
+#include "views/session_recorder.h"
 
 #include <algorithm>
 #include <cerrno>

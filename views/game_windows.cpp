@@ -1,4 +1,4 @@
-#include "screens/views/game_windows.h"
+#include "views/game_windows.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "screens/help_window.h"
-#include "screens/views/about_view.h"
-#include "screens/views/help_view.h"
+#include "views/about_view.h"
+#include "views/help_view.h"
 
 namespace views {
 

@@ -1,4 +1,4 @@
-#include "screens/views/dialog_frame.h"
+#include "views/dialog_frame.h"
 
 #include <QTimer>
 #include <QVariant>

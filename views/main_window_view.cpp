@@ -1,4 +1,4 @@
-#include "screens/views/main_window_view.h"
+#include "views/main_window_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,9 +17,9 @@
 #include <functional>
 #include <memory>
 
-#include "screens/views/dialog_frame.h"
-#include "screens/views/session_recorder.h"
 #include "toolkit/qt/key_codes.h"
+#include "views/dialog_frame.h"
+#include "views/session_recorder.h"
 
 namespace views {
 

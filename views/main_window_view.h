@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "flow/main_window.h"
-#include "screens/views/preferences.h"
 #include "toolkit/qt/form_canvas.h"
 #include "toolkit/qt/menu_link.h"
 #include "toolkit/qt/timer_link.h"
+#include "views/preferences.h"
 
 namespace views {
 

@@ -11,9 +11,9 @@
 
 #include "flow/main_window.h"
 #include "screens/about_window.h"
-#include "screens/views/main_window_view.h"
 #include "toolkit/qt/fonts.h"
 #include "toolkit/qt/qt_host.h"
+#include "views/main_window_view.h"
 
 namespace views {
 

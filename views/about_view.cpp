@@ -1,0 +1,34 @@
+#include "views/about_view.h"
+
+#include <QPixmap>
+
+#include <functional>
+
+#include "views/dialog_frame.h"
+
+namespace views {
+
+AboutView::AboutView(screens::Form2& model, tkqt::FormPainter& painter, QWidget* parent)
+    : QDialog(parent, kBorderlessDialog), model_(model) {
+    canvas_ = makeDialogCanvas(
+        *this, "Form2", painter, sceneOf(model_),
+        [this](const tk::Control*) { handle([this] { model_.Form_Click(); }); },
+        screens::kAboutWidth, screens::kAboutHeight);
+    timer1_ = std::make_unique<tkqt::TimerLink>(
+        model_.Timer1, [this] { handle([this] { model_.Timer1_Timer(); }); });
+    if (const QImage& icon = painter.pictureCache().image(model_.Icon); !icon.isNull())
+        setWindowIcon(QPixmap::fromImage(icon));
+    sync();
+}
+
+void AboutView::sync() {
+    timer1_->sync();
+    canvas_->requestFrame();
+}
+
+void AboutView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    takeFocus(*this);
+}
+
+}  // namespace views

@@ -1,0 +1,22 @@
+#include "views/help_view.h"
+
+#include <functional>
+
+#include "views/dialog_frame.h"
+
+namespace views {
+
+HelpView::HelpView(screens::Form3& model, tkqt::FormPainter& painter, QWidget* parent)
+    : QDialog(parent, kBorderlessDialog), model_(model) {
+    canvas_ = makeDialogCanvas(
+        *this, "Form3", painter, sceneOf(model_),
+        [this](const tk::Control*) { model_.Form_Click(); }, screens::kHelpWidth,
+        screens::kHelpHeight);
+}
+
+void HelpView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    takeFocus(*this);
+}
+
+}  // namespace views
