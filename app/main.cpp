@@ -15,12 +15,12 @@
 #include "app/quit_on_signal.h"
 #include "assets/embedded_resources.h"
 #include "flow/session.h"
-#include "views/game_windows.h"
-#include "views/preferences.h"
-#include "views/session_recorder.h"
 #include "toolkit/qt/qt_host.h"
 #include "toolkit/sdl/gamepad_keys.h"
 #include "toolkit/sdl/wave_player.h"
+#include "views/game_windows.h"
+#include "views/preferences.h"
+#include "views/session_recorder.h"
 
 int main(int argc, char* argv[]) {
     views::PreferenceStore store;

@@ -10,8 +10,8 @@
 #include "assets/catalog.h"
 #include "assets/embedded_resources.h"
 #include "flow/session.h"
-#include "views/game_windows.h"
 #include "toolkit/qt/qt_host.h"
+#include "views/game_windows.h"
 
 namespace qt_tests {
 
