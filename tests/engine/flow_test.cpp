@@ -13,7 +13,14 @@ using Flow = Court;
 TEST_F(Flow, TheSplashClickWipesTheMarksAndALevelShowsTheScoreBar) {
     form.Form_Load();
     EXPECT_EQ(form.Picture1.BackColor, game::kCourtOrange);
-    EXPECT_EQ(form.Picture1.drawing.size() + form.drawing.drawing.size(), 2u);
+    auto marks = [](const tk::Surface& surface) {
+        std::vector<float> ends;
+        for (const tk::DrawnLine& l : surface.drawing)
+            ends.insert(ends.end(), {l.x1, l.y1, l.x2, l.y2, static_cast<float>(l.color)});
+        return ends;
+    };
+    EXPECT_EQ(marks(form.Picture1), (std::vector<float>{200, 200, 200, 200, 0})) << "a black dot";
+    EXPECT_EQ(marks(form.drawing), (std::vector<float>{0, 0, 200, 200, 0})) << "a black diagonal";
     EXPECT_TRUE(form.Picture4.Visible);
     form.Picture4_Click();
     EXPECT_FALSE(form.Picture4.Visible);

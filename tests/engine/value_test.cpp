@@ -33,6 +33,8 @@ TEST(Value, ComparedWithATextReadAsANumberWrittenAsACaption) {
         {"a single with a fraction", Value(1777.5f), "", false, 1777.5, "1777.5"},
         {"a whole single has no point", Value(50.0f), "50", false, 50, "50"},
         {"a large single keeps its own digits", Value(1e20f), "", false, 1e20f, "1e+20"},
+        {"a whole single below 1e15 in plain digits", Value(1e14f), "", false, 1e14f,
+         "100000000376832"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
