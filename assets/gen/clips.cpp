@@ -274,26 +274,19 @@ std::vector<std::uint8_t> signed16Stereo(const Signal& left, const Signal& right
 }  // namespace
 
 ClipLayout clipLayout(int id) {
-    switch (id) {
-        case 1:
-            return {1, 22050, 8, 1869, true, false, 0};
-        case 2:
-            return {1, 22050, 8, 2226, true, false, 0};
-        case 3:
-            return {1, 22050, 8, 2063, true, false, 2};
-        case 4:
-            return {1, 22050, 8, 4403, true, false, 2};
-        case 5:
-            return {1, 22050, 8, 734, true, false, 0};
-        case 6:
-            return {2, 22050, 16, 313024, false, true, 0};
-        case 7:
-            return {1, 8000, 8, 28015, true, false, 2};
-        case 8:
-            return {1, 11025, 8, 32078, true, false, 0};
-        default:
-            throw std::out_of_range("no clip " + std::to_string(id));
-    }
+    static const ClipLayout kLayouts[] = {
+        {1, 22050, 8, 1869, true, false, 0},     // clip 1
+        {1, 22050, 8, 2226, true, false, 0},     // clip 2
+        {1, 22050, 8, 2063, true, false, 2},     // clip 3
+        {1, 22050, 8, 4403, true, false, 2},     // clip 4
+        {1, 22050, 8, 734, true, false, 0},      // clip 5
+        {2, 22050, 16, 313024, false, true, 0},  // clip 6
+        {1, 8000, 8, 28015, true, false, 2},     // clip 7
+        {1, 11025, 8, 32078, true, false, 0},    // clip 8
+    };
+    if (id < 1 || id > static_cast<int>(std::size(kLayouts)))
+        throw std::out_of_range("no clip " + std::to_string(id));
+    return kLayouts[id - 1];
 }
 
 std::vector<std::uint8_t> waveImage(const ClipLayout& layout,

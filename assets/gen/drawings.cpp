@@ -30,34 +30,27 @@ Canvas scaled(const Canvas& src, int factor) {
 
 // ---- lettering ------------------------------------------------------------------------------
 
-struct Glyph {
-    char letter;
-    std::array<std::string_view, 7> rows;
-};
+// A square 5 x 7 alphabet, just the letters the pictures spell: a sheet of 7 rows, the letters
+// side by side, one space apart.
+constexpr std::string_view kGlyphLetters = "SMAHBOL20KQJ";
+constexpr std::string_view kGlyphSheet = R"(
+.###. #...# .###. #...# ####. .###. #.... .###. .###. #...# .###. ..###
+#...# ##.## #...# #...# #...# #...# #.... #...# #..## #..#. #...# ...#.
+#.... #.#.# #...# #...# #...# #...# #.... ....# #.#.# #.#.. #...# ...#.
+.###. #.#.# ##### ##### ####. #...# #.... ..##. #.#.# ##... #...# ...#.
+....# #...# #...# #...# #...# #...# #.... .#... #.#.# #.#.. #.#.# ...#.
+#...# #...# #...# #...# #...# #...# #.... #.... ##..# #..#. #..#. #..#.
+.###. #...# #...# #...# ####. .###. ##### ##### .###. #...# .##.# .##..
+)";
 
-// A square 5 x 7 alphabet, just the letters the pictures spell.
-constexpr Glyph kGlyphs[] = {
-    {'S', {".###.", "#...#", "#....", ".###.", "....#", "#...#", ".###."}},
-    {'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
-    {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-    {'H', {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-    {'B', {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."}},
-    {'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-    {'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
-    {'2', {".###.", "#...#", "....#", "..##.", ".#...", "#....", "#####"}},
-    {'0', {".###.", "#..##", "#.#.#", "#.#.#", "#.#.#", "##..#", ".###."}},
-    {'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
-    {'Q', {".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"}},
-    {'J', {"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."}},
-};
-
-const Glyph& glyph(char letter) {
-    for (const Glyph& g : kGlyphs) {
-        if (g.letter == letter) {
-            return g;
-        }
-    }
-    throw std::runtime_error(std::string("no glyph for '") + letter + "'");
+// Whether a letter's font pixel is inked.
+bool inked(char letter, int row, int col) {
+    const std::size_t index = kGlyphLetters.find(letter);
+    if (index == std::string_view::npos)
+        throw std::runtime_error(std::string("no glyph for '") + letter + "'");
+    const std::size_t rowLength = kGlyphLetters.size() * 6;  // with the space or the newline
+    return kGlyphSheet[1 + static_cast<std::size_t>(row) * rowLength + index * 6 +
+                       static_cast<std::size_t>(col)] == '#';
 }
 
 // A word as a mask canvas: opaque where a letter is inked, `scale` pixels a font pixel.
@@ -65,11 +58,10 @@ Canvas wordMask(std::string_view word, int scale, int gap, Rgba ink) {
     const int width = static_cast<int>(word.size()) * (5 * scale + gap) - gap;
     Canvas mask(width, 7 * scale, kClear);
     for (std::size_t i = 0; i < word.size(); ++i) {
-        const Glyph& g = glyph(word[i]);
         const int left = static_cast<int>(i) * (5 * scale + gap);
         for (int row = 0; row < 7; ++row) {
             for (int col = 0; col < 5; ++col) {
-                if (g.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] == '#') {
+                if (inked(word[i], row, col)) {
                     mask.fillRect(left + col * scale, row * scale, left + col * scale + scale - 1,
                                   row * scale + scale - 1, ink);
                 }

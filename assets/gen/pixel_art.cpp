@@ -31,40 +31,27 @@ class ArtReader {
     }
 
     std::vector<ArtPicture> read() {
-        while (next_ < lines_.size()) {
-            const std::string& line = lines_[next_++];
-            if (isSkippable(line)) {
-                continue;
-            }
-            std::istringstream words(line);
-            std::string keyword;
-            words >> keyword;
+        std::istringstream words;
+        std::string keyword;
+        while (nextEntry(words, keyword)) {
             if (keyword == "legend") {
                 readLegend(legend_);
             } else if (keyword == "picture") {
                 readPicture(words);
-            } else if (keyword == "copy") {
+            } else if (keyword == "copy" || keyword == "mirror" || keyword == "variant") {
+                // Another picture made from one read before: the same, flipped left to right,
+                // or in the colours of a legend that follows.
                 std::string name, from;
                 words >> name >> from;
-                ArtPicture copy = source(from);
-                copy.name = name;
-                pictures_.push_back(std::move(copy));
-            } else if (keyword == "mirror") {
-                std::string name, from;
-                words >> name >> from;
-                ArtPicture mirror = source(from);
-                mirror.name = name;
-                for (std::string& row : mirror.rows) {
-                    row.assign(row.rbegin(), row.rend());
+                ArtPicture made = source(from);
+                made.name = name;
+                if (keyword == "mirror") {
+                    for (std::string& row : made.rows)
+                        row.assign(row.rbegin(), row.rend());
+                } else if (keyword == "variant") {
+                    readLegend(made.legend);
                 }
-                pictures_.push_back(std::move(mirror));
-            } else if (keyword == "variant") {
-                std::string name, from;
-                words >> name >> from;
-                ArtPicture variant = source(from);
-                variant.name = name;
-                readLegend(variant.legend);
-                pictures_.push_back(std::move(variant));
+                pictures_.push_back(std::move(made));
             } else {
                 fail("unknown keyword '" + keyword + "'");
             }
@@ -73,20 +60,29 @@ class ArtReader {
     }
 
   private:
+    // The next line that is not blank or a comment: its first word, and the rest in `words`.
+    bool nextEntry(std::istringstream& words, std::string& first) {
+        while (next_ < lines_.size()) {
+            const std::string& line = lines_[next_++];
+            if (isSkippable(line))
+                continue;
+            words.clear();
+            words.str(line);
+            words >> first;
+            return true;
+        }
+        return false;
+    }
+
     [[noreturn]] void fail(const std::string& what) const {
         throw std::runtime_error(fileName_ + ":" + std::to_string(next_) + ": " + what);
     }
 
     // Legend lines until "end": a character, then three levels or the word "transparent".
     void readLegend(std::map<char, Rgba>& legend) {
-        while (next_ < lines_.size()) {
-            const std::string& line = lines_[next_++];
-            if (isSkippable(line)) {
-                continue;
-            }
-            std::istringstream words(line);
-            std::string symbol;
-            words >> symbol;
+        std::istringstream words;
+        std::string symbol;
+        while (nextEntry(words, symbol)) {
             if (symbol == "end") {
                 return;
             }

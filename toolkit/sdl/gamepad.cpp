@@ -48,22 +48,15 @@ void Gamepad::poll(std::uint32_t nowMs) {
             auto pad = pads_.find(e.cbutton.which);
             if (pad == pads_.end())
                 continue;
-            const bool down = e.type == SDL_CONTROLLERBUTTONDOWN;
-            switch (e.cbutton.button) {
-                case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-                    pad->second.dpadLeft = down;
-                    break;
-                case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-                    pad->second.dpadRight = down;
-                    break;
-                case SDL_CONTROLLER_BUTTON_A:
-                    pad->second.a = down;
-                    break;
-                case SDL_CONTROLLER_BUTTON_START:
-                    pad->second.start = down;
-                    break;
-                default:
-                    break;
+            // The buttons the game reads: the d-pad's sides steer, A and Start are "P".
+            static constexpr std::pair<SDL_GameControllerButton, bool Pad::*> kButtons[] = {
+                {SDL_CONTROLLER_BUTTON_DPAD_LEFT, &Pad::dpadLeft},
+                {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, &Pad::dpadRight},
+                {SDL_CONTROLLER_BUTTON_A, &Pad::a},
+                {SDL_CONTROLLER_BUTTON_START, &Pad::start}};
+            for (const auto& [button, held] : kButtons) {
+                if (e.cbutton.button == button)
+                    pad->second.*held = e.type == SDL_CONTROLLERBUTTONDOWN;
             }
         } else if (e.type == SDL_CONTROLLERAXISMOTION &&
                    e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
