@@ -1,11 +1,11 @@
-// Keys as the game's handlers receive them: the codes, the preview of every key, and held keys
-// giving repeated presses only.
+// Keys as the game's handlers receive them: held keys giving repeated presses only, keys let go
+// when the focus leaves, letters by their place, the window's own keys kept from the game, and a
+// game controller walking the sprite through the same path.
 #include <QKeyEvent>
 
 #include <SDL.h>
 
 #include "tests/qt/window_fixture.h"
-#include "toolkit/qt/key_codes.h"
 #include "toolkit/sdl/gamepad_keys.h"
 
 namespace qt_tests {
@@ -26,56 +26,71 @@ class KeysTest : public WindowFixture {
         QKeyEvent event(type, key, modifiers, place, 0, 0, QString(), autoRepeat);
         QCoreApplication::sendEvent(view().windowHandle(), &event);
     }
+
+    // Checks where the sprite heads and whether the match runs, and that a game tick walks it.
+    void expectPlay(const char* manKeyDir, bool running) {
+        EXPECT_EQ(game.manKeyDir, manKeyDir);
+        EXPECT_EQ(view().timer1().timer().isActive(), running);
+        if (running) {
+            const float before = game.man.Left;
+            view().run(&flow::MainWindow::Timer2_Timer);
+            const float moved = game.man.Left - before;
+            EXPECT_STREQ(moved > 0 ? "right" : moved < 0 ? "left" : "", manKeyDir) << "walks";
+        }
+    }
 };
 
-TEST_F(KeysTest, ACursorKeyStartsTheMatchAndSteers) {
-    send(QEvent::KeyPress, Qt::Key_Right);
-    EXPECT_EQ(game.manKeyDir, "right");
-    EXPECT_TRUE(view().timer1().timer().isActive());
-    EXPECT_TRUE(view().timer2().timer().isActive());
-    send(QEvent::KeyPress, Qt::Key_Left);
-    EXPECT_EQ(game.manKeyDir, "left");
-}
-
-TEST_F(KeysTest, AHeldKeyGivesRepeatedPressesOnly) {
-    send(QEvent::KeyPress, Qt::Key_Left);
-    // X11's auto-repeat: release and press pairs flagged as repeats.
-    for (int i = 0; i < 5; ++i) {
-        send(QEvent::KeyRelease, Qt::Key_Left, true);
-        EXPECT_EQ(game.manKeyDir, "left") << "a repeat's release does not stop the sprite";
-        send(QEvent::KeyPress, Qt::Key_Left, true);
-        EXPECT_EQ(game.manKeyDir, "left");
+TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
+    using E = QEvent;
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        const char* manKeyDir;
+        bool running;
+    };
+    const Step steps[] = {
+        {"Right starts the match", [&] { send(E::KeyPress, Qt::Key_Right); }, "right", true},
+        // X11's auto-repeat: release and press pairs flagged as repeats.
+        {"a repeat's release is dropped", [&] { send(E::KeyRelease, Qt::Key_Right, true); },
+         "right", true},
+        {"a repeat's press too", [&] { send(E::KeyPress, Qt::Key_Right, true); }, "right", true},
+        {"Ctrl+Plus zooms and is no game key",
+         [&] {
+             send(E::KeyPress, Qt::Key_Plus, false, Qt::ControlModifier);
+             send(E::KeyRelease, Qt::Key_Plus, false, Qt::ControlModifier);
+             EXPECT_EQ(view().canvas().zoom(), 2);
+         },
+         "right", true},
+        {"the focus to our own menu: held keys let go, the match runs on",
+         [&] { view().focusLeft(false); }, "", true},
+        {"Left with the menu bar focused",
+         [&] {
+             view().menuBar()->setFocus();
+             QTest::keyPress(view().windowHandle(), Qt::Key_Left);
+         },
+         "left", true},
+        {"the real release stops the sprite",
+         [&] { QTest::keyRelease(view().windowHandle(), Qt::Key_Left); }, "", true},
+        {"the focus to another program: let go and paused",
+         [&] {
+             send(E::KeyPress, Qt::Key_Right);
+             view().focusLeft(true);
+         },
+         "", false},
+        {"a second focus loss does not undo the pause", [&] { view().focusLeft(true); }, "",
+         false},
+        // Under a Russian layout the "P" key gives a Cyrillic letter (key number 33), "A" another
+        // (38).
+        {"physical P resumes", [&] { send(E::KeyPress, 0x0417, false, Qt::NoModifier, 33); }, "",
+         true},
+        {"Ctrl + physical A: a new match",
+         [&] { send(E::KeyPress, 0x0424, false, Qt::ControlModifier, 38); }, "", false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        expectPlay(step.manKeyDir, step.running);
     }
-    send(QEvent::KeyRelease, Qt::Key_Left);
-    EXPECT_EQ(game.manKeyDir, "") << "the real release stops it";
-    EXPECT_EQ(game.Label1.Caption, "");
-}
-
-TEST_F(KeysTest, PPausesAndResumes) {
-    send(QEvent::KeyPress, Qt::Key_P);
-    send(QEvent::KeyRelease, Qt::Key_P);
-    EXPECT_TRUE(view().timer1().timer().isActive());
-    send(QEvent::KeyPress, Qt::Key_P);
-    EXPECT_FALSE(view().timer1().timer().isActive());
-    EXPECT_FALSE(view().timer2().timer().isActive());
-    EXPECT_TRUE(view().menus().action(game.info(15))->isEnabled());
-}
-
-TEST_F(KeysTest, KeysReachTheGameWhateverHasTheFocus) {
-    view().menuBar()->setFocus();
-    QTest::keyPress(view().windowHandle(), Qt::Key_Right);
-    EXPECT_EQ(game.manKeyDir, "right");
-    QTest::keyRelease(view().windowHandle(), Qt::Key_Right);
-    EXPECT_EQ(game.manKeyDir, "");
-}
-
-TEST_F(WindowFixture, KeysAreIgnoredUntilAMatchIsSetUp) {
-    show();
-    clickSplash();
-    QTest::keyClick(view().windowHandle(), Qt::Key_P);
-    QTest::keyPress(view().windowHandle(), Qt::Key_Left);
-    EXPECT_FALSE(view().timer2().timer().isActive());
-    EXPECT_TRUE(view().timer4().timer().isActive()) << "the intro goes on";
 }
 
 // SDL's virtual controller, plugged in while the game runs, through the keyboard's own path.
@@ -125,55 +140,8 @@ TEST_F(KeysTest, AControllerPlaysAsTheKeysDo) {
         SCOPED_TRACE(step.name);
         step.act();
         pad.poll(step.atMs);
-        EXPECT_EQ(game.manKeyDir, step.manKeyDir);
-        EXPECT_EQ(view().timer1().timer().isActive(), step.running);
-        if (step.running) {
-            const float before = game.man.Left;
-            view().run(&flow::MainWindow::Timer2_Timer);
-            const float moved = game.man.Left - before;
-            EXPECT_STREQ(moved > 0 ? "right" : moved < 0 ? "left" : "", step.manKeyDir) << "walks";
-        }
+        expectPlay(step.manKeyDir, step.running);
     }
-}
-
-}  // namespace
-}  // namespace qt_tests
-
-namespace qt_tests {
-namespace {
-
-TEST_F(KeysTest, KeysHeldWhenTheFocusLeavesAreReleasedAndAnotherProgramPauses) {
-    struct Row {
-        const char* name;
-        bool toAnotherProgram;
-        bool runsOn;
-    };
-    const Row rows[] = {{"own menu or window", false, true}, {"another program", true, false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        send(QEvent::KeyPress, Qt::Key_Right);
-        view().focusLeft(row.toAnotherProgram);
-        EXPECT_EQ(game.manKeyDir, "") << "the sprite stops";
-        EXPECT_EQ(view().timer1().timer().isActive(), row.runsOn);
-        EXPECT_EQ(view().timer2().timer().isActive(), row.runsOn);
-        send(QEvent::KeyRelease, Qt::Key_Right);
-    }
-    view().focusLeft(true);
-    EXPECT_FALSE(view().timer1().timer().isActive()) << "a pause is not undone by another";
-}
-
-TEST_F(KeysTest, WindowKeysAndLettersByTheirPlace) {
-    // Under a Russian layout the "P" key gives a Cyrillic letter (key number 33), "A" another (38).
-    send(QEvent::KeyPress, 0x0417, false, Qt::NoModifier, 33);
-    EXPECT_TRUE(view().timer1().timer().isActive()) << "physical P starts the match";
-    send(QEvent::KeyPress, Qt::Key_Right);
-    send(QEvent::KeyPress, Qt::Key_Plus, false, Qt::ControlModifier);
-    send(QEvent::KeyRelease, Qt::Key_Plus, false, Qt::ControlModifier);
-    EXPECT_EQ(game.manKeyDir, "right") << "the zoom keys are not game keys";
-    EXPECT_EQ(view().size(), QSize(606, 660));
-    EXPECT_EQ(view().canvas().zoom(), 2);
-    send(QEvent::KeyPress, 0x0424, false, Qt::ControlModifier, 38);
-    EXPECT_FALSE(view().timer1().timer().isActive()) << "Ctrl + physical A: a new match";
 }
 
 }  // namespace
