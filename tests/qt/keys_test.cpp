@@ -21,11 +21,13 @@ class KeysTest : public WindowFixture {
 
     // A key event as the window system hands it to the window, whatever widget has the focus;
     // `place` is the key's number on the keyboard (X11's).
-    void send(QEvent::Type type, int key, bool autoRepeat = false,
-              Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 place = 0) {
+    void send(QEvent::Type type, int key, bool autoRepeat, Qt::KeyboardModifiers modifiers = {},
+              quint32 place = 0) {
         QKeyEvent event(type, key, modifiers, place, 0, 0, QString(), autoRepeat);
         QCoreApplication::sendEvent(view().windowHandle(), &event);
     }
+    void press(int key, bool repeat = false) { send(QEvent::KeyPress, key, repeat); }
+    void release(int key, bool repeat = false) { send(QEvent::KeyRelease, key, repeat); }
 
     // Checks where the sprite heads and whether the match runs, and that a game tick walks it.
     void expectPlay(const char* manKeyDir, bool running) {
@@ -41,7 +43,6 @@ class KeysTest : public WindowFixture {
 };
 
 TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
-    using E = QEvent;
     struct Step {
         const char* name;
         std::function<void()> act;
@@ -49,48 +50,40 @@ TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
         bool running;
     };
     const Step steps[] = {
-        {"Right starts the match", [&] { send(E::KeyPress, Qt::Key_Right); }, "right", true},
+        {"Right starts the match", [&] { press(Qt::Key_Right); }, "right", true},
         // X11's auto-repeat: release and press pairs flagged as repeats.
-        {"a repeat's release is dropped", [&] { send(E::KeyRelease, Qt::Key_Right, true); },
-         "right", true},
-        {"a repeat's press too", [&] { send(E::KeyPress, Qt::Key_Right, true); }, "right", true},
+        {"a repeat's release is dropped", [&] { release(Qt::Key_Right, true); }, "right", true},
+        {"a repeat's press too", [&] { press(Qt::Key_Right, true); }, "right", true},
         {"Ctrl+Plus zooms and is no game key",
-         [&] {
-             send(E::KeyPress, Qt::Key_Plus, false, Qt::ControlModifier);
-             send(E::KeyRelease, Qt::Key_Plus, false, Qt::ControlModifier);
-             EXPECT_EQ(view().canvas().zoom(), 2);
-         },
-         "right", true},
-        {"the focus to our own menu: held keys let go, the match runs on",
+         [&] { send(QEvent::KeyPress, Qt::Key_Plus, false, Qt::ControlModifier); }, "right", true},
+        {"the focus to our own menu: keys let go, the match runs on",
          [&] { view().focusLeft(false); }, "", true},
         {"Left with the menu bar focused",
          [&] {
              view().menuBar()->setFocus();
-             QTest::keyPress(view().windowHandle(), Qt::Key_Left);
+             press(Qt::Key_Left);
          },
          "left", true},
-        {"the real release stops the sprite",
-         [&] { QTest::keyRelease(view().windowHandle(), Qt::Key_Left); }, "", true},
-        {"the focus to another program: let go and paused",
+        {"the real release stops the sprite", [&] { release(Qt::Key_Left); }, "", true},
+        {"Right held, the focus to another program: let go and paused",
          [&] {
-             send(E::KeyPress, Qt::Key_Right);
+             press(Qt::Key_Right);
              view().focusLeft(true);
          },
          "", false},
-        {"a second focus loss does not undo the pause", [&] { view().focusLeft(true); }, "",
-         false},
+        {"a second focus loss does not undo the pause", [&] { view().focusLeft(true); }, "", false},
         // Under a Russian layout the "P" key gives a Cyrillic letter (key number 33), "A" another
         // (38).
-        {"physical P resumes", [&] { send(E::KeyPress, 0x0417, false, Qt::NoModifier, 33); }, "",
-         true},
+        {"physical P resumes", [&] { send(QEvent::KeyPress, 0x0417, false, {}, 33); }, "", true},
         {"Ctrl + physical A: a new match",
-         [&] { send(E::KeyPress, 0x0424, false, Qt::ControlModifier, 38); }, "", false},
+         [&] { send(QEvent::KeyPress, 0x0424, false, Qt::ControlModifier, 38); }, "", false},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         step.act();
         expectPlay(step.manKeyDir, step.running);
     }
+    EXPECT_EQ(view().canvas().zoom(), 2) << "Ctrl+Plus zoomed";
 }
 
 // SDL's virtual controller, plugged in while the game runs, through the keyboard's own path.
@@ -102,6 +95,7 @@ TEST_F(KeysTest, AControllerPlaysAsTheKeysDo) {
     ASSERT_GE(index, 0) << SDL_GetError();
     SDL_Joystick* stick = SDL_JoystickOpen(index);
     auto button = [stick](int b, bool down) { SDL_JoystickSetVirtualButton(stick, b, down); };
+    const int kRight = SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kStart = SDL_CONTROLLER_BUTTON_START;
     auto leftX = [stick](int x) {
         SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, x);
     };
@@ -116,18 +110,16 @@ TEST_F(KeysTest, AControllerPlaysAsTheKeysDo) {
         {"plugged in: nothing yet", [] {}, 0, "left", false},
         {"stick inside the dead zone", [&] { leftX(-12000); }, 10, "left", false},
         {"stick past it: Left", [&] { leftX(-20000); }, 20, "left", true},
-        {"d-pad Right as well", [&] { button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true); }, 30,
-         "right", true},
+        {"d-pad Right as well", [&] { button(kRight, true); }, 30, "right", true},
         {"stick let go: its key-up stops the sprite", [&] { leftX(0); }, 40, "", true},
         {"the d-pad, pressed last, repeats after a delay", [] {}, 400, "", true},
         {"then it repeats", [] {}, 560, "right", true},
-        {"Start pauses", [&] { button(SDL_CONTROLLER_BUTTON_START, true); }, 570, "right", false},
-        {"Start let go", [&] { button(SDL_CONTROLLER_BUTTON_START, false); }, 580, "", false},
+        {"Start pauses", [&] { button(kStart, true); }, 570, "right", false},
+        {"Start let go", [&] { button(kStart, false); }, 580, "", false},
         {"a key pressed later ended the d-pad's repeat", [] {}, 2000, "", false},
         {"A resumes", [&] { button(SDL_CONTROLLER_BUTTON_A, true); }, 2010, "", true},
-        {"d-pad let go", [&] { button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false); }, 2020, "", true},
-        {"d-pad again", [&] { button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true); }, 2030, "right",
-         true},
+        {"d-pad let go", [&] { button(kRight, false); }, 2020, "", true},
+        {"d-pad again", [&] { button(kRight, true); }, 2030, "right", true},
         {"unplugged: what it held is let go",
          [&] {
              SDL_JoystickClose(stick);
