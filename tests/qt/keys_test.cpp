@@ -72,8 +72,7 @@ TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
          },
          "", false},
         {"a second focus loss does not undo the pause", [&] { view().focusLeft(true); }, "", false},
-        // Under a Russian layout the "P" key gives a Cyrillic letter (key number 33), "A" another
-        // (38).
+        // Under a Russian layout key 33 ("P") gives a Cyrillic letter, key 38 ("A") another.
         {"physical P resumes", [&] { send(QEvent::KeyPress, 0x0417, false, {}, 33); }, "", true},
         {"Ctrl + physical A: a new match",
          [&] { send(QEvent::KeyPress, 0x0424, false, Qt::ControlModifier, 38); }, "", false},

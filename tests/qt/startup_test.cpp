@@ -17,31 +17,28 @@ void putEnv(const char* name, const char* value) {
 }
 
 TEST(DisplayCheck, ReportsAMissingDisplayBeforeQtStarts) {
+    const char* names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
     struct Row {
         const char* name;
-        const char* platform;
-        const char* display;
-        const char* wayland;
+        const char* values[3];  // of the three variables above, nullptr for unset
         bool missing;
     };
     const Row rows[] = {
-        {"X display", nullptr, ":0", nullptr, false},
-        {"Wayland display", nullptr, nullptr, "wayland-0", false},
-        {"empty DISPLAY", nullptr, "", nullptr, true},
-        {"xcb asked, no X", "xcb", nullptr, "wayland-0", true},
-        {"wayland asked, no Wayland", "wayland", ":0", nullptr, true},
-        {"offscreen needs none", "offscreen", nullptr, nullptr, false},
+        {"X display", {nullptr, ":0", nullptr}, false},
+        {"Wayland display", {nullptr, nullptr, "wayland-0"}, false},
+        {"empty DISPLAY", {nullptr, "", nullptr}, true},
+        {"xcb asked, no X", {"xcb", nullptr, "wayland-0"}, true},
+        {"wayland asked, no Wayland", {"wayland", ":0", nullptr}, true},
+        {"offscreen needs none", {"offscreen", nullptr, nullptr}, false},
     };
-    const char* names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
     std::optional<std::string> saved[3];
     for (int i = 0; i < 3; ++i)
         if (const char* value = std::getenv(names[i]))
             saved[i] = value;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        putEnv(names[0], row.platform);
-        putEnv(names[1], row.display);
-        putEnv(names[2], row.wayland);
+        for (int i = 0; i < 3; ++i)
+            putEnv(names[i], row.values[i]);
         const std::string reason = app::missingDisplayReason();
         EXPECT_EQ(!reason.empty(), row.missing) << reason;
         EXPECT_EQ(reason.find('\n'), std::string::npos) << "one line";
