@@ -1,5 +1,9 @@
-// The main window as painted: the pictures at their places, the layers, the clipping, the texts.
+// The main window as painted: the pictures at their places, the layers, the clipping, the texts
+// and their bold.
 #include <QImage>
+
+#include <algorithm>
+#include <vector>
 
 #include "tests/qt/window_fixture.h"
 
@@ -9,6 +13,7 @@ namespace {
 using PainterTest = WindowFixture;
 
 constexpr QColor kBallGreen(128, 255, 128);
+constexpr QColor kCyan(0, 255, 255);
 constexpr QColor kRed(255, 0, 0);
 
 TEST_F(PainterTest, LayersClippingAndTheScoreBar) {
@@ -29,12 +34,7 @@ TEST_F(PainterTest, LayersClippingAndTheScoreBar) {
         {"sets of man", 1500, 1500, {128, 2, 16, 13}, kRed, true},
         {"sets of pc", 1500, 1500, {152, 2, 9, 13}, kRed, true},
         {"nothing left of the bar", 1500, 1500, {0, 0, 79, 16}, kRed, false},
-        {"the ball on the court",
-         1500,
-         1500,
-         {kCourtX + 104, kCourtY + 104, 1, 1},
-         kBallGreen,
-         true},
+        {"the ball on the court", 1500, 1500, {129, 129, 1, 1}, kBallGreen, true},
         {"past the left side: in", -60, 1500, {25, 125, 5, 9}, kBallGreen, true},
         {"past the left side: out", -60, 1500, {0, 125, 25, 9}, kBallGreen, false},
         {"past the top: in", 1500, -60, {125, 25, 9, 5}, kBallGreen, true},
@@ -48,6 +48,20 @@ TEST_F(PainterTest, LayersClippingAndTheScoreBar) {
         game.ball.Top = row.ballTop;
         EXPECT_EQ(holdsColour(render(), row.area, row.colour), row.shows);
     }
+    // The bold of the score bar is struck twice, one pixel apart, with a clear column between
+    // letters: "Na sety:" is seven runs of cyan columns, none narrower than two.
+    const QImage bar = render();
+    std::vector<int> runs;
+    for (int x = 78, width = 0; x < 131; ++x) {
+        if (holdsColour(bar, QRect(x, 0, 1, 16), kCyan)) {
+            ++width;
+        } else if (width) {
+            runs.push_back(width);
+            width = 0;
+        }
+    }
+    EXPECT_EQ(runs.size(), 7u);
+    EXPECT_GE(*std::min_element(runs.begin(), runs.end()), 2);
     // The sprites' frames at their places over the ball: 1777.5 twips is pixel 118.5, drawn at 119.
     game.man.setPicture(game.r2.picture());
     game.pc.setPicture(game.Picture2.picture());
