@@ -16,7 +16,7 @@ constexpr QColor kBallGreen(128, 255, 128);
 constexpr QColor kCyan(0, 255, 255);
 constexpr QColor kRed(255, 0, 0);
 
-TEST_F(PainterTest, LayersClippingAndTheScoreBar) {
+TEST_F(PainterTest, LayersClippingAndTexts) {
     clickSplash();
     view().handle([&] { game.easy_Click(); });
     game.Label9.Caption = "1";
@@ -67,16 +67,14 @@ TEST_F(PainterTest, LayersClippingAndTheScoreBar) {
     game.pc.setPicture(game.Picture2.picture());
     game.ball.Left = game.man.Left + 60;
     game.ball.Top = game.man.Top + 60;
-    const QImage shot = render();
+    QImage shot = render();
     EXPECT_EQ(mismatchesWithPicture(shot, {kCourtX + 119, kCourtY + 232}, "r2"), 0);
     EXPECT_EQ(mismatchesWithPicture(shot, {kCourtX + 119, kCourtY + 16}, "Picture2"), 0);
-}
 
-TEST_F(PainterTest, TheResultMessageIsCentredOnTheCourt) {
-    clickSplash();
+    // The result message is centred on the court.
     game.man.Visible = game.pc.Visible = game.ball.Visible = false;
     game.Label12.Caption = "Prohrál jsi !!!!";
-    const QImage shot = render();
+    shot = render();
     int left = 1000, right = -1;
     for (int y = kCourtY + 88; y < kCourtY + 88 + 40; ++y)
         for (int x = kCourtX; x < kCourtX + 255; ++x)

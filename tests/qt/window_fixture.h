@@ -19,13 +19,6 @@ namespace qt_tests {
 constexpr int kCourtX = 25;
 constexpr int kCourtY = 25;
 
-// A pixel of a picture of the program's assets, as RGB.
-inline QColor assetPixel(std::string_view owner, int x, int y) {
-    const assets::PictureAsset* asset = assets::findPicture(owner);
-    const std::uint8_t* p = asset->rgba + (static_cast<std::size_t>(y) * asset->width + x) * 4;
-    return QColor(p[0], p[1], p[2]);
-}
-
 // A widget as painted now, one image pixel to a window pixel.
 inline QImage shotOf(QWidget& widget) {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -36,8 +29,10 @@ inline int mismatchesWithPicture(const QImage& shot, QPoint at, std::string_view
     const assets::PictureAsset* asset = assets::findPicture(owner);
     int mismatches = 0;
     for (int y = 0; y < asset->height; ++y)
-        for (int x = 0; x < asset->width; ++x)
-            mismatches += shot.pixelColor(at + QPoint(x, y)) != assetPixel(owner, x, y);
+        for (int x = 0; x < asset->width; ++x) {
+            const std::uint8_t* p = asset->rgba + (y * asset->width + x) * 4;
+            mismatches += shot.pixelColor(at + QPoint(x, y)) != QColor(p[0], p[1], p[2]);
+        }
     return mismatches;
 }
 
