@@ -103,8 +103,8 @@ TEST(SessionRecorder, ARecordingReplaysToTheGamesOwnEnd) {
         const std::string errors = testing::internal::GetCapturedStderr();
         if (*row.complaint) {
             EXPECT_NE(errors.find(row.complaint), std::string::npos) << errors;
-            EXPECT_EQ(errors.find("smashbol:"), errors.rfind("smashbol:")) << "one line\n"
-                                                                           << errors;
+            EXPECT_EQ(errors.find("smashbol:"), errors.rfind("smashbol:"))
+                << "one line: " << errors;
             continue;
         }
         std::ifstream file(row.path.toStdString());
