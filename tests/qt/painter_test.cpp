@@ -1,7 +1,5 @@
 // The main window as painted: the pictures at their places, the layers, the clipping, the texts
 // and their bold.
-#include <QImage>
-
 #include <algorithm>
 #include <vector>
 

@@ -1,7 +1,5 @@
 // Zoom and screens with two device pixels to a window pixel: the pixel art is scaled without
 // smoothing, every window pixel becoming a block of its own colour.
-#include <QPainter>
-
 #include "tests/qt/window_fixture.h"
 
 namespace qt_tests {

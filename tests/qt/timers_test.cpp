@@ -15,7 +15,6 @@ TEST_F(TimersTest, TimersStartAndStopWithTheirEnabled) {
         bool timer1, timer2, timer4;
     };
     const Step steps[] = {
-        {"after the load", [](flow::MainWindow&) {}, false, false, false},
         {"the splash clicked", [](flow::MainWindow& g) { g.Picture4_Click(); }, true, false, true},
         {"a difficulty", [](flow::MainWindow& g) { g.med_Click(); }, false, false, false},
         {"Right pressed", [](flow::MainWindow& g) { g.Form_KeyDown(39, 0); }, true, true, false},
