@@ -19,15 +19,21 @@ namespace qt_tests {
 constexpr int kCourtX = 25;
 constexpr int kCourtY = 25;
 
-inline QColor rgb(int r, int g, int b) {
-    return QColor(r, g, b);
+// A widget as painted now, one image pixel to a window pixel.
+inline QImage shotOf(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A pixel of a picture of the program's assets, as RGB.
-inline QColor assetPixel(std::string_view owner, int x, int y) {
+// How many pixels of the picture differ from the shot where the picture's corner is at `at`.
+inline int mismatchesWithPicture(const QImage& shot, QPoint at, std::string_view owner) {
     const assets::PictureAsset* asset = assets::findPicture(owner);
-    const std::uint8_t* p = asset->rgba + (static_cast<std::size_t>(y) * asset->width + x) * 4;
-    return QColor(p[0], p[1], p[2]);
+    int mismatches = 0;
+    for (int y = 0; y < asset->height; ++y)
+        for (int x = 0; x < asset->width; ++x) {
+            const std::uint8_t* p = asset->rgba + (y * asset->width + x) * 4;
+            mismatches += shot.pixelColor(at + QPoint(x, y)) != QColor(p[0], p[1], p[2]);
+        }
+    return mismatches;
 }
 
 class WindowFixture : public ::testing::Test {
@@ -45,10 +51,7 @@ class WindowFixture : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view()));
     }
 
-    // The client area as painted now, one image pixel to a window pixel.
-    QImage render() {
-        return view().canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
+    QImage render() { return shotOf(view().canvas()); }
 
     void clickSplash() {
         QTest::mouseClick(&view().canvas(), Qt::LeftButton, {}, QPoint(150, 150));
