@@ -56,6 +56,17 @@ TEST(WavePlayer, ANewClipCutsOffTheOnePlaying) {
     EXPECT_LT(written.size(), 22050u) << "less than a second: clip 7 was cut off";
 }
 
+TEST(WavePlayer, ConvertsAClipToTheDevicesFormatAtItsLength) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    {
+        tksdl::WavePlayer player({44100, AUDIO_S16, 2});  // twice the rate, 16 bits, stereo
+        player.play(assets::clipWave(2));                 // 2226 bytes of 8-bit mono
+        EXPECT_NEAR(static_cast<double>(player.queuedBytes()), 2226.0 * 2 * 2 * 2, 4096.0)
+            << "as long as the clip, less what the device may have taken already";
+    }
+    unsetenv("SDL_AUDIODRIVER");
+}
+
 TEST(WavePlayer, StaysSilentWithoutADevice) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     {
