@@ -51,8 +51,7 @@ int main(int argc, char* argv[]) {
     // device takes a buffer's time to stop.
     std::future<std::unique_ptr<tksdl::WavePlayer>> opening;
     if (!preferences.mute)
-        opening =
-            std::async(std::launch::async, [] { return std::make_unique<tksdl::WavePlayer>(); });
+        opening = tksdl::WavePlayer::openAside();
     std::unique_ptr<tksdl::WavePlayer> wavePlayer;
     std::vector<std::uint8_t> waiting;  // the last clip asked for before the device was open
     std::optional<QApplication> application;

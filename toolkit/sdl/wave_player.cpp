@@ -7,6 +7,14 @@
 
 namespace tksdl {
 
+std::future<std::unique_ptr<WavePlayer>> WavePlayer::openAside() {
+    return std::async(std::launch::async, [] {
+        auto player = std::make_unique<WavePlayer>();
+        SDL_TLSCleanup();
+        return player;
+    });
+}
+
 namespace {
 
 // ALSA's library writes its complaints about a missing card to stderr by default; a game

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
+#include <memory>
 #include <span>
 
 namespace tksdl {
@@ -22,6 +24,10 @@ class WavePlayer {
     ~WavePlayer();
     WavePlayer(const WavePlayer&) = delete;
     WavePlayer& operator=(const WavePlayer&) = delete;
+
+    // Opens a player on a thread of its own, so that the sound device's start goes on beside
+    // the window's; what SDL keeps for that thread is let go before the thread ends.
+    static std::future<std::unique_ptr<WavePlayer>> openAside();
 
     // False when no device could be opened: every play is then silent.
     bool hasDevice() const { return device_ != 0; }
