@@ -28,26 +28,26 @@ TEST(Clips, EveryClipLoadsWithItsFormatAndLengthAndPlaysCleanly) {
         SCOPED_TRACE(row.id);
         const auto wave = assets::clipWave(row.id);
         EXPECT_EQ(wave.size(), row.resourceBytes);
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wav{};
         Uint8* buffer = nullptr;
         Uint32 length = 0;
         ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1,
-                                 &spec, &buffer, &length),
+                                 &wav, &buffer, &length),
                   nullptr)
             << SDL_GetError();
-        EXPECT_EQ(spec.channels, row.channels);
-        EXPECT_EQ(spec.freq, row.rate);
-        EXPECT_EQ(spec.format, row.format);
+        EXPECT_EQ(wav.channels, row.channels);
+        EXPECT_EQ(wav.freq, row.rate);
+        EXPECT_EQ(wav.format, row.format);
         EXPECT_EQ(length, row.dataBytes);
 
         std::vector<int> levels;  // signed, about silence
-        for (Uint32 i = 0; i < length; i += spec.format == AUDIO_U8 ? 1 : 2) {
-            levels.push_back(spec.format == AUDIO_U8
+        for (Uint32 i = 0; i < length; i += wav.format == AUDIO_U8 ? 1 : 2) {
+            levels.push_back(wav.format == AUDIO_U8
                                  ? buffer[i] - 128
                                  : static_cast<Sint16>(buffer[i] | buffer[i + 1] << 8));
         }
         SDL_FreeWAV(buffer);
-        const int fullScale = spec.format == AUDIO_U8 ? 127 : 32767;
+        const int fullScale = wav.format == AUDIO_U8 ? 127 : 32767;
         double sum = 0;
         int peak = 0;
         for (int v : levels) {

@@ -43,11 +43,11 @@ TEST(WavePlayer, ANewClipCutsOffTheOnePlaying) {
     const Bytes written(std::istreambuf_iterator<char>(in), {});
 
     const auto wave = assets::clipWave(4);
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wav{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1, &spec,
-                   &buffer, &length);
+    SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1, &wav, &buffer,
+                   &length);
     const Bytes samples(buffer, buffer + length);
     SDL_FreeWAV(buffer);
     EXPECT_NE(std::search(written.begin(), written.end(), samples.begin(), samples.end()),
