@@ -1,5 +1,7 @@
 #include "views/session_recorder.h"
 
+#include "flow/script_words.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -26,16 +28,13 @@ SessionRecorder::~SessionRecorder() {
 }
 
 std::string SessionRecorder::lineOf(void (flow::MainWindow::*handler)()) {
-    using H = void (flow::MainWindow::*)();
-    const std::pair<H, const char*> lines[] = {
-        {&flow::MainWindow::Timer1_Timer, "tick1"},    {&flow::MainWindow::Timer2_Timer, "tick2"},
-        {&flow::MainWindow::Timer4_Timer, "tick4"},    {&flow::MainWindow::easy_Click, "menu easy"},
-        {&flow::MainWindow::med_Click, "menu med"},    {&flow::MainWindow::hard_Click, "menu hard"},
-        {&flow::MainWindow::exit_Click, "menu exit"},  {&flow::MainWindow::hra_Click, "menu hra"},
-        {&flow::MainWindow::about_Click, "menu about"}};
-    for (const auto& [h, line] : lines) {
-        if (h == handler)
-            return line;
+    for (const flow::TickWord& word : flow::kTickWords) {
+        if (handler == word.tick)
+            return word.name;
+    }
+    for (const flow::HandlerWord& word : flow::kMenuWords) {
+        if (handler == word.handle)
+            return std::string("menu ") + word.name;
     }
     return "# here the game ran a handler a script cannot name";
 }

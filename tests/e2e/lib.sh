@@ -31,6 +31,13 @@ start_xvfb() {
     return 1
 }
 
+# For the robustness scripts: a scratch folder that goes at the end, and a display of their own.
+begin_scratch_session() {
+    WORK=$(mktemp -d)
+    trap 'stop_all; rm -rf "$WORK"' EXIT
+    start_xvfb
+}
+
 stop_all() {
     if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
         kill -KILL "$GAME_PID" 2>/dev/null || true

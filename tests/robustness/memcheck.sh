@@ -4,10 +4,8 @@
 # game's own code; libraries' own findings are listed, not judged.
 set -euo pipefail
 SMASHBOL=$1
-WORK=$(mktemp -d)
 . "$(dirname "$0")/../e2e/lib.sh"
-trap 'stop_all; rm -rf "$WORK"' EXIT
-start_xvfb
+begin_scratch_session
 GAME_WRAPPER=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite
               --num-callers=30 --log-file="$WORK/memcheck.log")
 start_game

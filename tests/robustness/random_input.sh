@@ -5,10 +5,8 @@
 set -euo pipefail
 SMASHBOL=$1
 seconds=${2:-60}
-WORK=$(mktemp -d)
 . "$(dirname "$0")/../e2e/lib.sh"
-trap 'stop_all; rm -rf "$WORK"' EXIT
-start_xvfb
+begin_scratch_session
 start_game
 
 # First every screen once, so that what the game allocates on first use (the score bar's and the

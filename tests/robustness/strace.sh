@@ -4,10 +4,8 @@
 # display's nor the sound server's.
 set -euo pipefail
 SMASHBOL=$1
-WORK=$(mktemp -d)
 . "$(dirname "$0")/../e2e/lib.sh"
-trap 'stop_all; rm -rf "$WORK"' EXIT
-start_xvfb
+begin_scratch_session
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"  # no leak check under ptrace
 GAME_WRAPPER=(strace -f -qq -o "$WORK/trace" -e trace=open,openat,creat,socket,connect)
 start_game

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "flow/script_words.h"
 #include "flow/state_report.h"
 #include "tools/trace/script_text.h"
 
@@ -15,24 +16,11 @@ namespace {
 using Form = flow::MainWindow;
 using Words = std::vector<std::string>;
 
-struct Handler {
-    const char* name;
-    void (Form::*handle)();
-};
-const Handler kClicks[] = {{"splash", &Form::Picture4_Click}, {"label", &Form::Label5_Click}};
-const Handler kMenuCommands[] = {{"easy", &Form::easy_Click}, {"med", &Form::med_Click},
-                                 {"hard", &Form::hard_Click}, {"exit", &Form::exit_Click},
-                                 {"hra", &Form::hra_Click},   {"about", &Form::about_Click}};
-
-// A timer's tick command, the timer and its handler.
-struct TimerTick {
-    const char* name;
-    tk::Timer game::Form1::*timer;
-    void (game::Form1::*tick)();
-};
-const TimerTick kTimers[] = {{"tick1", &Form::Timer1, &Form::Timer1_Timer},
-                             {"tick2", &Form::Timer2, &Form::Timer2_Timer},
-                             {"tick4", &Form::Timer4, &Form::Timer4_Timer}};
+using flow::HandlerWord;
+using flow::kClickWords;
+using flow::kMenuWords;
+using flow::kTickWords;
+using flow::TickWord;
 
 // A control's place and size, as `set` writes them.
 const struct {
@@ -97,7 +85,7 @@ void set(Form& form, const std::string& name, const std::string& raw) {
     const std::string object = name.substr(0, dot);
     const std::string property = name.substr(dot + 1);
 
-    for (const auto& entry : kTimers) {
+    for (const auto& entry : kTickWords) {
         tk::Timer& timer = form.*entry.timer;
         if (timer.name == object) {
             if (property != "Enabled")
@@ -140,7 +128,7 @@ struct Command {
     void (*run)(Trace& t, const Words& w, const std::string& line, std::ostream& out);
 };
 
-void runHandler(const Handler* handler, Form& form, const std::string& error) {
+void runHandler(const HandlerWord* handler, Form& form, const std::string& error) {
     if (!handler)
         throw std::invalid_argument(error);
     (form.*handler->handle)();
@@ -151,11 +139,12 @@ const Command kCommands[] = {
      [](Trace& t, const Words&, const std::string&, std::ostream&) { t.session.form.Form_Load(); }},
     {"click", 1,
      [](Trace& t, const Words& w, const std::string& line, std::ostream&) {
-         runHandler(find(kClicks, w[1]), t.session.form, "click what? splash or label: " + line);
+         runHandler(find(kClickWords, w[1]), t.session.form,
+                    "click what? splash or label: " + line);
      }},
     {"menu", 1,
      [](Trace& t, const Words& w, const std::string&, std::ostream&) {
-         runHandler(find(kMenuCommands, w[1]), t.session.form, "no such menu command: " + w[1]);
+         runHandler(find(kMenuWords, w[1]), t.session.form, "no such menu command: " + w[1]);
      }},
     {"keydown", 1,
      [](Trace& t, const Words& w, const std::string&, std::ostream&) {
@@ -216,14 +205,14 @@ void Trace::execute(const std::string& line, std::ostream& out) {
     const Words w = words(line);
     if (w.empty() || w[0][0] == '#')
         return;
-    if (find(kTimers, w[0])) {
+    if (find(kTickWords, w[0])) {
         // "tick1 7": seven game ticks; "tick1 tick2 50": fifty rounds of a game tick and a step,
         // as two timers of one interval take turns. A tick runs only while its timer is on; the
         // count ends once no timer of the round is.
-        std::vector<const TimerTick*> round;
+        std::vector<const TickWord*> round;
         std::size_t i = 0;
         for (; i < w.size(); ++i) {
-            const auto* timer = find(kTimers, w[i]);
+            const auto* timer = find(kTickWords, w[i]);
             if (!timer)
                 break;
             round.push_back(timer);
