@@ -26,7 +26,6 @@ namespace views {
 namespace {
 constexpr int kClientWidthPx = static_cast<int>(game::kClientWidth / tk::kTwipsPerPixel);
 constexpr int kMaxZoom = 4;
-constexpr int kPauseKey = 80;
 
 bool contains(const std::vector<int>& keys, int key) {
     return std::find(keys.begin(), keys.end(), key) != keys.end();
@@ -444,7 +443,7 @@ void MainWindowView::autoPause() {
     if (!autoPause_ || closed_)
         return;
     if (model_.Label4.Visible && model_.Timer1.Enabled && model_.Timer2.Enabled)
-        keyDown(kPauseKey);
+        keyDown(game::kKeyP);
 }
 
 void MainWindowView::unload() {
