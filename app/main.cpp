@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     views::GameWindows windows(game, host, preferences, &store);
     if (recorder.recording())
         windows.mainWindow().setRecorder(&recorder);
-    if (const QImage& icon = host.pictureCache().image(game.Icon); !icon.isNull())
+    if (const QImage icon = tkqt::imageOf(game.Icon); !icon.isNull())
         QApplication::setWindowIcon(QPixmap::fromImage(icon));
 
     recorder.begin("load");

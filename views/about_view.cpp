@@ -4,19 +4,20 @@
 
 #include <functional>
 
+#include "screens/window_scenes.h"
 #include "views/dialog_frame.h"
 
 namespace views {
 
-AboutView::AboutView(screens::Form2& model, tkqt::FormPainter& painter, QWidget* parent)
+AboutView::AboutView(screens::Form2& model, const tk::Renderer& renderer, QWidget* parent)
     : QDialog(parent, kBorderlessDialog), model_(model) {
     canvas_ = makeDialogCanvas(
-        *this, "Form2", painter, sceneOf(model_),
+        *this, "Form2", renderer, [this] { return screens::aboutScene(model_); },
         [this](const tk::Control*) { handle([this] { model_.Form_Click(); }); },
         screens::kAboutWidth, screens::kAboutHeight);
     timer1_ = std::make_unique<tkqt::TimerLink>(
         model_.Timer1, [this] { handle([this] { model_.Timer1_Timer(); }); });
-    if (const QImage& icon = painter.pictureCache().image(model_.Icon); !icon.isNull())
+    if (const QImage icon = tkqt::imageOf(model_.Icon); !icon.isNull())
         setWindowIcon(QPixmap::fromImage(icon));
     sync();
 }

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "screens/about_window.h"
-#include "toolkit/qt/form_canvas.h"
+#include "toolkit/qt/frame_canvas.h"
 #include "toolkit/qt/timer_link.h"
 
 namespace views {
@@ -15,7 +15,7 @@ namespace views {
 class AboutView : public QDialog {
   public:
     // The model must be loaded (Form2::Load) before the view is built.
-    AboutView(screens::Form2& model, tkqt::FormPainter& painter, QWidget* parent);
+    AboutView(screens::Form2& model, const tk::Renderer& renderer, QWidget* parent);
 
     template <class Handler>
     void handle(Handler&& handler) {
@@ -24,7 +24,7 @@ class AboutView : public QDialog {
     }
     void sync();
 
-    tkqt::FormCanvas& canvas() { return *canvas_; }
+    tkqt::FrameCanvas& canvas() { return *canvas_; }
     const tkqt::TimerLink& timer1() const { return *timer1_; }
 
   protected:
@@ -32,7 +32,7 @@ class AboutView : public QDialog {
 
   private:
     screens::Form2& model_;
-    tkqt::FormCanvas* canvas_;
+    tkqt::FrameCanvas* canvas_;
     std::unique_ptr<tkqt::TimerLink> timer1_;
 };
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "toolkit/qt/form_canvas.h"
+#include "toolkit/qt/frame_canvas.h"
 
 namespace views {
 
@@ -19,21 +19,10 @@ constexpr Qt::WindowFlags kBorderlessDialog = Qt::Dialog | Qt::FramelessWindowHi
 
 // Gives the window its title, makes it modal and builds its canvas: `scene` says what to paint,
 // `onClick` hears which control a click landed on.
-tkqt::FormCanvas* makeDialogCanvas(QDialog& dialog, const char* title, tkqt::FormPainter& painter,
-                                   std::function<tkqt::FormScene()> scene,
-                                   std::function<void(const tk::Control*)> onClick,
-                                   float widthTwips, float heightTwips);
-
-// A model's controls on its background colour, read afresh at every paint.
-template <class Model>
-std::function<tkqt::FormScene()> sceneOf(Model& model) {
-    return [&model] {
-        tkqt::FormScene scene;
-        scene.backColor = model.BackColor;
-        scene.controls = model.controls();
-        return scene;
-    };
-}
+tkqt::FrameCanvas* makeDialogCanvas(QDialog& dialog, const char* title,
+                                    const tk::Renderer& renderer, std::function<tk::Scene()> scene,
+                                    std::function<void(const tk::Control*)> onClick,
+                                    float widthTwips, float heightTwips);
 
 // Without a window manager a new window gets no keys until it is activated.
 void takeFocus(QDialog& dialog);

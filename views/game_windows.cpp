@@ -13,9 +13,9 @@ namespace views {
 
 GameWindows::GameWindows(flow::MainWindow& model, tkqt::QtHost& host,
                          const Preferences& preferences, PreferenceStore* store)
-    : host_(host), painter_(host.pictureCache(), fonts_), about_(host) {
-    main_ = std::make_unique<MainWindowView>(model, painter_, preferences, store);
-    if (const QImage& icon = host.pictureCache().image(model.Icon); !icon.isNull())
+    : host_(host), about_(host) {
+    main_ = std::make_unique<MainWindowView>(model, renderer_, preferences, store);
+    if (const QImage icon = tkqt::imageOf(model.Icon); !icon.isNull())
         main_->setWindowIcon(QPixmap::fromImage(icon));
     host_.setDirector(this);
 }
@@ -47,11 +47,11 @@ void GameWindows::showModal(std::string_view form) {
     };
     if (form == game::kForm2) {
         about_.Load();
-        AboutView view(about_, painter_, main_.get());
+        AboutView view(about_, renderer_, main_.get());
         run(view);
     } else if (form == game::kForm3) {
         screens::Form3 help(host_);
-        HelpView view(help, painter_, main_.get());
+        HelpView view(help, renderer_, main_.get());
         run(view);
     } else if (form == game::kForm1) {
         main_->show();

@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "assets/embedded_glyphs.h"
 #include "flow/main_window.h"
 #include "screens/about_window.h"
-#include "toolkit/qt/fonts.h"
 #include "toolkit/qt/qt_host.h"
 #include "views/main_window_view.h"
 
@@ -27,7 +27,7 @@ class GameWindows : public tkqt::FormDirector {
 
     MainWindowView& mainWindow() { return *main_; }
     screens::Form2& about() { return about_; }
-    tkqt::FormPainter& painter() { return painter_; }
+    const tk::Renderer& renderer() const { return renderer_; }
 
     // Shows the main window for the first time: centred on the screen, or full screen.
     void showMainWindow();
@@ -43,8 +43,7 @@ class GameWindows : public tkqt::FormDirector {
 
   private:
     tkqt::QtHost& host_;
-    tkqt::FontBook fonts_;
-    tkqt::FormPainter painter_;
+    tk::Renderer renderer_{tk::GlyphFaces(assets::glyphFaces())};
     screens::Form2 about_;
     std::unique_ptr<MainWindowView> main_;
     QPointer<QDialog> modal_;

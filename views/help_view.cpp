@@ -2,14 +2,15 @@
 
 #include <functional>
 
+#include "screens/window_scenes.h"
 #include "views/dialog_frame.h"
 
 namespace views {
 
-HelpView::HelpView(screens::Form3& model, tkqt::FormPainter& painter, QWidget* parent)
+HelpView::HelpView(screens::Form3& model, const tk::Renderer& renderer, QWidget* parent)
     : QDialog(parent, kBorderlessDialog), model_(model) {
     canvas_ = makeDialogCanvas(
-        *this, "Form3", painter, sceneOf(model_),
+        *this, "Form3", renderer, [this] { return screens::helpScene(model_); },
         [this](const tk::Control*) { model_.Form_Click(); }, screens::kHelpWidth,
         screens::kHelpHeight);
 }

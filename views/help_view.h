@@ -5,22 +5,22 @@
 #include <QDialog>
 
 #include "screens/help_window.h"
-#include "toolkit/qt/form_canvas.h"
+#include "toolkit/qt/frame_canvas.h"
 
 namespace views {
 
 class HelpView : public QDialog {
   public:
-    HelpView(screens::Form3& model, tkqt::FormPainter& painter, QWidget* parent);
+    HelpView(screens::Form3& model, const tk::Renderer& renderer, QWidget* parent);
 
-    tkqt::FormCanvas& canvas() { return *canvas_; }
+    tkqt::FrameCanvas& canvas() { return *canvas_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     screens::Form3& model_;
-    tkqt::FormCanvas* canvas_;
+    tkqt::FrameCanvas* canvas_;
 };
 
 }  // namespace views

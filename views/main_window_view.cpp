@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+#include "screens/window_scenes.h"
 #include "toolkit/qt/key_codes.h"
 #include "views/dialog_frame.h"
 #include "views/session_recorder.h"
@@ -47,14 +48,14 @@ class Stage : public QWidget {
 }  // namespace
 
 int MainWindowView::zoomForScreenHeight(int availableHeight) {
-    const int startHeight = tkqt::pixels(game::kClientHeight);
+    const int startHeight = tk::pixels(game::kClientHeight);
     int zoom = 1;
     while (zoom < kMaxZoom && (zoom + 1) * startHeight * 10 <= availableHeight * 6)
         ++zoom;
     return zoom;
 }
 
-MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& painter,
+MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& renderer,
                                const Preferences& preferences, PreferenceStore* store)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -75,8 +76,8 @@ MainWindowView::MainWindowView(flow::MainWindow& model, tkqt::FormPainter& paint
     setCentralWidget(stage_);
     frame_ = new QWidget(stage_);
     bar_ = new QMenuBar(frame_);
-    canvas_ = new tkqt::FormCanvas(
-        painter, [this] { return scene(); }, frame_);
+    canvas_ = new tkqt::FrameCanvas(
+        renderer, [this] { return screens::mainWindowScene(model_); }, frame_);
     canvas_->onClick = [this](const tk::Control* control) { clicked(control); };
 
     using Node = tkqt::MenuNode;
@@ -162,22 +163,6 @@ MainWindowView::~MainWindowView() {
         windowHandle()->removeEventFilter(this);
 }
 
-tkqt::FormScene MainWindowView::scene() {
-    tkqt::FormScene scene;
-    scene.backColor = model_.BackColor;
-    scene.picture = model_.backgroundPicture;
-    scene.drawing = &model_.drawing;
-    scene.controls = model_.windowControls();
-    scene.childrenOf = [this](const tk::PictureBox& box) {
-        if (&box == &model_.Picture1)
-            return model_.courtControls();
-        if (&box == &model_.Picture4)
-            return model_.splashControls();
-        return std::vector<tk::ControlRef>{};
-    };
-    return scene;
-}
-
 void MainWindowView::sync() {
     timer1_->sync();
     timer2_->sync();
@@ -220,7 +205,7 @@ int MainWindowView::shownZoom() const {
     if (!screen)
         return zoom_;
     const QSize room = screen->geometry().size();
-    const int inner = std::max(1, tkqt::pixels(innerHeightTwips_));
+    const int inner = std::max(1, tk::pixels(innerHeightTwips_));
     return std::max(1, std::min(room.width() / kClientWidthPx, room.height() / inner));
 }
 
@@ -231,7 +216,7 @@ int MainWindowView::shownZoom() const {
 void MainWindowView::layoutClient() {
     const int zoom = shownZoom();
     const int width = kClientWidthPx * zoom;
-    const int inner = tkqt::pixels(innerHeightTwips_) * zoom;
+    const int inner = tk::pixels(innerHeightTwips_) * zoom;
     const int bar = std::min(menuBarHeight(), inner);
     canvas_->setZoom(zoom);
     if (bar_->geometry() != QRect(0, 0, width, bar)) {

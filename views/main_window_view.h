@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "flow/main_window.h"
-#include "toolkit/qt/form_canvas.h"
+#include "toolkit/qt/frame_canvas.h"
 #include "toolkit/qt/menu_link.h"
 #include "toolkit/qt/timer_link.h"
 #include "views/preferences.h"
@@ -27,7 +27,7 @@ class MainWindowView : public QMainWindow {
   public:
     // `preferences` are this run's (remembered, or given on the command line); when the player
     // changes the zoom or full screen with the keys, the change is saved through `store` (if any).
-    MainWindowView(flow::MainWindow& model, tkqt::FormPainter& painter,
+    MainWindowView(flow::MainWindow& model, const tk::Renderer& renderer,
                    const Preferences& preferences = {}, PreferenceStore* store = nullptr);
     ~MainWindowView() override;
 
@@ -82,15 +82,13 @@ class MainWindowView : public QMainWindow {
     void unload();
     bool unloaded() const { return closed_; }
 
-    tkqt::FormCanvas& canvas() { return *canvas_; }
+    tkqt::FrameCanvas& canvas() { return *canvas_; }
     tkqt::MenuLink& menus() { return *menus_; }
     QMenuBar* menuBar() const { return bar_; }
     const tkqt::TimerLink& timer1() const { return *timer1_; }
     const tkqt::TimerLink& timer2() const { return *timer2_; }
     const tkqt::TimerLink& timer4() const { return *timer4_; }
     flow::MainWindow& model() { return model_; }
-
-    tkqt::FormScene scene();
 
     // Key events as the window receives them, before any widget: the game previews every key.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,7 +116,7 @@ class MainWindowView : public QMainWindow {
     QWidget* stage_;  // black, the window's whole client area
     QWidget* frame_;  // the game: menu bar and canvas, centred on the stage
     QMenuBar* bar_;
-    tkqt::FormCanvas* canvas_;
+    tkqt::FrameCanvas* canvas_;
     std::unique_ptr<tkqt::MenuLink> menus_;
     std::unique_ptr<tkqt::TimerLink> timer1_, timer2_, timer4_;
     float innerHeightTwips_;  // the window's height below its title bar

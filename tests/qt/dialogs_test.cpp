@@ -13,7 +13,7 @@ using DialogsTest = WindowFixture;
 TEST_F(DialogsTest, TheAboutWindowsRuleEndsAndGlobe) {
     screens::Form2& about = windows.about();
     about.Load();
-    views::AboutView aboutView(about, windows.painter(), nullptr);
+    views::AboutView aboutView(about, windows.renderer(), nullptr);
     EXPECT_TRUE(aboutView.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(aboutView.timer1().timer().interval(), 20);
     QImage shot = shotOf(aboutView.canvas());
@@ -49,7 +49,7 @@ TEST_F(DialogsTest, AClickAnywhereClosesTheWindowFromItsModalLoop) {
         SCOPED_TRACE(row.name);
         bool closedByClick = false;
         windows.onModalShown = [&](QDialog& dialog) {
-            QTest::mouseClick(dialog.findChild<tkqt::FormCanvas*>(), Qt::LeftButton, {}, row.at);
+            QTest::mouseClick(dialog.findChild<tkqt::FrameCanvas*>(), Qt::LeftButton, {}, row.at);
             closedByClick = !dialog.isVisible();
             if (!closedByClick)
                 dialog.reject();  // so that the test goes on

@@ -19,9 +19,10 @@ namespace qt_tests {
 constexpr int kCourtX = 25;
 constexpr int kCourtY = 25;
 
-// A widget as painted now, one image pixel to a window pixel.
-inline QImage shotOf(QWidget& widget) {
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+// A canvas as it shows the model now.
+inline QImage shotOf(tkqt::FrameCanvas& canvas) {
+    canvas.renderNow();
+    return canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // How many pixels of the picture differ from the shot where the picture's corner is at `at`.

@@ -24,9 +24,7 @@ QtHost::QtHost(tk::Resources& resources, std::string title, WaveSink wavePlayer)
       random_(clockSeed()) {}
 
 tk::Picture QtHost::picture(std::string_view owner) {
-    tk::Picture picture = resources_.picture(owner);
-    cache_.image(picture);  // converted once, here, for every later paint
-    return picture;
+    return resources_.picture(owner);
 }
 
 tk::Resource QtHost::LoadResData(int id, std::string_view type) {

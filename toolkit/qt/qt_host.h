@@ -12,7 +12,6 @@
 #include <string>
 
 #include "toolkit/core/host.h"
-#include "toolkit/qt/form_painter.h"
 
 namespace tkqt {
 
@@ -39,7 +38,6 @@ class QtHost : public tk::Host {
     // A descriptor that becomes readable when the program is asked to end: the game's pause
     // after a point then ends early, so that the end is not held up.
     void setWakeDescriptor(int fd) { wakeFd_ = fd; }
-    PictureCache& pictureCache() { return cache_; }
 
     tk::Picture picture(std::string_view owner) override;
     tk::Resource LoadResData(int id, std::string_view type) override;
@@ -58,7 +56,6 @@ class QtHost : public tk::Host {
     std::string title_;
     WaveSink wavePlayer_;
     FormDirector* director_ = nullptr;
-    PictureCache cache_;
     std::mt19937 random_;
     int wakeFd_ = -1;
 };

@@ -7,6 +7,8 @@
 
 #include "flow/script_words.h"
 #include "flow/state_report.h"
+#include "screens/window_scenes.h"
+#include "toolkit/render/png.h"
 #include "tools/trace/script_text.h"
 
 namespace trace {
@@ -175,6 +177,12 @@ const Command kCommands[] = {
          set(t.session.form, line.substr(nameStart, nameEnd - nameStart),
              line.substr(valueStart, valueEnd - valueStart + 1));
      }},
+    {"shot", 2,
+     [](Trace& t, const Words& w, const std::string&, std::ostream&) {
+         const tk::Frame frame = t.frameOf(w[1]);
+         if (!tk::writePng(frame, w[2]))
+             throw std::invalid_argument("cannot write " + w[2]);
+     }},
     {"print", 0,
      [](Trace& t, const Words&, const std::string&, std::ostream& out) {
          out << t.stateJson() << "\n";
@@ -242,6 +250,35 @@ void Trace::execute(const std::string& line, std::ostream& out) {
                                     " argument(s): " + line);
     }
     command->run(*this, w, line, out);
+}
+
+Trace::Trace() {
+    session.host.onShowModal = [this](std::string_view form) {
+        if (form == game::kForm2)
+            about.Load();
+        else if (form == game::kForm3)
+            help.emplace(session.host);
+    };
+}
+
+tk::Frame Trace::frameOf(const std::string& window) {
+    if (window == game::kForm1) {
+        // The window's height below its title bar, as the game last set it, less the menu bar.
+        const float inner =
+            session.host.height - (ScriptedHost::kStartHeight - game::kClientHeight);
+        const bool menuBar = session.form.menu(10).Visible || session.form.info(15).Visible;
+        const tk::Rect client = screens::mainWindowClient(inner, menuBar ? kMenuBarPx : 0);
+        return renderer.render(screens::mainWindowScene(session.form), client.width, client.height);
+    }
+    if (window == game::kForm2 && about.loaded()) {
+        const tk::Rect client = screens::aboutClient();
+        return renderer.render(screens::aboutScene(about), client.width, client.height);
+    }
+    if (window == game::kForm3 && help && help->loaded()) {
+        const tk::Rect client = screens::helpClient();
+        return renderer.render(screens::helpScene(*help), client.width, client.height);
+    }
+    throw std::invalid_argument("no window " + window + " is open to take a shot of");
 }
 
 std::string Trace::stateJson() {

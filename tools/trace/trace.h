@@ -4,7 +4,13 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
+
+#include "assets/embedded_glyphs.h"
+#include "screens/about_window.h"
+#include "screens/help_window.h"
+#include "toolkit/render/renderer.h"
 
 #include "flow/session.h"
 #include "tools/trace/scripted_host.h"
@@ -13,6 +19,11 @@ namespace trace {
 
 class Trace {
   public:
+    // The desktop's menu bar at zoom 1, which the main window's shots leave out once it shows.
+    static constexpr int kMenuBarPx = 19;
+
+    Trace();
+
     // Runs every line; returns the number of lines that could not be understood.
     int run(std::istream& script, std::ostream& out, std::ostream& errors);
 
@@ -21,7 +32,13 @@ class Trace {
 
     std::string stateJson();
 
+    // The client area of an open window ("Form1", "Form2", "Form3") as a player would see it.
+    tk::Frame frameOf(const std::string& window);
+
     flow::Session<ScriptedHost> session;
+    screens::Form2 about{session.host};  // lives for the whole run, as its globe does
+    std::optional<screens::Form3> help;  // made anew at each opening
+    tk::Renderer renderer{tk::GlyphFaces(assets::glyphFaces())};
 };
 
 }  // namespace trace

@@ -1,0 +1,18 @@
+// Frames written as PNG files: 8-bit RGB, no colour-space chunks, so that every viewer and
+// browser reads the very values the renderer made.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "toolkit/render/frame.h"
+
+namespace tk {
+
+std::vector<std::uint8_t> encodePng(const Frame& frame);
+
+// Writes the frame to a file; false (and the file left alone or partial) when it cannot.
+bool writePng(const Frame& frame, const std::string& path);
+
+}  // namespace tk

@@ -1,0 +1,67 @@
+// Draws a window's controls into a frame, the way the game lays them out: the window's back
+// colour, picture and drawing, then its labels, shapes, lines and images, then its picture boxes;
+// an earlier-listed control lies above a later one, and every child is cut off at its
+// container's client area. One frame pixel is one window pixel; front ends scale it without
+// smoothing.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "toolkit/core/controls.h"
+#include "toolkit/core/glyphs.h"
+#include "toolkit/render/frame.h"
+
+namespace tk {
+
+// A window as the renderer sees it: its own surface and its controls in the window's order.
+struct Scene {
+    Color backColor = kWhite;
+    Picture picture;                   // painted from the client area's top-left corner
+    const Surface* drawing = nullptr;  // lines drawn on the window itself
+    std::vector<ControlRef> controls;
+    // The controls inside a picture box (the court's players, the splash's label); none if unset.
+    std::function<std::vector<ControlRef>(const PictureBox&)> childrenOf;
+};
+
+class Renderer {
+  public:
+    explicit Renderer(GlyphFaces faces) : faces_(faces) {}
+
+    // Draws the whole client area; the frame keeps its size.
+    void render(const Scene& scene, Frame& frame) const;
+    Frame render(const Scene& scene, int width, int height) const;
+
+    // The control a click at this pixel of the client area lands on: the topmost visible one,
+    // inner controls before their container. Null for the window's bare background (and lines,
+    // which take no clicks).
+    const Control* controlAt(const Scene& scene, int x, int y) const;
+
+    // Where a label's text sits in its container. A self-sizing label takes its text's size:
+    // a left-aligned one keeps its left edge, a right-aligned one its right edge and a centred
+    // one its middle, all as laid out for its first caption.
+    Rect labelRect(const Label& label) const;
+
+    const GlyphFaces& faces() const { return faces_; }
+
+  private:
+    void drawContainer(Frame& frame, const Scene& scene, const std::vector<ControlRef>& controls,
+                       int ox, int oy, const Rect& clip) const;
+    void drawPictureBox(Frame& frame, const Scene& scene, const PictureBox& box, int ox, int oy,
+                        const Rect& clip) const;
+    void drawLabel(Frame& frame, const Label& label, int ox, int oy, const Rect& clip) const;
+    void drawText(Frame& frame, const Rect& box, Alignment alignment, bool wrap,
+                  const std::string& text, const Font& font, Color color, const Rect& clip) const;
+    const Control* hit(const Scene& scene, const std::vector<ControlRef>& controls, int x,
+                       int y) const;
+
+    GlyphFaces faces_;
+};
+
+// Drawing primitives, each cut off at `clip`.
+void fillRect(Frame& frame, const Rect& r, Color color, const Rect& clip);
+// A one-pixel line covering both of its ends, whichever way it is given.
+void drawSegment(Frame& frame, int x1, int y1, int x2, int y2, Color color, const Rect& clip);
+void drawImage(Frame& frame, const Image* image, int x, int y, const Rect& clip);
+
+}  // namespace tk
