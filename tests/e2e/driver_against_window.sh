@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The headless driver shows what a player sees: a session played on the real window under Xvfb
+# and recorded, then replayed by smashbol-trace with a `shot` of each still scene where the
+# screenshot was taken. They must agree pixel for pixel: the splash, the match set up after
+# Ctrl+A (below the menu bar; the intro's ticks leave the computer in the frame they left him
+# in) and the help window.
+#   tests/e2e/driver_against_window.sh path/to/smashbol path/to/smashbol-trace [work folder]
+set -euo pipefail
+SMASHBOL=${1:?usage: $0 path/to/smashbol path/to/smashbol-trace [work folder]}
+TRACE=${2:?usage: $0 path/to/smashbol path/to/smashbol-trace [work folder]}
+WORK=${3:-$(mktemp -d)}
+mkdir -p "$WORK"
+. "$(dirname "$0")/lib.sh"
+trap stop_all EXIT
+
+# same WHAT DRIVER_SHOT X Y: the driver's frame against the screen from (X, Y) on
+same() {
+    local size differing
+    size=$(identify -format '%wx%h' "$WORK/$2.png")
+    convert "$WORK/now.png" -crop "$size+$3+$4" +repage "$WORK/window-$2.png"
+    differing=$(compare -metric AE "$WORK/$2.png" "$WORK/window-$2.png" "$WORK/diff-$2.png" 2>&1) || true
+    [ "$differing" = 0 ] || fail "$1: $differing pixels differ from the driver's (see $WORK/diff-$2.png)"
+}
+
+start_xvfb
+export XDG_CONFIG_HOME="$WORK/config"
+rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME"
+start_game --zoom 1 --mute --record "$WORK/session.trace"
+sleep 0.5
+shot now
+cp "$WORK/now.png" "$WORK/window-splash-screen.png"
+
+xdotool windowfocus --sync "$WIN"
+click_at 150 150
+sleep 0.5
+xdotool key ctrl+a
+sleep 0.5
+read_geometry
+shot now
+cp "$WORK/now.png" "$WORK/window-match-screen.png"
+match_x=$X match_y=$Y match_height=$HEIGHT
+
+click_at 70 9
+sleep 0.5
+xdotool key Down Return
+HELP=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form3$' | head -1)
+[ -n "$HELP" ] || fail "the help window did not open"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$HELP" | sed 's/^/HELP_/')"
+shot now
+cp "$WORK/now.png" "$WORK/window-help-screen.png"
+xdotool mousemove --window "$HELP" 100 100 click 1
+sleep 0.3
+xdotool windowfocus --sync "$WIN" key ctrl+d
+end_game 10 "on Ctrl+D"
+
+# The recording with a shot where each screenshot was taken: after the load, after the level
+# (every timer stands still then) and once the help window is open.
+awk -v w="$WORK" '{ print }
+    $0 == "load" { print "shot Form1 " w "/driver-splash.png" }
+    $0 == "menu easy" && !easy++ { print "shot Form1 " w "/driver-match.png" }
+    $0 == "menu hra" && !help++ { print "shot Form3 " w "/driver-help.png" }' \
+    "$WORK/session.trace" >"$WORK/shots.trace"
+"$TRACE" <"$WORK/shots.trace" >"$WORK/trace.out" 2>"$WORK/trace.err" ||
+    fail "the driver: $(head -3 "$WORK/trace.err")"
+
+cp "$WORK/window-splash-screen.png" "$WORK/now.png"
+same "the splash" driver-splash "$X" "$Y"
+cp "$WORK/window-match-screen.png" "$WORK/now.png"
+# The driver leaves out a menu bar of 19 pixels; the window's is what lies above the court.
+bar=$((match_height - $(identify -format '%h' "$WORK/driver-match.png")))
+same "the match set up" driver-match "$match_x" $((match_y + bar))
+cp "$WORK/window-help-screen.png" "$WORK/now.png"
+same "the help window" driver-help "$HELP_X" "$HELP_Y"
+echo "the driver's frames and the window agree (menu bar $bar pixels)"
