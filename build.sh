@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libsdl2-dev libgtest-dev
-    libbenchmark-dev fonts-dejavu-core fonts-wine)
+    libbenchmark-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra fonts-wine)
 TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
     desktop-file-utils appstream dpkg-dev debhelper devscripts lintian git file pulseaudio strace)
 

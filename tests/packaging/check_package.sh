@@ -44,7 +44,7 @@ echo "Depends: $depends"
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-2.0-0 libstdc++6; do
     grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wine, qt6-wayland" ] || fail "Recommends"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland" ] || fail "Recommends: no font is needed at run time"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "not in section games"
 
 root="$out/root"
