@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the game against two games Debian ships, tennix (SDL) and kollision (Qt/KDE), under
 # one Xvfb display: start to window mapped, peak memory, CPU idle on the first screen and in
-# play, three runs each, medians and the ratio ours / peer. Also our timers' tick rates.
+# play, three runs each, medians and the ratio ours / peer. Ours is measured at zoom 1 and at
+# zoom 3 (ZOOMS="1 3"), each in a settings folder of its own. Also our timers' tick rates.
 #
 #   bench/measure.sh [BUILD_DIR]        (default: build)
 #
@@ -12,6 +13,7 @@ build=${1:-build}
 game="$PWD/$build/app/smashbol"
 runs=${RUNS:-3}
 window_s=${WINDOW_S:-10}
+zooms=${ZOOMS:-1 3}
 [ -x "$game" ] || { echo "measure: no $game; run ./build.sh test first" >&2; exit 1; }
 
 need=()
@@ -28,7 +30,7 @@ fi
 export PATH="$PATH:/usr/games"
 work=$(mktemp -d)
 display=:$((80 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 &
 xvfb=$!
 cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
@@ -89,28 +91,33 @@ median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else prin
 record() { echo "$1 $2 $3 ${4:-}" >>"$work/figures"; }  # program figure value
 
 for run in $(seq "$runs"); do
-    # --- ours ---
-    read -r pid win start < <(SMASHBOL_TICK_STATS=1 launch "SMASHBOL 2002" "$game")
-    record ours start "$start"
-    sleep 1
-    record ours idle "$(cpu_percent "$pid")"
-    xdotool mousemove --window "$win" 130 180 click 1       # the splash: the intro rally begins
-    sleep 1
-    intro_from=$(wc -l <"$work/stderr")
-    record ours intro "$(cpu_percent "$pid")"
-    intro_to=$(wc -l <"$work/stderr")
-    xdotool windowfocus --sync "$win" key ctrl+a key p   # easy level, play
-    sleep 1
-    play_from=$(wc -l <"$work/stderr")
-    record ours play "$(cpu_percent "$pid")"
-    play_to=$(wc -l <"$work/stderr")
-    xdotool key p                                         # paused
-    sleep 0.5
-    record ours paused "$(cpu_percent "$pid")"
-    record ours rss "$(hwm_kb "$pid")"
-    record ours stop "$(stop "$pid")"
-    sed -n "$((intro_from + 1)),${intro_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.intro" || true
-    sed -n "$((play_from + 1)),${play_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.play" || true
+    # --- ours, at each zoom ---
+    for z in $zooms; do
+        me="ours-z$z"
+        export XDG_CONFIG_HOME="$work/config-$z"
+        read -r pid win start < <(SMASHBOL_TICK_STATS=1 launch "SMASHBOL 2002" "$game" --zoom "$z")
+        unset XDG_CONFIG_HOME
+        record "$me" start "$start"
+        sleep 1
+        record "$me" idle "$(cpu_percent "$pid")"
+        xdotool mousemove --window "$win" $((130 * z)) $((180 * z)) click 1  # the intro rally
+        sleep 1
+        intro_from=$(wc -l <"$work/stderr")
+        record "$me" intro "$(cpu_percent "$pid")"
+        intro_to=$(wc -l <"$work/stderr")
+        xdotool windowfocus --sync "$win" key ctrl+a key p   # easy level, play
+        sleep 1
+        play_from=$(wc -l <"$work/stderr")
+        record "$me" play "$(cpu_percent "$pid")"
+        play_to=$(wc -l <"$work/stderr")
+        xdotool key p                                         # paused
+        sleep 0.5
+        record "$me" paused "$(cpu_percent "$pid")"
+        record "$me" rss "$(hwm_kb "$pid")"
+        record "$me" stop "$(stop "$pid")"
+        sed -n "$((intro_from + 1)),${intro_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.intro" || true
+        sed -n "$((play_from + 1)),${play_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.play" || true
+    done
 
     # --- tennix: its menu, then a game started from it ---
     read -r pid win start < <(launch "^Tennix" tennix)
@@ -139,21 +146,24 @@ done
 fig() { awk -v p="$1" -v f="$2" '$1 == p && $2 == f { print $3 }' "$work/figures" | median; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 == 0) print "-"; else printf "%.2f", a / b }'; }
 
-printf '\n%-28s %10s %10s %10s %12s %12s\n' "figure (median of $runs)" ours tennix kollision "ours/tennix" "ours/koll."
-for f in start rss idle play; do
-    case $f in
-        start) label="start to window (ms)" ;;
-        rss) label="peak RSS (kB)" ;;
-        idle) label="CPU % first screen" ;;
-        play) label="CPU % in play" ;;
-    esac
-    o=$(fig ours $f); t=$(fig tennix $f); k=$(fig kollision $f)
-    printf '%-28s %10s %10s %10s %12s %12s\n' "$label" "$o" "$t" "$k" "$(ratio "$o" "$t")" "$(ratio "$o" "$k")"
+for z in $zooms; do
+    me="ours-z$z"
+    printf '\n%-28s %10s %10s %10s %12s %12s\n' "zoom $z (median of $runs)" ours tennix kollision "ours/tennix" "ours/koll."
+    for f in start rss idle play; do
+        case $f in
+            start) label="start to window (ms)" ;;
+            rss) label="peak RSS (kB)" ;;
+            idle) label="CPU % first screen" ;;
+            play) label="CPU % in play" ;;
+        esac
+        o=$(fig "$me" $f); t=$(fig tennix $f); k=$(fig kollision $f)
+        printf '%-28s %10s %10s %10s %12s %12s\n' "$label" "$o" "$t" "$k" "$(ratio "$o" "$t")" "$(ratio "$o" "$k")"
+    done
+    printf '%-28s %10s\n' "CPU % intro rally" "$(fig "$me" intro)"
+    printf '%-28s %10s\n' "CPU % paused" "$(fig "$me" paused)"
 done
-printf '%-28s %10s\n' "CPU % intro rally" "$(fig ours intro)"
-printf '%-28s %10s\n' "CPU % paused" "$(fig ours paused)"
 echo
-echo "how each program ended on SIGTERM: ours: $(awk '$1=="ours"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
+echo "how each program ended on SIGTERM: ours: $(awk '$1~/^ours/&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
      "tennix: $(awk '$1=="tennix"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
      "kollision: $(awk '$1=="kollision"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')"
 for phase in intro play; do
