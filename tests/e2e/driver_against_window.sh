@@ -56,7 +56,7 @@ match_x=$X match_y=$Y match_height=$HEIGHT
 click_at 70 9
 sleep 0.5
 xdotool key Down Return
-HELP=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form3$' | head -1)
+HELP=$(timeout 10 xdotool search --sync --onlyvisible --name '^SMASHBOL 2002 - Ovládání hry$' | head -1)
 [ -n "$HELP" ] || fail "the help window did not open"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$HELP" | sed 's/^/HELP_/')"
