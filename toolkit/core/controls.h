@@ -125,9 +125,32 @@ struct LineControl {
     Color BorderColor = kBlack;
 };
 
+// A timer's Enabled, read and written as a truth value. It also counts the times it was switched
+// on, so that whoever runs the timer sees an off-and-on again inside one handler, which starts the
+// interval afresh, where writing true to a running timer changes nothing.
+class TimerSwitch {
+  public:
+    constexpr TimerSwitch(bool on = false) : on_(on) {}
+    constexpr TimerSwitch(const TimerSwitch&) = default;
+    // Taking another's value is a write like any other: the count only ever grows.
+    constexpr TimerSwitch& operator=(const TimerSwitch& other) { return *this = other.on_; }
+    constexpr TimerSwitch& operator=(bool on) {
+        if (on && !on_)
+            ++starts_;
+        on_ = on;
+        return *this;
+    }
+    constexpr operator bool() const { return on_; }
+    constexpr unsigned starts() const { return starts_; }
+
+  private:
+    bool on_;
+    unsigned starts_ = 0;
+};
+
 struct Timer {
     std::string name;
-    bool Enabled = false;
+    TimerSwitch Enabled = false;
     int Interval = 0;  // milliseconds
 };
 
