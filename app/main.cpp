@@ -43,7 +43,6 @@ int main(int argc, char* argv[]) {
     }
     // What was chosen for this run over what is remembered; the window takes its own part.
     const views::Preferences preferences = options.over(store.load());
-    tkqt::TimerLink::useClassicTiming(preferences.classicTiming);
     // Silent, and saying nothing, on a machine without a sound device; muted, no device is opened
     // at all. The device is opened beside Qt's start, not before the window: the intro clip that
     // the game plays at load waits for it, and starts as soon as the window is up. Made before Qt

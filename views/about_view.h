@@ -1,21 +1,22 @@
-// The about window on screen: borderless and modal, the globe turning every 20 ms, closed by a
-// click anywhere.
+// The about window on screen: borderless and modal, the globe turning every 20 ms on the game's
+// clock (the main window's timers run on behind it), closed by a click anywhere.
 #pragma once
 
 #include <QDialog>
 
-#include <memory>
-
 #include "screens/about_window.h"
 #include "toolkit/qt/frame_canvas.h"
-#include "toolkit/qt/timer_link.h"
+#include "views/game_clock.h"
 
 namespace views {
 
 class AboutView : public QDialog {
   public:
-    // The model must be loaded (Form2::Load) before the view is built.
-    AboutView(screens::Form2& model, const tk::Renderer& renderer, QWidget* parent);
+    // The model must be loaded (Form2::Load) before the view is built; its timer ticks by
+    // `clock` while the view lives.
+    AboutView(screens::Form2& model, const tk::Renderer& renderer, GameClock& clock,
+              QWidget* parent);
+    ~AboutView() override;
 
     template <class Handler>
     void handle(Handler&& handler) {
@@ -25,7 +26,6 @@ class AboutView : public QDialog {
     void sync();
 
     tkqt::FrameCanvas& canvas() { return *canvas_; }
-    const tkqt::TimerLink& timer1() const { return *timer1_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -33,7 +33,8 @@ class AboutView : public QDialog {
   private:
     screens::Form2& model_;
     tkqt::FrameCanvas* canvas_;
-    std::unique_ptr<tkqt::TimerLink> timer1_;
+    GameClock& clock_;
+    flow::Clock::Id timer1_;
 };
 
 }  // namespace views

@@ -47,7 +47,7 @@ void GameWindows::showModal(std::string_view form) {
     };
     if (form == game::kForm2) {
         about_.Load();
-        AboutView view(about_, renderer_, main_.get());
+        AboutView view(about_, renderer_, main_->clock(), main_.get());
         run(view);
     } else if (form == game::kForm3) {
         screens::Form3 help(host_);

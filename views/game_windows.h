@@ -37,6 +37,8 @@ class GameWindows : public tkqt::FormDirector {
     float outerHeight() override { return main_->outerHeight(); }
     void setOuterHeight(float twips) override { main_->setOuterHeight(twips); }
     QWidget* activeWindow() override;
+    void holdUp() override { main_->clock().holdUp(); }
+    void goOn() override { main_->clock().goOn(); }
 
     // Told about each modal window once it is on screen (scripts that take screenshots use it).
     std::function<void(QDialog&)> onModalShown;

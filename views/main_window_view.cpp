@@ -62,6 +62,8 @@ MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& rend
                                Qt::WindowCloseButtonHint),
       model_(model),
       store_(store),
+      clock_(preferences.classicTiming ? flow::Clock::Timing::Classic
+                                       : flow::Clock::Timing::Steady),
       innerHeightTwips_(game::kClientHeight),
       fullScreen_(preferences.fullScreen),
       autoPause_(preferences.autoPause) {
@@ -113,10 +115,16 @@ MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& rend
             });
     });
 
+    // Every tick goes the way of any other event of the window, so that a recording sees it.
+    // Added in this order, the game tick goes first of two timers due at once.
     auto tick = [this](Handler handler) { return [this, handler] { run(handler); }; };
-    timer1_ = std::make_unique<tkqt::TimerLink>(model.Timer1, tick(&game::Form1::Timer1_Timer));
-    timer2_ = std::make_unique<tkqt::TimerLink>(model.Timer2, tick(&game::Form1::Timer2_Timer));
-    timer4_ = std::make_unique<tkqt::TimerLink>(model.Timer4, tick(&game::Form1::Timer4_Timer));
+    timer1_ = clock_.add(model.Timer1, tick(&game::Form1::Timer1_Timer));
+    timer2_ = clock_.add(model.Timer2, tick(&game::Form1::Timer2_Timer));
+    timer4_ = clock_.add(model.Timer4, tick(&game::Form1::Timer4_Timer));
+    clock_.afterTicks = [this] {
+        if (!closed_)
+            sync();
+    };
     if (std::getenv("SMASHBOL_TICK_STATS"))
         reportTickRates();
 
@@ -134,9 +142,9 @@ void MainWindowView::reportTickRates() {
     since->start();
     connect(report, &QTimer::timeout, this, [this, since] {
         const long windowMs = static_cast<long>(since->restart());
-        const long t1 = timer1_->takeTickCount(), t2 = timer2_->takeTickCount(),
-                   t4 = timer4_->takeTickCount();
-        const long busy = timer1_->takeBusyMs() + timer2_->takeBusyMs() + timer4_->takeBusyMs();
+        const long t1 = clock_.takeTicks(timer1_), t2 = clock_.takeTicks(timer2_),
+                   t4 = clock_.takeTicks(timer4_);
+        const long busy = clock_.takeBusyMs();
         std::fprintf(stderr,
                      "ticks/s Timer1=%ld Timer2=%ld Timer4=%ld window_ms=%ld handlers_ms=%ld\n", t1,
                      t2, t4, windowMs, busy);
@@ -164,9 +172,9 @@ MainWindowView::~MainWindowView() {
 }
 
 void MainWindowView::sync() {
-    timer1_->sync();
-    timer2_->sync();
-    timer4_->sync();
+    if (clock_.clock().ticking())
+        return;
+    clock_.sync();
     menus_->sync();
     layoutClient();
     canvas_->requestFrame();
@@ -444,9 +452,7 @@ void MainWindowView::unload() {
     model_.Timer1.Enabled = false;
     model_.Timer2.Enabled = false;
     model_.Timer4.Enabled = false;
-    timer1_->sync();
-    timer2_->sync();
-    timer4_->sync();
+    clock_.sync();
     close();
     QApplication::quit();
 }

@@ -1,6 +1,7 @@
 // The main window on screen: the game's controls painted on a canvas below the menu bar, the
-// three timers, the keys and the splash click handed to the model's handlers. After every event
-// a handler takes, the view mirrors the model: timers, menus, the window's size, then a repaint.
+// three timers on the game's clock, the keys and the splash click handed to the model's handlers.
+// After every event a handler takes, the view mirrors the model: timers, menus, the window's
+// size, then a repaint; the ticks of one wake of the clock are mirrored once, after the last.
 // The game keeps its sizes in twips; the view shows them at a whole-number zoom (Ctrl+Plus,
 // Ctrl+Minus, Ctrl+0) or full screen (F11) at the largest zoom that fits, centred on black.
 #pragma once
@@ -16,7 +17,7 @@
 #include "flow/main_window.h"
 #include "toolkit/qt/frame_canvas.h"
 #include "toolkit/qt/menu_link.h"
-#include "toolkit/qt/timer_link.h"
+#include "views/game_clock.h"
 #include "views/preferences.h"
 
 namespace views {
@@ -45,7 +46,8 @@ class MainWindowView : public QMainWindow {
     using Handler = void (flow::MainWindow::*)();
     void run(Handler handler);
 
-    // Mirrors the model: timers, menus, window size; asks for a repaint.
+    // Mirrors the model: timers, menus, window size; asks for a repaint. Inside the clock's ticks
+    // it waits for the last of them.
     void sync();
 
     // The window's outer height in twips, and setting it: the game grows the window once to
@@ -86,9 +88,8 @@ class MainWindowView : public QMainWindow {
     tkqt::FrameCanvas& canvas() { return *canvas_; }
     tkqt::MenuLink& menus() { return *menus_; }
     QMenuBar* menuBar() const { return bar_; }
-    const tkqt::TimerLink& timer1() const { return *timer1_; }
-    const tkqt::TimerLink& timer2() const { return *timer2_; }
-    const tkqt::TimerLink& timer4() const { return *timer4_; }
+    // The clock every timer of the game's windows ticks by, the about window's included.
+    GameClock& clock() { return clock_; }
     flow::MainWindow& model() { return model_; }
 
     // Key events as the window receives them, before any widget: the game previews every key.
@@ -119,7 +120,8 @@ class MainWindowView : public QMainWindow {
     QMenuBar* bar_;
     tkqt::FrameCanvas* canvas_;
     std::unique_ptr<tkqt::MenuLink> menus_;
-    std::unique_ptr<tkqt::TimerLink> timer1_, timer2_, timer4_;
+    GameClock clock_;
+    flow::Clock::Id timer1_, timer2_, timer4_;
     float innerHeightTwips_;  // the window's height below its title bar
     SessionRecorder* recorder_ = nullptr;
     bool closed_ = false;

@@ -1,6 +1,9 @@
-// The about and help windows: the about window's rule ends and globe ticks, and a click anywhere
-// closing either from inside its modal loop.
+// The about and help windows: the about window's rule ends and globe ticks on the game's clock,
+// the main window ticking on behind them, and a click anywhere closing either from inside its
+// modal loop.
 #include <QDialog>
+
+#include <memory>
 
 #include "tests/qt/window_fixture.h"
 #include "views/about_view.h"
@@ -13,19 +16,22 @@ using DialogsTest = WindowFixture;
 TEST_F(DialogsTest, TheAboutWindowsRuleEndsAndGlobe) {
     screens::Form2& about = windows.about();
     about.Load();
-    views::AboutView aboutView(about, windows.renderer(), nullptr);
-    EXPECT_TRUE(aboutView.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(aboutView.timer1().timer().interval(), 20);
-    QImage shot = shotOf(aboutView.canvas());
+    auto aboutView =
+        std::make_unique<views::AboutView>(about, windows.renderer(), view().clock(), nullptr);
+    EXPECT_TRUE(aboutView->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(view().clock().running(about.Timer1)) << "the globe turns on the game's clock";
+    QImage shot = shotOf(aboutView->canvas());
     // The top rule, given right to left, covers both its ends: pixels 64 to 280.
     const QColor rule = shot.pixelColor(172, 48);
     EXPECT_EQ(shot.pixelColor(64, 48), rule);
     EXPECT_EQ(shot.pixelColor(280, 48), rule);
     EXPECT_NE(shot.pixelColor(281, 48), rule);
     EXPECT_FALSE(holdsColour(shot, QRect(17, 17, 30, 30), Qt::black)) << "no globe before a tick";
-    aboutView.handle([&] { about.Timer1_Timer(); });
-    shot = shotOf(aboutView.canvas());
+    aboutView->handle([&] { about.Timer1_Timer(); });
+    shot = shotOf(aboutView->canvas());
     EXPECT_EQ(mismatchesWithPicture(shot, {16, 16}, "Form2.Picture1(0)"), 0) << "the globe";
+    aboutView.reset();
+    EXPECT_FALSE(view().clock().running(about.Timer1)) << "the timer goes with its view";
 }
 
 TEST_F(DialogsTest, AClickAnywhereClosesTheWindowFromItsModalLoop) {
@@ -49,6 +55,13 @@ TEST_F(DialogsTest, AClickAnywhereClosesTheWindowFromItsModalLoop) {
         SCOPED_TRACE(row.name);
         bool closedByClick = false;
         windows.onModalShown = [&](QDialog& dialog) {
+            // The intro's ball flies on behind the window, and the globe turns in it.
+            const float ballTop = game.ball.Top;
+            const std::int16_t globe = windows.about().globeFrame;
+            const bool about = row.command == &flow::MainWindow::about_Click;
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return game.ball.Top != ballTop && (!about || windows.about().globeFrame != globe);
+            }));
             QTest::mouseClick(dialog.findChild<tkqt::FrameCanvas*>(), Qt::LeftButton, {}, row.at);
             closedByClick = !dialog.isVisible();
             if (!closedByClick)
@@ -58,7 +71,7 @@ TEST_F(DialogsTest, AClickAnywhereClosesTheWindowFromItsModalLoop) {
         EXPECT_TRUE(closedByClick);
         EXPECT_FALSE(windows.about().Timer1.Enabled) << "the globe stops with its window";
     }
-    EXPECT_TRUE(view().timer1().timer().isActive()) << "the intro went on behind";
+    EXPECT_TRUE(view().clock().running(game.Timer1)) << "the intro goes on";
 }
 
 }  // namespace

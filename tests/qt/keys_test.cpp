@@ -32,7 +32,7 @@ class KeysTest : public WindowFixture {
     // Checks where the sprite heads and whether the match runs, and that a game tick walks it.
     void expectPlay(const char* manKeyDir, bool running) {
         EXPECT_EQ(game.manKeyDir, manKeyDir);
-        EXPECT_EQ(view().timer1().timer().isActive(), running);
+        EXPECT_EQ(view().clock().running(game.Timer1), running);
         if (running) {
             const float before = game.man.Left;
             view().run(&flow::MainWindow::Timer2_Timer);

@@ -1,13 +1,17 @@
-// The platform timers follow the game's Enabled flags after every event, at the game's intervals,
-// and their ticks ask for a paint at the next display frame, not one each.
+// The game's clock on the event loop: it follows the timers' Enabled after every event, wakes
+// only while a timer runs, runs the ticks through the window's own event path, stands still while
+// the host holds the thread up, and the ticks ask for a paint at the next display frame, not one
+// each.
 #include "tests/qt/window_fixture.h"
 
 namespace qt_tests {
 namespace {
 
 using TimersTest = WindowFixture;
+using views::GameClock;
+constexpr flow::Nanos ms = flow::kMillisecond;
 
-TEST_F(TimersTest, TimersStartAndStopWithTheirEnabled) {
+TEST_F(TimersTest, TheClockFollowsEnabledAfterEveryEvent) {
     show();
     struct Step {
         const char* name;
@@ -22,22 +26,31 @@ TEST_F(TimersTest, TimersStartAndStopWithTheirEnabled) {
         {"P: resume", [](flow::MainWindow& g) { g.Form_KeyDown(80, 0); }, true, true, false},
         {"a new level mid-match", [](flow::MainWindow& g) { g.hard_Click(); }, false, true, false},
     };
+    const GameClock& clock = view().clock();
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         view().handle([&] { step.event(game); });
-        EXPECT_EQ(view().timer1().timer().isActive(), step.timer1);
-        EXPECT_EQ(view().timer2().timer().isActive(), step.timer2);
-        EXPECT_EQ(view().timer4().timer().isActive(), step.timer4);
+        EXPECT_EQ(clock.running(game.Timer1), step.timer1);
+        EXPECT_EQ(clock.running(game.Timer2), step.timer2);
+        EXPECT_EQ(clock.running(game.Timer4), step.timer4);
+        EXPECT_EQ(clock.wake().isActive(), step.timer1 || step.timer2 || step.timer4)
+            << "woken while a timer runs, only then";
     }
-    // The game tick sets Enabled again and again while it runs: that, or off and on within one
-    // event, does not restart the count.
-    const int id = view().timer2().timer().timerId();
+    EXPECT_EQ(clock.wake().timerType(), Qt::PreciseTimer);
+    EXPECT_TRUE(clock.wake().isSingleShot());
+
+    // The game tick sets Enabled again and again while it runs: that keeps the count; off and on
+    // within one event starts it afresh.
+    const flow::Nanos due = *clock.clock().dueOf(game.Timer2);
     view().handle([&] { game.Timer2.Enabled = true; });
+    EXPECT_EQ(*clock.clock().dueOf(game.Timer2), due);
+    const flow::Nanos before = GameClock::now();
     view().handle([&] {
         game.Timer2.Enabled = false;
         game.Timer2.Enabled = true;
     });
-    EXPECT_EQ(view().timer2().timer().timerId(), id);
+    EXPECT_GE(*clock.clock().dueOf(game.Timer2), before + 10 * ms);
+
     // A thousand ticks within one display frame ask for one paint, at the next frame.
     QCoreApplication::sendPostedEvents();
     const int paints = view().canvas().paintCount();
@@ -46,33 +59,50 @@ TEST_F(TimersTest, TimersStartAndStopWithTheirEnabled) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(view().canvas().paintCount(), paints) << "no paint per tick";
     EXPECT_TRUE(view().canvas().framePending());
-    EXPECT_EQ(view().timer1().timer().interval(), 10);
-    EXPECT_EQ(view().timer2().timer().interval(), 10);
-    EXPECT_EQ(view().timer4().timer().interval(), 1);
-    EXPECT_EQ(view().timer4().timer().timerType(), Qt::PreciseTimer);
 }
 
-TEST(ClassicTiming, EveryTimerKeepsTheBeatOf2002) {
-    constexpr std::int64_t ms = 1'000'000, beat = tkqt::kClassicBeatNs;
+// The wake runs the ticks and has the window painted after them; a point's pause and a message
+// box through the host hold the clock: it does not catch up on that time, each running timer
+// falls due once at its end.
+TEST_F(TimersTest, TheWakeTicksAndTheHostsHoldsStopIt) {
+    show();
+    clickSplash();
+    const float ballTop = game.ball.Top;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game.ball.Top != ballTop; }, 5000));
+    // Once the window has grown for the menu bar, only the ticks ask for frames.
+    const int paints = view().canvas().paintCount();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view().canvas().paintCount() >= paints + 5; }, 5000))
+        << "the window is painted after the ticks";
     struct Row {
         const char* name;
-        int interval;
-        std::int64_t lastDue, now, next;
+        std::function<void()> hold;
     };
+    bool heldInside = false;
     const Row rows[] = {
-        {"10 ms waits for the next beat", 10, 0, 0, beat},
-        {"1 ms too: 64 a second, not 1000", 1, 0, 0, beat},
-        {"20 ms spans two beats: the globe's 32 a second", 20, 0, 0, 2 * beat},
-        {"started just after a beat", 10, 1 * ms, 1 * ms, beat},
-        {"started 6 ms after one: 10 ms more runs past the next", 10, 6 * ms, 6 * ms, 2 * beat},
-        {"exactly on a beat still counts as reached", 10, beat - 10 * ms, beat - 10 * ms, beat},
-        {"after a point's pause: one tick at the next beat, not a burst", 10, beat, 716 * ms,
-         46 * beat},
+        {"a point's pause", [&] { host.Sleep(30); }},
+        {"a message box",
+         [&] {
+             QTimer::singleShot(30, [&] {
+                 heldInside = view().clock().clock().heldUp();
+                 if (QWidget* box = QApplication::activeModalWidget())
+                     box->close();
+             });
+             host.MsgBox("x");
+         }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(tkqt::nextClassicBeat(row.lastDue, row.interval, row.now), row.next);
+        ASSERT_TRUE(view().clock().running(game.Timer4));
+        const flow::Nanos before = GameClock::now();
+        row.hold();
+        const flow::Nanos after = GameClock::now();
+        const flow::Nanos due = *view().clock().clock().dueOf(game.Timer4);
+        EXPECT_GE(due, before + 30 * ms) << "due at the hold's end, not 1 ms after it began";
+        EXPECT_LE(due, after);
+        EXPECT_FALSE(view().clock().clock().heldUp());
+        EXPECT_TRUE(view().clock().wake().isActive());
     }
+    EXPECT_TRUE(heldInside) << "no tick inside the message box's own loop";
 }
 
 }  // namespace

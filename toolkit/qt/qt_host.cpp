@@ -15,6 +15,24 @@ std::uint32_t clockSeed() {
     return static_cast<std::uint32_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
+
+// Tells the windows that the thread is held up for as long as it lives.
+class Hold {
+  public:
+    explicit Hold(FormDirector* director) : director_(director) {
+        if (director_)
+            director_->holdUp();
+    }
+    ~Hold() {
+        if (director_)
+            director_->goOn();
+    }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+  private:
+    FormDirector* director_;
+};
 }  // namespace
 
 QtHost::QtHost(tk::Resources& resources, std::string title, WaveSink wavePlayer)
@@ -40,11 +58,13 @@ void QtHost::MsgBox(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title_),
                     QString::fromUtf8(text.data(), text.size()), QMessageBox::Ok,
                     director_ ? director_->activeWindow() : nullptr);
+    const Hold hold(director_);
     box.exec();
 }
 
 void QtHost::Sleep(int milliseconds) {
     // The game's pause after a point holds up the whole window, timers and paints included.
+    const Hold hold(director_);
     if (wakeFd_ < 0) {
         QThread::msleep(static_cast<unsigned long>(milliseconds));
         return;

@@ -26,6 +26,10 @@ class FormDirector {
     virtual void setOuterHeight(float twips) = 0;
     // The window a message box belongs to.
     virtual QWidget* activeWindow() = 0;
+    // The window's thread is held up (a point's pause, a message box), then goes on: the game's
+    // timers do not catch up on that time.
+    virtual void holdUp() = 0;
+    virtual void goOn() = 0;
 };
 
 class QtHost : public tk::Host {
