@@ -50,7 +50,7 @@ class Stage : public QWidget {
 int MainWindowView::zoomForScreenHeight(int availableHeight) {
     const int startHeight = tk::pixels(game::kClientHeight);
     int zoom = 1;
-    while (zoom < kMaxZoom && (zoom + 1) * startHeight * 10 <= availableHeight * 6)
+    while (zoom < kMaxZoom && (zoom + 1) * startHeight * 10 <= availableHeight * 7)
         ++zoom;
     return zoom;
 }
