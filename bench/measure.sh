@@ -28,17 +28,14 @@ fi
 
 # Debian puts its games in /usr/games.
 export PATH="$PATH:/usr/games"
-work=$(mktemp -d)
-display=:$((80 + RANDOM % 100))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# A display of its own, picked by Xvfb, and fresh settings for the peers; at the end, whatever
+# is still running goes with the display.
+. tests/e2e/lib.sh
+scratch_work
+work=$WORK
+XVFB_SCREEN=1920x1080x24 start_xvfb
 # No sound device and no D-Bus session for anyone: the same ground for all three.
 export SDL_AUDIODRIVER=dummy
-unset DBUS_SESSION_BUS_ADDRESS
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
@@ -54,8 +51,9 @@ cpu_percent() {
     awk -v a="$after" -v b="$before" -v c="$clk" -v s="$window_s" 'BEGIN { printf "%.2f", (a - b) / c / s * 100 }'
 }
 
-# Starts a program, waits for its window; prints "pid window start_ms". The program's exit
-# status lands in $work/exit.
+# Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms". The program's
+# exit status lands in $work/exit. (Run in this shell, not in a pipe or $(...): what it starts
+# stays this script's own, and goes with it.)
 launch() {
     local name=$1; shift
     local t0 pid="" win=""
@@ -70,11 +68,12 @@ launch() {
         sleep 0.005
     done
     local mapped=$(( $(now_ms) - t0 ))
-    # The process that owns the window: kollision runs under a D-Bus session of its own.
+    # The process that owns the window: kollision runs under a D-Bus session of its own. Failing
+    # the window's word, the program's namesake among what was started here, never another's.
     local owner
     owner=$( [ -n "$win" ] && xdotool getwindowpid "$win" 2>/dev/null || true)
-    [ -n "$owner" ] || owner=$(pgrep -n -x "$(basename "${@: -1}")" || true)
-    echo "${owner:-$pid} ${win:-0} $mapped"
+    [ -n "$owner" ] || owner=$(pgrep -n -x -P "$pid" "$(basename "${@: -1}")" || true)
+    LAUNCHED="${owner:-$pid} ${win:-0} $mapped"
 }
 
 # SIGTERM, then how the program ended: "exit N" or "killed" when it would not go.
@@ -94,9 +93,9 @@ for run in $(seq "$runs"); do
     # --- ours, at each zoom ---
     for z in $zooms; do
         me="ours-z$z"
-        export XDG_CONFIG_HOME="$work/config-$z"
-        read -r pid win start < <(SMASHBOL_TICK_STATS=1 launch "SMASHBOL 2002" "$game" --zoom "$z")
-        unset XDG_CONFIG_HOME
+        XDG_CONFIG_HOME="$work/config-$z" SMASHBOL_TICK_STATS=1 \
+            launch "SMASHBOL 2002" "$game" --zoom "$z"
+        read -r pid win start <<<"$LAUNCHED"
         record "$me" start "$start"
         sleep 1
         record "$me" idle "$(cpu_percent "$pid")"
@@ -120,7 +119,8 @@ for run in $(seq "$runs"); do
     done
 
     # --- tennix: its menu, then a game started from it ---
-    read -r pid win start < <(launch "^Tennix" tennix)
+    launch "^Tennix" tennix
+    read -r pid win start <<<"$LAUNCHED"
     record tennix start "$start"
     sleep 1
     record tennix idle "$(cpu_percent "$pid")"
@@ -132,7 +132,8 @@ for run in $(seq "$runs"); do
 
     # --- kollision: its first screen, then a game started with a click ---
     # kollision will not start without a D-Bus session: it gets one (ours and tennix need none).
-    read -r pid win start < <(launch "Kollision" dbus-run-session kollision)
+    launch "Kollision" dbus-run-session kollision
+    read -r pid win start <<<"$LAUNCHED"
     record kollision start "$start"
     sleep 1
     record kollision idle "$(cpu_percent "$pid")"
