@@ -2,8 +2,7 @@
 # Measures the game against two games Debian ships, tennix (SDL) and kollision (Qt/KDE), under
 # one Xvfb display: start to window mapped, peak memory, CPU idle on the first screen and in
 # play, three runs each, medians and the ratio ours / peer. Ours is measured at zoom 1 and at
-# zoom 3 (ZOOMS="1 3") on a 1920x1080 screen, each start with fresh settings. Also our timers'
-# tick rates.
+# zoom 3 (ZOOMS="1 3"), each in a settings folder of its own. Also our timers' tick rates.
 #
 #   bench/measure.sh [BUILD_DIR]        (default: build)
 #
@@ -29,12 +28,12 @@ fi
 
 # Debian puts its games in /usr/games.
 export PATH="$PATH:/usr/games"
-# A display of its own, picked by Xvfb, and fresh settings for all three programs; at the end,
-# whatever is still running goes with the display.
+# A display of its own, picked by Xvfb, and fresh settings for the peers; at the end, whatever
+# is still running goes with the display.
 . tests/e2e/lib.sh
 scratch_work
 work=$WORK
-SCREEN=1920x1080x24 start_xvfb
+XVFB_SCREEN=1920x1080x24 start_xvfb
 # No sound device and no D-Bus session for anyone: the same ground for all three.
 export SDL_AUDIODRIVER=dummy
 
@@ -94,7 +93,8 @@ for run in $(seq "$runs"); do
     # --- ours, at each zoom ---
     for z in $zooms; do
         me="ours-z$z"
-        SMASHBOL_TICK_STATS=1 launch "SMASHBOL 2002" "$game" --zoom "$z"
+        XDG_CONFIG_HOME="$work/config-$z" SMASHBOL_TICK_STATS=1 \
+            launch "SMASHBOL 2002" "$game" --zoom "$z"
         read -r pid win start <<<"$LAUNCHED"
         record "$me" start "$start"
         sleep 1

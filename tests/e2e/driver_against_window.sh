@@ -12,7 +12,6 @@ TRACE=${2:?usage: $0 path/to/smashbol path/to/smashbol-trace [work folder]}
 WORK=${3:-$(mktemp -d)}
 mkdir -p "$WORK"
 . "$(dirname "$0")/lib.sh"
-trap stop_all EXIT
 
 # differing DRIVER_SHOT X Y: how many pixels of the driver's frame differ from the screen's
 # from (X, Y) on
@@ -36,7 +35,6 @@ if [ -n "${NO_FONTS:-}" ]; then
         "$WORK/font-cache" >"$WORK/no-fonts.conf"
     export FONTCONFIG_FILE="$WORK/no-fonts.conf"
 fi
-export XDG_CONFIG_HOME="$WORK/config"
 rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME"
 start_game --zoom 1 --mute --record "$WORK/session.trace"
 sleep 0.5

@@ -20,8 +20,9 @@ scratch_work() {
     SCRATCH=$WORK
 }
 
-# Starts Xvfb on a display number it picks itself (two runs at once never share one) and exports
-# DISPLAY. The game then runs on it whatever the caller's session is: through xcb (not on the
+# Starts Xvfb on a display number it picks itself (two runs at once never share one), with a
+# screen of 1024x768 unless XVFB_SCREEN says otherwise, and exports DISPLAY. The game then runs
+# on it whatever the caller's session is: through xcb (not on the
 # desktop's Wayland, nor on an exported offscreen platform), one device pixel to a pixel, with
 # Qt's own style, no session bus, and settings of this run's own in $WORK/config (a zoom, full
 # screen or timing the player chose would change what a script sees and measures).
@@ -34,8 +35,8 @@ start_xvfb() {
     export XDG_CONFIG_HOME="$WORK/config"
     rm -f "$pipe"
     mkfifo "$pipe"
-    Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768x24}" -nolisten tcp -ardelay 10000 3>"$pipe" \
-        >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -ardelay 10000 \
+        3>"$pipe" >/dev/null 2>&1 &
     XVFB_PID=$!
     # Xvfb writes its number once it takes clients; the pipe closes at once if it dies first.
     read -r -t 60 number <"$pipe" || true
