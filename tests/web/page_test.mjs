@@ -215,6 +215,27 @@ test('the point\'s pause holds the game; keys pressed meanwhile follow it in ord
   await done(opened);
 });
 
+test('points in real time pause the game and play on', async () => {
+  const opened = await fresh();
+  const { page } = opened;
+  const box = await (await page.$('#form1')).boundingBox();
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyC');
+  await page.keyboard.up('Control');
+  await state(page);  // forget what came before
+  await page.keyboard.press('KeyP');
+  let points = 0, s;
+  for (let waited = 0; points < 2 && waited < 20000; waited += 500) {
+    await pause(500);
+    s = await state(page);
+    points += s.sleeps.length;
+  }
+  assert.ok(points >= 2, `${points} points in 20 s`);
+  assert.equal(s.Timer1, true, 'the match plays on after its pauses');
+  await done(opened);
+});
+
 test('a bad address parameter is said in one line and the game starts anyway', async () => {
   const opened = await fresh('?zoom=9&bogus&mute');
   const notice = await opened.page.$eval('#notice', (e) => e.textContent);
