@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Measures the game against two games Debian ships, tennix (SDL) and kollision (Qt/KDE), under
 # one Xvfb display: start to window mapped, peak memory, CPU idle on the first screen and in
-# play, three runs each, medians and the ratio ours / peer. Also our timers' tick rates.
+# play, three runs each, medians and the ratio ours / peer. Ours is measured at zoom 1 and at
+# zoom 3 (ZOOMS="1 3") on a 1920x1080 screen, each start with fresh settings. Also our timers'
+# tick rates.
 #
 #   bench/measure.sh [BUILD_DIR]        (default: build)
 #
@@ -12,6 +14,7 @@ build=${1:-build}
 game="$PWD/$build/app/smashbol"
 runs=${RUNS:-3}
 window_s=${WINDOW_S:-10}
+zooms=${ZOOMS:-1 3}
 [ -x "$game" ] || { echo "measure: no $game; run ./build.sh test first" >&2; exit 1; }
 
 need=()
@@ -26,17 +29,14 @@ fi
 
 # Debian puts its games in /usr/games.
 export PATH="$PATH:/usr/games"
-work=$(mktemp -d)
-display=:$((80 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# A display of its own, picked by Xvfb, and fresh settings for all three programs; at the end,
+# whatever is still running goes with the display.
+. tests/e2e/lib.sh
+scratch_work
+work=$WORK
+SCREEN=1920x1080x24 start_xvfb
 # No sound device and no D-Bus session for anyone: the same ground for all three.
 export SDL_AUDIODRIVER=dummy
-unset DBUS_SESSION_BUS_ADDRESS
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
@@ -52,8 +52,9 @@ cpu_percent() {
     awk -v a="$after" -v b="$before" -v c="$clk" -v s="$window_s" 'BEGIN { printf "%.2f", (a - b) / c / s * 100 }'
 }
 
-# Starts a program, waits for its window; prints "pid window start_ms". The program's exit
-# status lands in $work/exit.
+# Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms". The program's
+# exit status lands in $work/exit. (Run in this shell, not in a pipe or $(...): what it starts
+# stays this script's own, and goes with it.)
 launch() {
     local name=$1; shift
     local t0 pid="" win=""
@@ -68,11 +69,12 @@ launch() {
         sleep 0.005
     done
     local mapped=$(( $(now_ms) - t0 ))
-    # The process that owns the window: kollision runs under a D-Bus session of its own.
+    # The process that owns the window: kollision runs under a D-Bus session of its own. Failing
+    # the window's word, the program's namesake among what was started here, never another's.
     local owner
     owner=$( [ -n "$win" ] && xdotool getwindowpid "$win" 2>/dev/null || true)
-    [ -n "$owner" ] || owner=$(pgrep -n -x "$(basename "${@: -1}")" || true)
-    echo "${owner:-$pid} ${win:-0} $mapped"
+    [ -n "$owner" ] || owner=$(pgrep -n -x -P "$pid" "$(basename "${@: -1}")" || true)
+    LAUNCHED="${owner:-$pid} ${win:-0} $mapped"
 }
 
 # SIGTERM, then how the program ended: "exit N" or "killed" when it would not go.
@@ -89,31 +91,36 @@ median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else prin
 record() { echo "$1 $2 $3 ${4:-}" >>"$work/figures"; }  # program figure value
 
 for run in $(seq "$runs"); do
-    # --- ours ---
-    read -r pid win start < <(SMASHBOL_TICK_STATS=1 launch "SMASHBOL 2002" "$game")
-    record ours start "$start"
-    sleep 1
-    record ours idle "$(cpu_percent "$pid")"
-    xdotool mousemove --window "$win" 130 180 click 1       # the splash: the intro rally begins
-    sleep 1
-    intro_from=$(wc -l <"$work/stderr")
-    record ours intro "$(cpu_percent "$pid")"
-    intro_to=$(wc -l <"$work/stderr")
-    xdotool windowfocus --sync "$win" key ctrl+a key p   # easy level, play
-    sleep 1
-    play_from=$(wc -l <"$work/stderr")
-    record ours play "$(cpu_percent "$pid")"
-    play_to=$(wc -l <"$work/stderr")
-    xdotool key p                                         # paused
-    sleep 0.5
-    record ours paused "$(cpu_percent "$pid")"
-    record ours rss "$(hwm_kb "$pid")"
-    record ours stop "$(stop "$pid")"
-    sed -n "$((intro_from + 1)),${intro_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.intro" || true
-    sed -n "$((play_from + 1)),${play_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.play" || true
+    # --- ours, at each zoom ---
+    for z in $zooms; do
+        me="ours-z$z"
+        SMASHBOL_TICK_STATS=1 launch "SMASHBOL 2002" "$game" --zoom "$z"
+        read -r pid win start <<<"$LAUNCHED"
+        record "$me" start "$start"
+        sleep 1
+        record "$me" idle "$(cpu_percent "$pid")"
+        xdotool mousemove --window "$win" $((130 * z)) $((180 * z)) click 1  # the intro rally
+        sleep 1
+        intro_from=$(wc -l <"$work/stderr")
+        record "$me" intro "$(cpu_percent "$pid")"
+        intro_to=$(wc -l <"$work/stderr")
+        xdotool windowfocus --sync "$win" key ctrl+a key p   # easy level, play
+        sleep 1
+        play_from=$(wc -l <"$work/stderr")
+        record "$me" play "$(cpu_percent "$pid")"
+        play_to=$(wc -l <"$work/stderr")
+        xdotool key p                                         # paused
+        sleep 0.5
+        record "$me" paused "$(cpu_percent "$pid")"
+        record "$me" rss "$(hwm_kb "$pid")"
+        record "$me" stop "$(stop "$pid")"
+        sed -n "$((intro_from + 1)),${intro_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.intro" || true
+        sed -n "$((play_from + 1)),${play_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.play" || true
+    done
 
     # --- tennix: its menu, then a game started from it ---
-    read -r pid win start < <(launch "^Tennix" tennix)
+    launch "^Tennix" tennix
+    read -r pid win start <<<"$LAUNCHED"
     record tennix start "$start"
     sleep 1
     record tennix idle "$(cpu_percent "$pid")"
@@ -125,7 +132,8 @@ for run in $(seq "$runs"); do
 
     # --- kollision: its first screen, then a game started with a click ---
     # kollision will not start without a D-Bus session: it gets one (ours and tennix need none).
-    read -r pid win start < <(launch "Kollision" dbus-run-session kollision)
+    launch "Kollision" dbus-run-session kollision
+    read -r pid win start <<<"$LAUNCHED"
     record kollision start "$start"
     sleep 1
     record kollision idle "$(cpu_percent "$pid")"
@@ -139,21 +147,24 @@ done
 fig() { awk -v p="$1" -v f="$2" '$1 == p && $2 == f { print $3 }' "$work/figures" | median; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 == 0) print "-"; else printf "%.2f", a / b }'; }
 
-printf '\n%-28s %10s %10s %10s %12s %12s\n' "figure (median of $runs)" ours tennix kollision "ours/tennix" "ours/koll."
-for f in start rss idle play; do
-    case $f in
-        start) label="start to window (ms)" ;;
-        rss) label="peak RSS (kB)" ;;
-        idle) label="CPU % first screen" ;;
-        play) label="CPU % in play" ;;
-    esac
-    o=$(fig ours $f); t=$(fig tennix $f); k=$(fig kollision $f)
-    printf '%-28s %10s %10s %10s %12s %12s\n' "$label" "$o" "$t" "$k" "$(ratio "$o" "$t")" "$(ratio "$o" "$k")"
+for z in $zooms; do
+    me="ours-z$z"
+    printf '\n%-28s %10s %10s %10s %12s %12s\n' "zoom $z (median of $runs)" ours tennix kollision "ours/tennix" "ours/koll."
+    for f in start rss idle play; do
+        case $f in
+            start) label="start to window (ms)" ;;
+            rss) label="peak RSS (kB)" ;;
+            idle) label="CPU % first screen" ;;
+            play) label="CPU % in play" ;;
+        esac
+        o=$(fig "$me" $f); t=$(fig tennix $f); k=$(fig kollision $f)
+        printf '%-28s %10s %10s %10s %12s %12s\n' "$label" "$o" "$t" "$k" "$(ratio "$o" "$t")" "$(ratio "$o" "$k")"
+    done
+    printf '%-28s %10s\n' "CPU % intro rally" "$(fig "$me" intro)"
+    printf '%-28s %10s\n' "CPU % paused" "$(fig "$me" paused)"
 done
-printf '%-28s %10s\n' "CPU % intro rally" "$(fig ours intro)"
-printf '%-28s %10s\n' "CPU % paused" "$(fig ours paused)"
 echo
-echo "how each program ended on SIGTERM: ours: $(awk '$1=="ours"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
+echo "how each program ended on SIGTERM: ours: $(awk '$1~/^ours/&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
      "tennix: $(awk '$1=="tennix"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
      "kollision: $(awk '$1=="kollision"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')"
 for phase in intro play; do

@@ -9,11 +9,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SMASHBOL="$PWD/${1:-build}/app/smashbol"
 [ -x "$SMASHBOL" ] || { echo "tick_rates: no $SMASHBOL; build first" >&2; exit 1; }
-WORK=$(mktemp -d)
 . tests/e2e/lib.sh
-trap 'stop_all; [ -n "${KEEP:-}" ] || rm -rf "$WORK"' EXIT
+if [ -n "${KEEP:-}" ]; then
+    WORK=$(mktemp -d)
+    echo "work folder: $WORK"
+else
+    scratch_work
+fi
 start_xvfb
-[ -z "${KEEP:-}" ] || echo "work folder: $WORK"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR ? v[int((NR + 1) / 2)] "/s over " NR " s" : "no whole second") }'; }
 # rate TIMER FROM TO: the median of a timer's full seconds in those lines of the report, the first
@@ -33,8 +36,7 @@ for mode in default --classic-timing; do
     sleep ${SECONDS_EACH:-8}
     walking=$(grep -c '^ticks/s' "$WORK/game.err")
     xdotool key ctrl+d
-    timeout 5 tail --pid="$GAME_PID" -f /dev/null || true
-    GAME_PID=""
+    end_game 10 "on Ctrl+D"
     echo "$mode: Timer1 $(rate Timer1 0 "$intro"), Timer4 $(rate Timer4 0 "$intro")," \
         "Timer2 $(rate Timer2 "$intro" "$walking")"
 done

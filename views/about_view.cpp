@@ -12,7 +12,8 @@ namespace views {
 AboutView::AboutView(screens::Form2& model, const tk::Renderer& renderer, QWidget* parent)
     : QDialog(parent, kBorderlessDialog), model_(model) {
     canvas_ = makeDialogCanvas(
-        *this, "Form2", renderer, [this] { return screens::aboutScene(model_); },
+        *this, "SMASHBOL 2002 - Informace", renderer,
+        [this] { return screens::aboutScene(model_); },
         [this](const tk::Control*) { handle([this] { model_.Form_Click(); }); },
         screens::kAboutWidth, screens::kAboutHeight);
     timer1_ = std::make_unique<tkqt::TimerLink>(

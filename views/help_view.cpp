@@ -10,7 +10,8 @@ namespace views {
 HelpView::HelpView(screens::Form3& model, const tk::Renderer& renderer, QWidget* parent)
     : QDialog(parent, kBorderlessDialog), model_(model) {
     canvas_ = makeDialogCanvas(
-        *this, "Form3", renderer, [this] { return screens::helpScene(model_); },
+        *this, "SMASHBOL 2002 - Ovládání hry", renderer,
+        [this] { return screens::helpScene(model_); },
         [this](const tk::Control*) { model_.Form_Click(); }, screens::kHelpWidth,
         screens::kHelpHeight);
 }

@@ -50,7 +50,7 @@ class Stage : public QWidget {
 int MainWindowView::zoomForScreenHeight(int availableHeight) {
     const int startHeight = tk::pixels(game::kClientHeight);
     int zoom = 1;
-    while (zoom < kMaxZoom && (zoom + 1) * startHeight * 10 <= availableHeight * 6)
+    while (zoom < kMaxZoom && (zoom + 1) * startHeight * 10 <= availableHeight * 7)
         ++zoom;
     return zoom;
 }
@@ -185,11 +185,14 @@ int MainWindowView::menuBarHeight() {
         // part of opening the window.
         if (shown > 0) {
             // The menus' text at the zoomed size, the menus that open included.
+            // A system without any font gives no size: the menus then keep Qt's own.
             QFont font = QApplication::font();
-            font.setPixelSize(QFontInfo(font).pixelSize() * zoom);
-            bar_->setFont(font);
-            for (QMenu* menu : bar_->findChildren<QMenu*>())
-                menu->setFont(font);
+            if (const int px = QFontInfo(font).pixelSize(); px > 0) {
+                font.setPixelSize(px * zoom);
+                bar_->setFont(font);
+                for (QMenu* menu : bar_->findChildren<QMenu*>())
+                    menu->setFont(font);
+            }
             measuredBarHeight_ = bar_->sizeHint().height();
         }
     }

@@ -67,8 +67,9 @@ class MainWindowView : public QMainWindow {
     void setFullScreenGame(bool on);
     // The zoom that shows the game now: the chosen one, or in full screen the largest that fits.
     int shownZoom() const;
-    // The largest zoom at which the window's client area at start takes at most 60 % of a screen
-    // this many pixels high: the zoom of the first start.
+    // The largest zoom at which the window's client area at start takes at most 70 % of a screen
+    // this many pixels high: the zoom of the first start (2 on a 1080-pixel desktop with a
+    // panel, 3 on 1440).
     static int zoomForScreenHeight(int availableHeight);
 
     // Shows the window as the player left it: full screen, or centred on the screen.

@@ -21,6 +21,44 @@ void complain(const QString& path, const char* what) {
                  path.isEmpty() ? "(no config folder)" : qPrintable(path));
 }
 
+// A setting as written by hand may be anything: only what the game itself writes counts, and
+// anything else is the default, said once on standard error.
+class SettingReader {
+  public:
+    SettingReader(QSettings& ini, const QString& path) : ini_(ini), path_(path) {}
+
+    bool flag(const char* key, bool fallback) {
+        if (!ini_.contains(key))
+            return fallback;
+        const QString text = ini_.value(key).toString().trimmed().toLower();
+        if (text == "true" || text == "1")
+            return true;
+        if (text == "false" || text == "0")
+            return false;
+        return invalid(key, text, fallback ? "true" : "false"), fallback;
+    }
+
+    int zoom(const char* key) {
+        if (!ini_.contains(key))
+            return 0;
+        const QString text = ini_.value(key).toString().trimmed();
+        bool ok = false;
+        const int zoom = text.toInt(&ok);
+        if (ok && zoom >= 1 && zoom <= 4)
+            return zoom;
+        return invalid(key, text, "chosen for the screen"), 0;
+    }
+
+  private:
+    void invalid(const char* key, const QString& text, const char* instead) {
+        std::fprintf(stderr, "smashbol: setting %s=%s in %s is not valid; using %s\n", key,
+                     qPrintable(text), qPrintable(path_), instead);
+    }
+
+    QSettings& ini_;
+    const QString& path_;
+};
+
 }  // namespace
 
 PreferenceStore::PreferenceStore() : PreferenceStore(standardPath()) {}
@@ -41,14 +79,12 @@ Preferences PreferenceStore::load() {
         stored_ = p;
         return p;
     }
-    bool ok = false;
-    const int zoom = ini.value("window/zoom", 0).toInt(&ok);
-    if (ok && zoom >= 1 && zoom <= 4)
-        p.zoom = zoom;
-    p.fullScreen = ini.value("window/fullscreen", p.fullScreen).toBool();
-    p.autoPause = ini.value("game/autopause", p.autoPause).toBool();
-    p.classicTiming = ini.value("game/classic-timing", p.classicTiming).toBool();
-    p.mute = ini.value("sound/mute", p.mute).toBool();
+    SettingReader read(ini, path_);
+    p.zoom = read.zoom("window/zoom");
+    p.fullScreen = read.flag("window/fullscreen", p.fullScreen);
+    p.autoPause = read.flag("game/autopause", p.autoPause);
+    p.classicTiming = read.flag("game/classic-timing", p.classicTiming);
+    p.mute = read.flag("sound/mute", p.mute);
     stored_ = p;
     return p;
 }

@@ -9,11 +9,9 @@ SMASHBOL=${1:?usage: $0 path/to/smashbol [work folder]}
 WORK=${2:-$(mktemp -d)}
 mkdir -p "$WORK"
 . "$(dirname "$0")/lib.sh"
-trap stop_all EXIT
 
 start_xvfb
-# Settings of this run's own: auto-pause off, so that the match runs on behind another window.
-export XDG_CONFIG_HOME="$WORK/config"
+# This run's own settings: auto-pause off, so that the match runs on behind another window.
 rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME/smashbol"
 printf '[game]\nautopause=false\n' >"$XDG_CONFIG_HOME/smashbol/smashbol.ini"
 start_game
@@ -107,11 +105,7 @@ b=$(first_of 4b-away-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
 xdotool windowfocus --sync "$WIN" key ctrl+plus
 sleep 0.2
 xdotool key ctrl+d
-status=0
-timeout 5 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end on Ctrl+D"
-wait "$GAME_PID" || status=$?
-GAME_PID=""
-[ "$status" = 0 ] || fail "exit status $status after Ctrl+D"
+end_game 5 "after Ctrl+D"
 unexpected=$(grep -v "XDG_RUNTIME_DIR" "$WORK/game.err" || true)
 [ -z "$unexpected" ] || fail "unexpected output: $unexpected"
 
@@ -121,11 +115,7 @@ GAME_AUDIO=machine start_game
 [ "$WIDTH" = 606 ] && [ "$HEIGHT" = 634 ] || fail "the zoom was not remembered: ${WIDTH}x$HEIGHT"
 xdotool mousemove --window "$WIN" 150 150 click 1
 sleep 0.5
-kill -TERM "$GAME_PID"
-status=0
-wait "$GAME_PID" || status=$?
-GAME_PID=""
-[ "$status" = 0 ] || fail "exit status $status after SIGTERM"
+stop_game
 # Nothing on stderr but Qt's note about a missing runtime folder: no sound errors, no warnings.
 unexpected=$(grep -v "XDG_RUNTIME_DIR" "$WORK/game.err" || true)
 [ -z "$unexpected" ] || fail "unexpected output: $unexpected"

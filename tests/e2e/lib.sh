@@ -1,52 +1,83 @@
 # Helpers for driving the real game under a private Xvfb: start and stop the server, start the
 # game and wait for its window, watch and stop it, take screenshots and read their pixels. The
-# caller sets SMASHBOL (the program) and WORK (a folder for screenshots and the game's stderr),
-# sources this file and traps stop_all on exit. Used by the end-to-end and robustness scripts.
+# caller sets SMASHBOL (the program) and either WORK (a folder for screenshots and the game's
+# stderr) or calls scratch_work, then starts the server. Used by the end-to-end, robustness and
+# measuring scripts.
 
 XVFB_PID=""
 GAME_PID=""
-trap 'exit 143' TERM INT HUP  # so that the caller's EXIT trap cleans up on a timeout too
+SCRATCH=""       # a work folder of this run alone, removed at the end
 GAME_WRAPPER=()  # a command to run the game under: strace, valgrind
 
-# Starts Xvfb on a display number it picks itself (two test runs at once never share one) and
-# exports DISPLAY; the game is kept away from the desktop's session bus too.
+# However the script ends (done, failed, a command gone wrong under set -e, interrupted), what it
+# started ends with it: a signal ends the script through exit, and exit runs stop_all.
+trap stop_all EXIT
+trap 'exit 143' TERM INT HUP
+
+# scratch_work: WORK becomes a new folder, removed when the script ends.
+scratch_work() {
+    WORK=$(mktemp -d)
+    SCRATCH=$WORK
+}
+
+# Starts Xvfb on a display number it picks itself (two runs at once never share one) and exports
+# DISPLAY. The game then runs on it whatever the caller's session is: through xcb (not on the
+# desktop's Wayland, nor on an exported offscreen platform), one device pixel to a pixel, with
+# Qt's own style, no session bus, and settings of this run's own in $WORK/config (a zoom, full
+# screen or timing the player chose would change what a script sees and measures).
 start_xvfb() {
-    local numberFile i
-    unset DBUS_SESSION_BUS_ADDRESS
-    numberFile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 3>"$numberFile" \
+    local pipe="$WORK/xvfb-display" number=""
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
+        QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_USE_PHYSICAL_DPI \
+        QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME
+    export XDG_CONFIG_HOME="$WORK/config"
+    rm -f "$pipe"
+    mkfifo "$pipe"
+    Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768x24}" -nolisten tcp -ardelay 10000 3>"$pipe" \
         >/dev/null 2>&1 &
     XVFB_PID=$!
-    for i in $(seq 1 100); do
-        [ -s "$numberFile" ] && break
-        sleep 0.05
-    done
-    export DISPLAY=":$(head -n 1 "$numberFile")"
-    rm -f "$numberFile"
-    for i in $(seq 1 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "Xvfb did not start" >&2
-    return 1
+    # Xvfb writes its number once it takes clients; the pipe closes at once if it dies first.
+    read -r -t 60 number <"$pipe" || true
+    rm -f "$pipe"
+    if [ -z "$number" ] || ! DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
 }
 
 # For the robustness scripts: a scratch folder that goes at the end, and a display of their own.
 begin_scratch_session() {
-    WORK=$(mktemp -d)
-    trap 'stop_all; rm -rf "$WORK"' EXIT
+    scratch_work
     start_xvfb
 }
 
+# kill_tree PID: a process and everything it started, by their ids. It is stopped first, so that
+# it starts nothing more, and its children are listed before it goes (orphans leave the tree).
+kill_tree() {
+    local child children
+    kill -STOP "$1" 2>/dev/null || return 0
+    children=$(pgrep -P "$1" || true)
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true  # one of this script's jobs goes without a word
+    for child in $children; do
+        kill_tree "$child"
+    done
+}
+
+# The game with whatever runs it (strace forks it), everything else the script started and still
+# runs (a second window, a sound server, a program being measured), the X server last; then the
+# scratch folder.
 stop_all() {
-    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-        kill -KILL "$GAME_PID" 2>/dev/null || true
-        wait "$GAME_PID" 2>/dev/null || true
-    fi
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
+    local pid
+    [ -z "$GAME_PID" ] || kill_tree "$GAME_PID"
+    for pid in $(pgrep -P $$ || true); do
+        [ "$pid" = "$XVFB_PID" ] || kill_tree "$pid"
+    done
+    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+    [ -z "$SCRATCH" ] || rm -rf "$SCRATCH"
 }
 
 fail() {
@@ -59,15 +90,13 @@ fail() {
 }
 
 # Starts the game (under GAME_WRAPPER) and sets WIN to its window id, X, Y, WIDTH, HEIGHT to its
-# place. Silent with SDL's dummy driver unless SDL_AUDIODRIVER names another, or GAME_AUDIO=machine
-# leaves SDL to find the machine's own device.
+# place. Silent with SDL's dummy driver unless GAME_AUDIO names another (disk, pulseaudio), or
+# GAME_AUDIO=machine leaves SDL to find the machine's own device; a driver the caller's shell
+# exports is never taken over.
 start_game() {
-    if [ "${GAME_AUDIO:-}" = machine ]; then
-        env -u SDL_AUDIODRIVER "${GAME_WRAPPER[@]}" "$SMASHBOL" "$@" 2>"$WORK/game.err" &
-    else
-        SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "${GAME_WRAPPER[@]}" "$SMASHBOL" "$@" \
-            2>"$WORK/game.err" &
-    fi
+    local audio=(env SDL_AUDIODRIVER="${GAME_AUDIO:-dummy}")
+    [ "${GAME_AUDIO:-}" != machine ] || audio=(env -u SDL_AUDIODRIVER)
+    "${audio[@]}" "${GAME_WRAPPER[@]}" "$SMASHBOL" "$@" 2>"$WORK/game.err" &
     GAME_PID=$!
     WIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^SMASHBOL 2002$' | head -1)
     [ -n "$WIN" ] || fail "the window did not show"
@@ -97,6 +126,24 @@ end_game() {
 stop_game() {
     kill -TERM "$GAME_PID"
     end_game 15 "on SIGTERM"
+}
+
+# wait_for_match_end SECONDS: for a game started with SMASHBOL_TICK_STATS=1, waits until the
+# match under way is over: its game tick ran after the call, then the tick and the walking timer
+# both stood still for a whole reported second. The game's own report, not a guess at how long a
+# match takes: on a busy machine the timers run late and a match takes longer.
+wait_for_match_end() {
+    local from deadline
+    from=$(wc -l <"$WORK/game.err")
+    deadline=$(($(date +%s) + $1))
+    until tail -n +$((from + 1)) "$WORK/game.err" |
+        awk '/^ticks\/s Timer1=[1-9]/ { ran = 1 }
+             ran && /^ticks\/s Timer1=0 Timer2=0 / { over = 1 }
+             END { exit !over }'; do
+        alive || fail "the game died during the match"
+        [ "$(date +%s)" -lt "$deadline" ] || fail "the match did not end within $1 s"
+        sleep 0.5
+    done
 }
 
 # shot NAME: the whole screen as $WORK/NAME.png

@@ -13,7 +13,13 @@ check() {
     echo "ok: $what: $err"
 }
 check "no DISPLAY" -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
-check "an X display nobody serves" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=/tmp DISPLAY=:251
+# A display number no X server holds: neither its lock file nor its socket exists.
+unserved=251
+while [ -e "/tmp/.X$unserved-lock" ] || [ -e "/tmp/.X11-unix/X$unserved" ]; do
+    unserved=$((unserved + 1))
+done
+check "an X display nobody serves" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=/tmp \
+    DISPLAY=":$unserved"
 
 # --help and --version need no display; a bad option is refused, in one line, before one is sought.
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$SMASHBOL")

@@ -8,37 +8,24 @@ WORK=${3:-$(mktemp -d)}
 mkdir -p "$WORK"
 rm -f "$WORK/audio.raw" "$WORK/match.trace"
 . "$(dirname "$0")/lib.sh"
-trap stop_all EXIT
 
 start_xvfb
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/audio.raw" SMASHBOL_TICK_STATS=1 \
-    "$SMASHBOL" --mute --record "$WORK/match.trace" 2>"$WORK/game.err" &
-GAME_PID=$!
-WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^SMASHBOL 2002$' | head -1)
-[ -n "$WIN" ] || fail "the window did not show"
+GAME_AUDIO=disk SDL_DISKAUDIOFILE="$WORK/audio.raw" SMASHBOL_TICK_STATS=1 \
+    start_game --mute --record "$WORK/match.trace"
 xdotool mousemove --window "$WIN" 150 150 click 1
 sleep 1
 xdotool windowfocus --sync "$WIN"
 xdotool key ctrl+c
 sleep 0.3
-reports=$(wc -l <"$WORK/game.err")
 started=$(date +%s%N)
 xdotool key p
 xdotool keydown Left
 sleep 0.4
 xdotool keyup Left
-# The match is over when, after running, both timers stand still for a whole second.
-for _ in $(seq 1 240); do
-    tail -n +$((reports + 1)) "$WORK/game.err" |
-        awk '/Timer1=[1-9]/ { ran = 1 } ran && /Timer1=0 Timer2=0/ { found = 1 } END { exit !found }' &&
-        break
-    sleep 0.5
-done
+wait_for_match_end 120
 played_ms=$((($(date +%s%N) - started) / 1000000))
 xdotool key ctrl+d
-timeout 5 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end on Ctrl+D"
-wait "$GAME_PID" || fail "exit status $? after Ctrl+D"
-GAME_PID=""
+end_game 5 "after Ctrl+D"
 
 [ ! -e "$WORK/audio.raw" ] || fail "muted, yet a sound device was opened"
 own=$(tail -n 1 "$WORK/match.trace")

@@ -7,9 +7,8 @@ set -euo pipefail
 SMASHBOL=${1:?usage: $0 path/to/smashbol [output folder]}
 OUT=${2:-/tmp/shots}
 mkdir -p "$OUT"
-WORK=$(mktemp -d)
 . "$(dirname "$0")/lib.sh"
-trap 'stop_all; rm -rf "$WORK"' EXIT
+scratch_work
 
 # keep NAME: the window and a margin around it, from the last screenshot
 keep() {

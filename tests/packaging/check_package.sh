@@ -27,12 +27,12 @@ lintian --info --display-info --fail-on error,warning "$out"/smashbol_*.changes 
     fail "lintian reports errors or warnings"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/games/smashbol \
+for path in ./usr/games/smashbol ./usr/games/smashbol-trace \
             ./usr/share/applications/$id.desktop \
             ./usr/share/metainfo/$id.metainfo.xml \
             ./usr/share/icons/hicolor/32x32/apps/$id.png \
             ./usr/share/icons/hicolor/128x128/apps/$id.png \
-            ./usr/share/man/man6/smashbol.6.gz \
+            ./usr/share/man/man6/smashbol.6.gz ./usr/share/man/man6/smashbol-trace.6.gz \
             ./usr/share/doc/smashbol/copyright \
             ./usr/share/doc/smashbol/changelog.gz; do
     grep -qxF "$path" <<<"$files" || fail "package lacks $path"

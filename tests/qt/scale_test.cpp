@@ -42,12 +42,30 @@ TEST_F(ScaleTest, ZoomMultipliesTheWindowAndItsOneGrowth) {
     EXPECT_EQ(view().zoom(), 4);
 }
 
-TEST(ZoomOfTheFirstStart, TheLargestWhoseWindowTakesAtMostSixtyPercent) {
-    // 317 pixels a zoom step: zoom z needs z * 317 <= 0.6 * height.
-    const int rows[][2] = {{400, 1}, {1056, 1}, {1057, 2}, {1584, 2}, {1585, 3}, {4000, 4}};
-    for (const auto& [height, zoom] : rows) {
-        SCOPED_TRACE(height);
-        EXPECT_EQ(views::MainWindowView::zoomForScreenHeight(height), zoom);
+TEST(ZoomOfTheFirstStart, TheLargestWhoseWindowTakesAtMostSeventyPercent) {
+    // 317 pixels a zoom step: zoom z needs z * 317 <= 0.7 * height. 317 is no multiple of 7, so
+    // no whole height puts a zoom at exactly 70 %: each bound is the least height that takes the
+    // zoom (70 % of it just above z * 317) and the height one pixel less.
+    struct Row {
+        const char* name;
+        int availableHeight;
+        int zoom;
+    };
+    const Row rows[] = {
+        {"a small screen", 400, 1},
+        {"one pixel short of zoom 2", 905, 1},
+        {"zoom 2 at 70 %", 906, 2},
+        {"1080 desktop with a panel", 1040, 2},
+        {"one pixel short of zoom 3", 1358, 2},
+        {"zoom 3 at 70 %", 1359, 3},
+        {"1440 desktop", 1440, 3},
+        {"one pixel short of zoom 4", 1811, 3},
+        {"zoom 4 at 70 %", 1812, 4},
+        {"never above 4", 4000, 4},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(views::MainWindowView::zoomForScreenHeight(row.availableHeight), row.zoom);
     }
 }
 

@@ -4,11 +4,8 @@
 # player's tests.)
 set -euo pipefail
 SMASHBOL=$1
-WORK=$(mktemp -d)
 . "$(dirname "$0")/../e2e/lib.sh"
-pulse=""
-trap 'stop_all; [ -z "$pulse" ] || kill -KILL "$pulse" 2>/dev/null || true; rm -rf "$WORK"' EXIT
-start_xvfb
+begin_scratch_session
 
 play_a_little() {
     click_at 130 180  # the splash: the intro rally starts
@@ -18,7 +15,7 @@ play_a_little() {
 }
 
 # 1. SDL's disk driver: what the game plays is written to a file, between stretches of silence.
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/out.raw" start_game
+GAME_AUDIO=disk SDL_DISKAUDIOFILE="$WORK/out.raw" start_game
 sleep 1.5  # the intro sound plays from the start
 play_a_little
 stop_game
@@ -37,14 +34,18 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --system=no -
     -L "module-native-protocol-unix auth-anonymous=1 socket=$XDG_RUNTIME_DIR/pulse/native" \
     >"$WORK/pulse.log" 2>&1 &
 pulse=$!
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break; sleep 0.05; done
+# Ready once its socket is there; given up when it ends without one (or after a minute).
+deadline=$((SECONDS + 60))
+while [ ! -S "$XDG_RUNTIME_DIR/pulse/native" ] && kill -0 "$pulse" 2>/dev/null &&
+    [ "$SECONDS" -lt "$deadline" ]; do
+    sleep 0.05
+done
 [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || { echo "sound server: pulseaudio would not start, skipped"; exit 0; }
-SDL_AUDIODRIVER=pulseaudio PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native" start_game
+GAME_AUDIO=pulseaudio PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native" start_game
 click_at 130 180
 sleep 1
 kill -KILL "$pulse"
 wait "$pulse" 2>/dev/null || true
-pulse=""
 xdotool windowfocus --sync "$WIN" key ctrl+a key p
 for _ in 1 2 3 4 5; do
     xdotool key ctrl+b key p
