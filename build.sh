@@ -2,14 +2,20 @@
 # One entry point for a fresh Debian 12 machine:
 #   ./build.sh play   install what is missing, build, start the game
 #   ./build.sh test   install what is missing, check the format, build, run every test (the
-#                     Debian package's build, lintian and file-list check among them)
+#                     Debian package's build, lintian and file-list check among them, and the
+#                     browser's page in headless chromium)
+#   ./build.sh web    install what is missing, build the browser's site in build-web/site
 set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libsdl2-dev libgtest-dev
     libbenchmark-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra fonts-wine)
 TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
-    desktop-file-utils appstream dpkg-dev debhelper devscripts lintian git file pulseaudio strace)
+    desktop-file-utils appstream dpkg-dev debhelper devscripts lintian git file pulseaudio strace
+    chromium)
+# The browser's build: the generators run natively, the game compiles with Debian's emscripten.
+WEB_PACKAGES=(build-essential cmake libfreetype-dev fonts-dejavu-core fonts-dejavu-extra fonts-wine
+    emscripten)
 
 install_missing() {
     local missing=()
@@ -25,8 +31,30 @@ install_missing() {
 }
 
 build() {
-    cmake --preset default >/dev/null
+    cmake --preset default "$@" >/dev/null
     cmake --build --preset default -j "$(nproc)"
+}
+
+# npm comes with Debian's nodejs as a package of its own, and inside other builds of node.
+install_npm() {
+    command -v npm >/dev/null || install_missing npm
+}
+
+# The site in build-web/site. The generators come from a native build: the one given (its
+# smashbol-host-tools.cmake), or one of their own in build-web/native.
+build_web() {
+    local tools=${1:-}
+    if [ -z "$tools" ]; then
+        cmake -S . -B build-web/native -DSMASHBOL_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+        cmake --build build-web/native -j "$(nproc)" --target smashbol-assetgen smashbol-glyphgen smashbol-icon
+        tools=$PWD/build-web/native/smashbol-host-tools.cmake
+    fi
+    # Debian's emscripten finds its JavaScript parser only on Debian's node path.
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+        -DSMASHBOL_HOST_TOOLS="$tools" >/dev/null
+    cmake --build build-web -j "$(nproc)" --target site
+    echo "The site is in build-web/site: python3 -m http.server -d build-web/site"
 }
 
 case "${1:-}" in
@@ -36,13 +64,19 @@ case "${1:-}" in
         exec ./build/app/smashbol
         ;;
     test)
-        install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+        install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
+        install_npm
         git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
-        build
+        build -DSMASHBOL_WEB_SITE="$PWD/build-web/site"
+        build_web "$PWD/build/smashbol-host-tools.cmake"
         ctest --preset default -j "$(nproc)"
         ;;
+    web)
+        install_missing "${WEB_PACKAGES[@]}"
+        build_web
+        ;;
     *)
-        echo "usage: $0 play|test" >&2
+        echo "usage: $0 play|test|web" >&2
         exit 2
         ;;
 esac

@@ -32,6 +32,10 @@ class MainWindow : public game::Form1 {
     void hra_Click();
     void about_Click();
 
+    // A match is on and not paused: the score bar shows and the tick and the steps run. What a
+    // front end pauses when the player leaves the game.
+    bool matchRunning() const { return Label4.Visible && Timer1.Enabled && Timer2.Enabled; }
+
   private:
     void StartIntroRally();
     void setUpMatch(const Level& level);

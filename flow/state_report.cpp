@@ -1,9 +1,10 @@
 #include "flow/state_report.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <type_traits>
+
+#include "toolkit/core/number_text.h"
 
 namespace flow {
 
@@ -13,17 +14,13 @@ namespace {
 std::string number(float value) {
     if (!std::isfinite(value))
         return "null";  // JSON has no NaN; never expected
-    char buffer[32];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, ptr);
+    return tk::shortestText(value);
 }
 
 std::string number(double value) {
     if (!std::isfinite(value))
         return "null";
-    char buffer[32];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, ptr);
+    return tk::shortestText(value);
 }
 
 std::string quoted(const std::string& text) {

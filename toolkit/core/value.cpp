@@ -1,8 +1,9 @@
 #include "toolkit/core/value.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
+
+#include "toolkit/core/number_text.h"
 
 namespace tk {
 
@@ -17,21 +18,18 @@ double parseDecimal(std::string_view text) {
         text.remove_suffix(1);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
-    double result = 0.0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, result);
-    if (ec != std::errc() || ptr != end || !std::isfinite(result))
+    const std::optional<double> result = readNumber(text);
+    if (!result || !std::isfinite(*result))
         return 0.0;
-    return result;
+    return *result;
 }
 
 std::string formatNumber(double number) {
     if (std::isfinite(number) && number == std::trunc(number) && std::fabs(number) < 1e15) {
         return std::to_string(static_cast<long long>(number));
     }
-    char buffer[64];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, number);
-    return ec == std::errc() ? std::string(buffer, ptr) : std::string("0");
+    const std::string text = shortestText(number);
+    return text.empty() ? std::string("0") : text;
 }
 
 double Value::number() const {
@@ -64,9 +62,8 @@ std::string Value::toText() const {
             const float f = std::get<float>(v_);
             if (std::isfinite(f) && f == std::trunc(f) && std::fabs(f) < 1e15f)
                 return formatNumber(f);
-            char buffer[32];
-            auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, f);
-            return ec == std::errc() ? std::string(buffer, ptr) : std::string("0");
+            const std::string text = shortestText(f);
+            return text.empty() ? std::string("0") : text;
         }
         case Kind::Double:
             return formatNumber(std::get<double>(v_));

@@ -64,6 +64,22 @@ std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw) {
     return out;
 }
 
+// The PNG around rows of raw samples, each row led by its filter byte; colour type 2 is RGB,
+// 6 RGBA.
+std::vector<std::uint8_t> wrapPng(int width, int height, std::uint8_t colourType,
+                                  const std::vector<std::uint8_t>& raw) {
+    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<std::uint8_t> header;
+    putBigEndian(header, static_cast<std::uint32_t>(width));
+    putBigEndian(header, static_cast<std::uint32_t>(height));
+    header.insert(header.end(),
+                  {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter or interlace
+    putChunk(out, "IHDR", header);
+    putChunk(out, "IDAT", zlibStored(raw));
+    putChunk(out, "IEND", {});
+    return out;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> encodePng(const Frame& frame) {
@@ -78,23 +94,29 @@ std::vector<std::uint8_t> encodePng(const Frame& frame) {
             raw.push_back(static_cast<std::uint8_t>(p));
         }
     }
-    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<std::uint8_t> header;
-    putBigEndian(header, static_cast<std::uint32_t>(frame.width));
-    putBigEndian(header, static_cast<std::uint32_t>(frame.height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
-    putChunk(out, "IHDR", header);
-    putChunk(out, "IDAT", zlibStored(raw));
-    putChunk(out, "IEND", {});
-    return out;
+    return wrapPng(frame.width, frame.height, 2, raw);
 }
 
-bool writePng(const Frame& frame, const std::string& path) {
-    const std::vector<std::uint8_t> bytes = encodePng(frame);
+std::vector<std::uint8_t> encodeRgbaPng(int width, int height, const std::uint8_t* rgba) {
+    std::vector<std::uint8_t> raw;
+    const std::size_t row = static_cast<std::size_t>(width) * 4;
+    raw.reserve(static_cast<std::size_t>(height) * (1 + row));
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0);
+        raw.insert(raw.end(), rgba + y * row, rgba + (y + 1) * row);
+    }
+    return wrapPng(width, height, 6, raw);
+}
+
+bool writeFile(const std::vector<std::uint8_t>& bytes, const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out.flush());
+}
+
+bool writePng(const Frame& frame, const std::string& path) {
+    return writeFile(encodePng(frame), path);
 }
 
 }  // namespace tk

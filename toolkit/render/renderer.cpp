@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <ranges>
 
 #include "toolkit/render/text.h"
 
@@ -154,7 +153,8 @@ void Renderer::drawContainer(Frame& frame, const Scene& scene,
                              const Rect& clip) const {
     // Labels, shapes, lines and images lie on the container's surface, under its picture boxes;
     // within each layer an earlier-listed control covers a later one, so draw from the end.
-    for (const ControlRef& ref : controls | std::views::reverse) {
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        const ControlRef& ref = *it;
         if (ref.pictureBox())
             continue;
         if (const LineControl* line = ref.lineControl()) {
@@ -179,8 +179,8 @@ void Renderer::drawContainer(Frame& frame, const Scene& scene,
                      kBlack, clip);
         }
     }
-    for (const ControlRef& ref : controls | std::views::reverse) {
-        const PictureBox* box = ref.pictureBox();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        const PictureBox* box = it->pictureBox();
         if (box && box->Visible)
             drawPictureBox(frame, scene, *box, ox, oy, clip);
     }

@@ -1,7 +1,10 @@
 #include "tools/trace/script_text.h"
 
 #include <cstdio>
+#include <optional>
 #include <sstream>
+
+#include "toolkit/core/number_text.h"
 
 namespace trace {
 
@@ -22,9 +25,9 @@ Literal parseLiteral(const std::string& raw) {
     if (raw == "empty")
         return {Literal::Kind::Empty, "", 0, false};
     const bool whole = raw.find_first_of(".eE") == std::string::npos;
-    double value = 0;
-    auto [ptr, ec] = std::from_chars(raw.data(), raw.data() + raw.size(), value);
-    if (ec != std::errc() || ptr != raw.data() + raw.size() || !std::isfinite(value)) {
+    const std::optional<double> read = tk::readNumber(raw);
+    const double value = read.value_or(0);
+    if (!read || !std::isfinite(value)) {
         throw std::invalid_argument("not a value: " + raw +
                                     " (use \"text\", a number, true, false or empty)");
     }

@@ -13,11 +13,12 @@
 #include "toolkit/render/renderer.h"
 
 #include "flow/session.h"
+#include "tools/trace/script_player.h"
 #include "tools/trace/scripted_host.h"
 
 namespace trace {
 
-class Trace {
+class Trace final : public ScriptStage {
   public:
     // The desktop's menu bar at zoom 1, which the main window's shots leave out once it shows.
     static constexpr int kMenuBarPx = 19;
@@ -25,12 +26,20 @@ class Trace {
     Trace();
 
     // Runs every line; returns the number of lines that could not be understood.
-    int run(std::istream& script, std::ostream& out, std::ostream& errors);
+    int run(std::istream& script, std::ostream& out, std::ostream& errors) {
+        return player_.run(script, out, errors);
+    }
 
     // One line; throws std::invalid_argument with a message when it is not understood.
-    void execute(const std::string& line, std::ostream& out);
+    void execute(const std::string& line, std::ostream& out) { player_.execute(line, out); }
 
     std::string stateJson();
+
+    // The stage the script plays on.
+    flow::MainWindow& form() override { return session.form; }
+    void queueRnd(float value) override { session.host.rnd.push_back(value); }
+    std::string report() override { return stateJson(); }
+    void shot(const std::string& window, const std::string& file) override;
 
     // The client area of an open window ("Form1", "Form2", "Form3") as a player would see it.
     tk::Frame frameOf(const std::string& window);
@@ -39,6 +48,9 @@ class Trace {
     screens::Form2 about{session.host};  // lives for the whole run, as its globe does
     std::optional<screens::Form3> help;  // made anew at each opening
     tk::Renderer renderer{tk::GlyphFaces(assets::glyphFaces())};
+
+  private:
+    ScriptPlayer player_{*this};
 };
 
 }  // namespace trace

@@ -1,0 +1,163 @@
+// Numbers as text: the portable writer and reader stand in for floating-point charconv where the
+// standard library lacks it (the WebAssembly build), so they must give the library's very bytes.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "toolkit/core/number_text.h"
+
+namespace {
+
+template <typename T>
+T fromBits(std::uint64_t bits) {
+    T value;
+    if constexpr (sizeof(T) == 4) {
+        const auto narrow = static_cast<std::uint32_t>(bits);
+        std::memcpy(&value, &narrow, sizeof value);
+    } else {
+        std::memcpy(&value, &bits, sizeof value);
+    }
+    return value;
+}
+
+TEST(NumberText, WritesTheShortestTextPlainOrWithAnExponent) {
+    const struct {
+        double value;
+        const char* text;
+    } doubles[] = {
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {4545, "4545"},
+        {1777.5, "1777.5"},
+        {-70, "-70"},
+        {0.1, "0.1"},
+        {1500000, "1500000"},  // as long as "1.5e+06": plain wins the tie
+        {1e6, "1e+06"},
+        {1e-4, "1e-04"},
+        {0.001, "0.001"},
+        {1e22, "1e+22"},
+        {1.2345678901234568e20, "123456789012345683968"},  // written out: its exact value
+        {5e-324, "5e-324"},
+        {1e300, "1e+300"},
+        {std::numeric_limits<double>::infinity(), "inf"},
+        {-std::numeric_limits<double>::infinity(), "-inf"},
+        {std::numeric_limits<double>::quiet_NaN(), "nan"},
+    };
+    for (const auto& row : doubles) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(tk::shortestText(row.value), row.text);
+        EXPECT_EQ(tk::portable::shortestText(row.value), row.text);
+    }
+    const struct {
+        float value;
+        const char* text;
+    } singles[] = {
+        {1e20f, "1e+20"},      {17179869184.0f, "17179869184"},
+        {1.5e7f, "1.5e+07"},   {0.1f, "0.1"},
+        {1e-45f, "1e-45"},     {3.4e38f, "3.4e+38"},
+        {1777.25f, "1777.25"}, {-0.5f, "-0.5"},
+    };
+    for (const auto& row : singles) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(tk::shortestText(row.value), row.text);
+        EXPECT_EQ(tk::portable::shortestText(row.value), row.text);
+    }
+}
+
+TEST(NumberText, ReadsOnlyAWholeDecimalInRange) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } rows[] = {
+        {"45", 45},
+        {"-70", -70},
+        {"2.5", 2.5},
+        {".5", 0.5},
+        {"5.", 5},
+        {"-.5e3", -500},
+        {"1E2", 100},
+        {"4.9e-324", 4.9e-324},
+        {"1e-320", 1e-320},
+        {"+1", std::nullopt},
+        {" 1", std::nullopt},
+        {"1 ", std::nullopt},
+        {"1e", std::nullopt},
+        {"1e+", std::nullopt},
+        {"0x10", std::nullopt},
+        {"12abc", std::nullopt},
+        {".", std::nullopt},
+        {"-", std::nullopt},
+        {"", std::nullopt},
+        {"1e400", std::nullopt},
+        {"1e-400", std::nullopt},
+        {"2e-324", std::nullopt},
+        {"inf", std::numeric_limits<double>::infinity()},
+        {"-Infinity", -std::numeric_limits<double>::infinity()},
+        {"infin", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(tk::readNumber(row.text), row.value);
+        EXPECT_EQ(tk::portable::readNumber(row.text), row.value);
+    }
+    for (const char* text : {"nan", "NaN", "nan(12_ab)"}) {
+        ASSERT_TRUE(tk::portable::readNumber(text)) << text;
+        EXPECT_TRUE(std::isnan(*tk::portable::readNumber(text))) << text;
+        EXPECT_TRUE(tk::readNumber(text)) << text;
+    }
+    EXPECT_FALSE(tk::portable::readNumber("nan(1"));
+    EXPECT_FALSE(tk::readNumber("nan(1"));
+}
+
+#if defined(__cpp_lib_to_chars)
+// Every power of two, and random bit patterns of every magnitude: the portable writer gives
+// the library's bytes, and the portable reader reads them back to the same number.
+template <typename T>
+void holdToTheLibrary(std::uint64_t bitsMask, int randomCount) {
+    std::mt19937_64 random(2002);
+    auto check = [](T value) {
+        char buffer[400];
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+        ASSERT_EQ(error, std::errc());
+        const std::string want(buffer, end);
+        const std::string got = tk::portable::shortestText(value);
+        ASSERT_EQ(got, want) << "bits of " << want;
+        if (std::isfinite(value)) {
+            const std::optional<double> back = tk::portable::readNumber(got);
+            ASSERT_TRUE(back) << got;
+            ASSERT_EQ(static_cast<T>(*back), value) << got;
+        }
+    };
+    for (int e = std::numeric_limits<T>::min_exponent - std::numeric_limits<T>::digits;
+         e < std::numeric_limits<T>::max_exponent; ++e) {
+        check(std::ldexp(T(1), e));
+        check(std::nextafter(std::ldexp(T(1), e), T(0)));
+    }
+    for (int i = 0; i < randomCount; ++i) {
+        const T value = fromBits<T>(random() & bitsMask);
+        if (!std::isnan(value))
+            check(value);
+    }
+    for (int whole = -2000; whole <= 2000; ++whole) {
+        check(static_cast<T>(whole) / 2);
+        check(static_cast<T>(whole) / 10);
+    }
+}
+
+TEST(NumberText, PortableWriterGivesTheLibrarysBytesForDoubles) {
+    holdToTheLibrary<double>(~std::uint64_t{0}, 20000);
+}
+
+TEST(NumberText, PortableWriterGivesTheLibrarysBytesForSingles) {
+    holdToTheLibrary<float>(0xFFFFFFFFu, 20000);
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,138 @@
+// What the page's tests share: the site on a small server of their own on 127.0.0.1, Debian's
+// chromium driven by puppeteer-core, the headless driver's shots read back, and a watch on the
+// console and on every request the page makes.
+import { createRequire } from 'node:module';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+
+const require = createRequire(path.join(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
+const puppeteer = require('puppeteer-core');
+
+export const site = process.env.SMASHBOL_SITE;
+export const traceDriver = process.env.SMASHBOL_TRACE;
+export const fixtures = process.env.SMASHBOL_FIXTURES;
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+};
+
+export async function serve() {
+  const server = http.createServer((request, response) => {
+    let file = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    if (file.endsWith('/')) file += 'index.html';
+    fs.readFile(path.join(site, path.normalize(file)), (error, data) => {
+      if (error) {
+        response.writeHead(404);
+        response.end();
+        return;
+      }
+      response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
+      response.end(data);
+    });
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+export async function launch() {
+  return puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'smashbol-chromium-')),
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync',
+           '--autoplay-policy=no-user-gesture-required', '--window-size=1000,800'],
+  });
+}
+
+// A page on the game, with what went wrong on it collected: console errors and warnings, page
+// errors, and requests to anywhere but the page's own origin.
+export async function open(browser, origin, query = '') {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1000, height: 800 });
+  const trouble = [];
+  page.on('console', (m) => {
+    if (m.type() === 'error' || m.type() === 'warning') trouble.push(`console ${m.type()}: ${m.text()}`);
+  });
+  page.on('pageerror', (e) => trouble.push(`page error: ${e.message}`));
+  page.on('request', (r) => {
+    if (!r.url().startsWith(origin) && !r.url().startsWith('data:')) trouble.push(`request outside: ${r.url()}`);
+  });
+  await page.goto(origin + query);
+  await page.waitForFunction(() => window.smashbol && window.smashbol.view());
+  await page.evaluate(() => window.smashbol.ready);
+  return { page, trouble };
+}
+
+// The headless driver on a script; its shots are written where asked.
+export function trace(script) {
+  return execFileSync(traceDriver, { input: script, encoding: 'utf8' });
+}
+
+// A PNG as the renderer writes it (8-bit RGB, unfiltered rows) as RGBA bytes.
+export function readPng(file) {
+  const bytes = fs.readFileSync(file);
+  let at = 8, width = 0, height = 0;
+  const data = [];
+  while (at < bytes.length) {
+    const length = bytes.readUInt32BE(at);
+    const type = bytes.toString('latin1', at + 4, at + 8);
+    const body = bytes.subarray(at + 8, at + 8 + length);
+    if (type === 'IHDR') {
+      width = body.readUInt32BE(0);
+      height = body.readUInt32BE(4);
+      if (body[8] !== 8 || body[9] !== 2) throw new Error(`${file}: not 8-bit RGB`);
+    } else if (type === 'IDAT') {
+      data.push(body);
+    } else if (type !== 'IEND') {
+      throw new Error(`${file}: chunk ${type} would colour-convert it`);
+    }
+    at += 12 + length;
+  }
+  const raw = zlib.inflateSync(Buffer.concat(data));
+  const rgba = new Uint8Array(width * height * 4);
+  for (let y = 0; y < height; ++y) {
+    if (raw[y * (1 + width * 3)] !== 0) throw new Error(`${file}: filtered row`);
+    for (let x = 0; x < width; ++x) {
+      const from = y * (1 + width * 3) + 1 + x * 3;
+      rgba.set([raw[from], raw[from + 1], raw[from + 2], 255], (y * width + x) * 4);
+    }
+  }
+  return { width, height, rgba };
+}
+
+// What a canvas of the page holds, read back pixel for pixel.
+export async function canvasPixels(page, id) {
+  return page.evaluate((id) => {
+    const canvas = document.getElementById(id);
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    return { width: canvas.width, height: canvas.height, rgba: Array.from(data) };
+  }, id);
+}
+
+// Where two pictures differ: null when they are the same.
+export function difference(got, want) {
+  if (got.width !== want.width || got.height !== want.height)
+    return `size ${got.width}x${got.height}, want ${want.width}x${want.height}`;
+  let first = -1, count = 0;
+  for (let i = 0; i < want.rgba.length; ++i) {
+    if (got.rgba[i] !== want.rgba[i]) {
+      if (first < 0) first = i;
+      ++count;
+    }
+  }
+  if (first < 0) return null;
+  const pixel = first >> 2;
+  return `${count} samples differ, first at (${pixel % want.width}, ${Math.floor(pixel / want.width)})`;
+}
+
+export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+export function tmpFile(name) {
+  return path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'smashbol-web-')), name);
+}

@@ -1,0 +1,263 @@
+#include "web/page_game.h"
+
+#include <emscripten.h>
+
+#include <sstream>
+#include <stdexcept>
+
+#include "assets/embedded_glyphs.h"
+#include "flow/menu_tree.h"
+#include "flow/script_words.h"
+#include "flow/state_report.h"
+#include "screens/window_scenes.h"
+
+namespace web {
+
+namespace {
+
+// The desktop's menu bar at zoom 1: the page draws its own as high, so that the game's growth
+// by 200 twips leaves the client area the desktop leaves.
+constexpr int kMenuBarPx = 19;
+
+Nanos nanosOf(double ms) {
+    return static_cast<Nanos>(ms * 1e6);
+}
+
+Nanos now() {
+    return nanosOf(emscripten_get_now());
+}
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string menuJson(const std::vector<flow::MenuNode>& nodes) {
+    std::string out = "[";
+    for (const flow::MenuNode& node : nodes) {
+        if (out.size() > 1)
+            out += ",";
+        const tk::MenuItem& item = *node.item;
+        out += "{\"name\":" + quoted(item.name) + ",\"caption\":" + quoted(item.Caption) +
+               ",\"shortcut\":" + quoted(item.shortcut) +
+               ",\"visible\":" + (item.Visible ? "true" : "false") +
+               ",\"enabled\":" + (item.Enabled ? "true" : "false") +
+               ",\"children\":" + menuJson(node.children) + "}";
+    }
+    return out + "]";
+}
+
+// A command of the tree by its item's name, if every item on the way to it can be chosen.
+const flow::MenuNode* findCommand(const std::vector<flow::MenuNode>& nodes,
+                                  const std::string& name) {
+    for (const flow::MenuNode& node : nodes) {
+        if (!node.item->Visible || !node.item->Enabled)
+            continue;
+        if (node.command && node.item->name == name)
+            return &node;
+        if (const flow::MenuNode* found = findCommand(node.children, name))
+            return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+PageGame::PageGame(bool muted, bool classicTiming)
+    : session_(*static_cast<Director*>(this)),
+      about_(session_.host),
+      renderer_(tk::GlyphFaces(assets::glyphFaces())),
+      classicTiming_(classicTiming) {
+    session_.host.setMuted(muted);
+    flow::MainWindow& f = session_.form;
+    const Nanos t = now();
+    timer1_ = clock_.add(
+        f.Timer1, [&f] { f.Timer1_Timer(); }, t);
+    timer2_ = clock_.add(
+        f.Timer2, [&f] { f.Timer2_Timer(); }, t);
+    timer4_ = clock_.add(
+        f.Timer4, [&f] { f.Timer4_Timer(); }, t);
+}
+
+void PageGame::load() {
+    session_.form.Form_Load();
+    sync();
+}
+
+void PageGame::sync() {
+    clock_.sync(now());
+}
+
+void PageGame::advance(double nowMs) {
+    if (!scripted_ && !ended_)
+        clock_.advance(nanosOf(nowMs));
+}
+
+double PageGame::nextDueMs() const {
+    const std::optional<Nanos> due = clock_.nextDue();
+    return due && !scripted_ ? static_cast<double>(*due) / 1e6 : -1.0;
+}
+
+void PageGame::key(bool down, int code, int shift) {
+    if (ended_ || modal_)
+        return;  // an open about or help window holds the keyboard
+    if (down)
+        session_.form.Form_KeyDown(code, shift);
+    else
+        session_.form.Form_KeyUp(code, shift);
+    sync();
+}
+
+void PageGame::click(Window window, int x0, int y0, int x1, int y1) {
+    if (ended_)
+        return;
+    if (window == Window::About && modal_ == Window::About) {
+        about_.Form_Click();
+    } else if (window == Window::Help && modal_ == Window::Help && help_) {
+        help_->Form_Click();
+    } else if (window == Window::Main && !modal_) {
+        flow::MainWindow& f = session_.form;
+        const tk::Scene scene = screens::mainWindowScene(f);
+        const tk::Control* hit = renderer_.controlAt(scene, x1, y1);
+        if (hit != renderer_.controlAt(scene, x0, y0))
+            hit = nullptr;
+        // The word "CLICK" lies on the splash and takes its own clicks.
+        if (hit == &f.Label5)
+            f.Label5_Click();
+        else if (hit == &f.Picture4)
+            f.Picture4_Click();
+    }
+    sync();
+}
+
+bool PageGame::menu(const std::string& name) {
+    if (ended_ || modal_)
+        return false;
+    flow::MainWindow& f = session_.form;
+    const flow::MenuNode* node = findCommand(flow::menuTree(f), name);
+    if (!node)
+        return false;
+    (f.*node->command)();
+    sync();
+    return true;
+}
+
+void PageGame::autoPause() {
+    if (!ended_ && !modal_ && session_.form.matchRunning())
+        key(true, game::kKeyP, 0);
+}
+
+bool PageGame::menuBarShown() const {
+    const flow::MainWindow& f = session_.form;
+    return f.menu(10).Visible || f.info(15).Visible;
+}
+
+tk::Rect PageGame::mainClient() const {
+    return screens::mainWindowClient(const_cast<WebHost&>(session_.host).formHeight(),
+                                     menuBarShown() ? kMenuBarPx : 0);
+}
+
+PageGame::Picture PageGame::picture(Window window) {
+    tk::Frame frame;
+    if (window == Window::About && modal_ == Window::About) {
+        const tk::Rect client = screens::aboutClient();
+        frame = renderer_.render(screens::aboutScene(about_), client.width, client.height);
+    } else if (window == Window::Help && modal_ == Window::Help && help_) {
+        const tk::Rect client = screens::helpClient();
+        frame = renderer_.render(screens::helpScene(*help_), client.width, client.height);
+    } else {
+        const tk::Rect client = mainClient();
+        frame =
+            renderer_.render(screens::mainWindowScene(session_.form), client.width, client.height);
+    }
+    // 0xAARRGGBB to the bytes R, G, B, A.
+    rgba_.resize(frame.pixels.size());
+    for (std::size_t i = 0; i < frame.pixels.size(); ++i) {
+        const tk::Pixel p = frame.pixels[i];
+        rgba_[i] = (p & 0xFF00FF00u) | (p >> 16 & 0xFFu) | (p & 0xFFu) << 16;
+    }
+    return {reinterpret_cast<const std::uint8_t*>(rgba_.data()), frame.width, frame.height};
+}
+
+std::string PageGame::view() {
+    const tk::Rect client = mainClient();
+    const char* modal = !modal_ ? "" : modal_ == Window::About ? "Form2" : "Form3";
+    return "{\"title\":" + quoted(session_.form.Caption) +
+           ",\"menuBar\":" + (menuBarShown() ? "true" : "false") +
+           ",\"menuBarPx\":" + std::to_string(kMenuBarPx) + ",\"grownHeight\":" +
+           std::to_string(tk::pixels(game::kClientHeight + game::kWindowGrowth)) +
+           ",\"width\":" + std::to_string(client.width) +
+           ",\"height\":" + std::to_string(client.height) + ",\"modal\":\"" + modal +
+           "\",\"ended\":" + (ended_ ? "true" : "false") +
+           ",\"classicTiming\":" + (classicTiming_ ? "true" : "false") +
+           ",\"matchRunning\":" + (session_.form.matchRunning() ? "true" : "false") +
+           ",\"menus\":" + menuJson(flow::menuTree(session_.form)) + "}";
+}
+
+std::string PageGame::tickCounts() {
+    return "{\"Timer1\":" + std::to_string(clock_.takeTicks(timer1_)) +
+           ",\"Timer2\":" + std::to_string(clock_.takeTicks(timer2_)) +
+           ",\"Timer4\":" + std::to_string(clock_.takeTicks(timer4_)) + "}";
+}
+
+std::string PageGame::playScript(const std::string& text) {
+    scripted_ = true;
+    session_.host.playScripted();
+    std::istringstream script(text);
+    std::ostringstream out;
+    player_.run(script, out, out);
+    return out.str();
+}
+
+std::string PageGame::report() {
+    return flow::stateReport(session_.form, session_.host.takeEffects());
+}
+
+void PageGame::shot(const std::string&, const std::string&) {
+    throw std::invalid_argument("the page writes no files: its canvas shows the window");
+}
+
+void PageGame::showModal(std::string_view form) {
+    if (form == game::kForm2) {
+        about_.Load();
+        aboutTimer_ = clock_.add(
+            about_.Timer1, [this] { about_.Timer1_Timer(); }, now());
+        modal_ = Window::About;
+    } else if (form == game::kForm3) {
+        help_.emplace(session_.host);
+        modal_ = Window::Help;
+    }
+}
+
+void PageGame::unload(std::string_view form) {
+    if (form == game::kForm1) {
+        // The main window's end ends the game: no timer runs, no input reaches it.
+        ended_ = true;
+        modal_.reset();
+        for (const InterimClock::Id id : {timer1_, timer2_, timer4_, aboutTimer_})
+            clock_.remove(id);
+        return;
+    }
+    if (form == game::kForm2 && modal_ == Window::About) {
+        clock_.remove(aboutTimer_);
+        aboutTimer_ = 0;
+        modal_.reset();
+    } else if (form == game::kForm3 && modal_ == Window::Help) {
+        modal_.reset();
+    }
+}
+
+void PageGame::holdUp() {
+    clock_.holdUp(now());
+}
+
+void PageGame::goOn() {
+    clock_.goOn(now());
+}
+
+}  // namespace web

@@ -1,0 +1,104 @@
+// The game as the browser page runs it: the main window with its sound routine on the page's
+// host, the about and help windows, the clock every timer ticks by, and the frames the page puts
+// on its canvases. The page hands it input and the time; after each event it reads `view()` to
+// mirror the menus and the windows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "flow/session.h"
+#include "screens/about_window.h"
+#include "screens/help_window.h"
+#include "toolkit/render/renderer.h"
+#include "tools/trace/script_player.h"
+#include "web/interim_clock.h"
+#include "web/web_host.h"
+
+namespace web {
+
+enum class Window { Main = 1, About = 2, Help = 3 };
+
+class PageGame final : public Director, public trace::ScriptStage {
+  public:
+    // Classic timing: every timer on the beat of 2002 (until the game's one clock lands, the
+    // page keeps today's timing).
+    PageGame(bool muted, bool classicTiming);
+    PageGame(const PageGame&) = delete;
+    PageGame& operator=(const PageGame&) = delete;
+
+    // The main window's load: its start-up values and the intro sound.
+    void load();
+
+    // Runs every tick due by now (the page's clock, in milliseconds).
+    void advance(double nowMs);
+    // When the next tick is due, in the page's milliseconds; negative when no timer runs.
+    double nextDueMs() const;
+
+    // Input, as the window that has it gets it: keys go to an open about or help window (which
+    // takes them and does nothing), else to the main window's key handlers.
+    void key(bool down, int code, int shift);
+    // A press and a release of the mouse at pixels of a window's client area: a click on the
+    // control under both.
+    void click(Window window, int x0, int y0, int x1, int y1);
+    // A menu command by its item's name ("easy", "about"), if the item can be chosen now.
+    bool menu(const std::string& name);
+    // The player has left the page: a running match pauses as "P" pauses it.
+    void autoPause();
+
+    // A window's picture as the page's canvas takes it: RGBA bytes, rows top to bottom.
+    struct Picture {
+        const std::uint8_t* rgba;
+        int width, height;
+    };
+    Picture picture(Window window);
+
+    // What the page mirrors, as JSON: the menu tree with captions, shortcuts, visibility and
+    // whether each can be chosen; the main window's client size; the open modal window; the end.
+    std::string view();
+
+    // How many times each timer ticked since the last call, as JSON (for measuring the rates).
+    std::string tickCounts();
+
+    // Plays a script of events (the headless driver's words) and returns what it printed and
+    // the lines it could not read. From then on Rnd answers the script, and only the script's
+    // ticks move the game.
+    std::string playScript(const std::string& text);
+
+    // The stage a script plays on.
+    flow::MainWindow& form() override { return session_.form; }
+    void queueRnd(float value) override { session_.host.queueRnd(value); }
+    std::string report() override;
+    void shot(const std::string& window, const std::string& file) override;
+    void afterEvent() override { sync(); }
+
+    // The host's director.
+    void showModal(std::string_view form) override;
+    void unload(std::string_view form) override;
+    void holdUp() override;
+    void goOn() override;
+
+    bool ended() const { return ended_; }
+
+  private:
+    void sync();
+    tk::Rect mainClient() const;
+    bool menuBarShown() const;
+
+    flow::Session<WebHost> session_;
+    screens::Form2 about_;
+    std::optional<screens::Form3> help_;
+    std::optional<Window> modal_;
+    tk::Renderer renderer_;
+    InterimClock clock_;
+    InterimClock::Id timer1_ = 0, timer2_ = 0, timer4_ = 0, aboutTimer_ = 0;
+    bool classicTiming_ = false;
+    bool scripted_ = false;
+    bool ended_ = false;
+    std::vector<std::uint32_t> rgba_;
+    trace::ScriptPlayer player_{*this};
+};
+
+}  // namespace web
