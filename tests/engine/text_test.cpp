@@ -56,6 +56,10 @@ TEST(Typesetter, LettersOfUtf8) {
         {"a stray continuation byte", "\x80\xBEx", {0x80, 0xBE, U'x'}},
         {"three bytes cut short", "\xE2\x80x", {0xE2, 0x80, U'x'}},
         {"bytes that start nothing", "\xFF\xF8", {0xFF, 0xF8}},
+        {"an overlong slash", "\xC0\xAF", {0xC0, 0xAF}},
+        {"an overlong letter of three bytes", "\xE0\x81\x81", {0xE0, 0x81, 0x81}},
+        {"a surrogate half", "\xED\xA0\x80", {0xED, 0xA0, 0x80}},
+        {"past the last letter", "\xF4\x90\x80\x80", {0xF4, 0x90, 0x80, 0x80}},
         {"nothing", "", U""},
     };
     for (const auto& row : rows) {
