@@ -342,8 +342,9 @@ TEST(Renderer, AClickLandsOnTheTopmostControl) {
     tk::PictureBox q = box("Q", 20, 0, 20, 20, kBlue);
     tk::PictureBox p = box("P", 0, 0, 30, 30, kRed, 1);
     tk::Label c = placed<tk::Label>("C", -2, -2, 7, 7);
-    tk::Shape hiddenChild = filledShape("H", 10, 10, 5, 5, kGreen);
+    tk::Label hiddenChild = placed<tk::Label>("H", 10, 10, 5, 5);
     hiddenChild.Visible = false;
+    tk::Shape shape = filledShape("V", 20, 20, 5, 5, kGreen);
     tk::LineControl childLine{"I", 0, px(15), px(20), px(15), tk::kBlack};
     tk::PictureBox hiddenBox = box("Hb", 0, 40, 10, 10, kCyan);
     hiddenBox.Visible = false;
@@ -355,7 +356,8 @@ TEST(Renderer, AClickLandsOnTheTopmostControl) {
     tk::Scene scene;
     scene.controls = {tk::ref(q),     tk::ref(p),     tk::ref(hiddenBox),
                       tk::ref(under), tk::ref(sized), tk::ref(windowLine)};
-    scene.childrenOf = children({{&p, {tk::ref(c), tk::ref(hiddenChild), tk::ref(childLine)}}});
+    scene.childrenOf =
+        children({{&p, {tk::ref(c), tk::ref(hiddenChild), tk::ref(shape), tk::ref(childLine)}}});
     const int textWidth =
         tk::Typesetter(*kRenderer.faces().faceFor(sized.font)).width(tk::lettersOf("0"));
     ASSERT_LT(textWidth, 30);
@@ -372,6 +374,7 @@ TEST(Renderer, AClickLandsOnTheTopmostControl) {
         {"the border, where the child reaches", 0, 0, "P"},
         {"a hidden child: the box", 12, 12, "P"},
         {"a line in the box: the box", 6, 16, "P"},
+        {"a shape in the box: the box", 22, 22, "P"},
         {"the box's last pixel", 29, 29, "P"},
         {"past the box", 30, 29, ""},
         {"a hidden box: what lies under it", 5, 45, "U"},
