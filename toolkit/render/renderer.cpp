@@ -284,8 +284,9 @@ const Control* Renderer::hit(const Scene& scene, const std::vector<ControlRef>& 
         }
         return box;
     }
+    // Shapes, like lines, take no clicks: a click on one lands on what lies under it.
     for (const ControlRef& ref : controls) {
-        if (ref.pictureBox() || !ref.control() || !ref.control()->Visible)
+        if (ref.pictureBox() || ref.shape() || !ref.control() || !ref.control()->Visible)
             continue;
         Rect r = controlRect(*ref.control());
         if (const Label* label = ref.label())

@@ -33,8 +33,8 @@ class Renderer {
     Frame render(const Scene& scene, int width, int height) const;
 
     // The control a click at this pixel of the client area lands on: the topmost visible one,
-    // inner controls before their container. Null for the window's bare background (and lines,
-    // which take no clicks).
+    // inner controls before their container. Null for the window's bare background (and lines
+    // and shapes, which take no clicks).
     const Control* controlAt(const Scene& scene, int x, int y) const;
 
     // Where a label's text sits in its container. A self-sizing label takes its text's size:

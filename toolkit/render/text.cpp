@@ -56,6 +56,11 @@ std::u32string lettersOf(std::string_view utf8) {
             valid = (next & 0xC0) == 0x80;
             code = code << 6 | (next & 0x3F);
         }
+        // Only a letter's shortest form, and only letters there are: no surrogate halves,
+        // nothing past U+10FFFF.
+        constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        valid =
+            valid && code >= kLeast[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
         if (!valid) {
             out.push_back(lead);
             ++i;
