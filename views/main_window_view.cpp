@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+#include "flow/menu_tree.h"
 #include "screens/window_scenes.h"
 #include "toolkit/qt/key_codes.h"
 #include "views/dialog_frame.h"
@@ -25,17 +26,6 @@
 namespace views {
 
 namespace {
-constexpr int kClientWidthPx = static_cast<int>(game::kClientWidth / tk::kTwipsPerPixel);
-constexpr int kMaxZoom = 4;
-
-bool contains(const std::vector<int>& keys, int key) {
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
-
-void erase(std::vector<int>& keys, int key) {
-    keys.erase(std::remove(keys.begin(), keys.end(), key), keys.end());
-}
-
 // What lies around the game in full screen: black (painted, not a palette, which the menu bar
 // inside would take over).
 class Stage : public QWidget {
@@ -46,14 +36,6 @@ class Stage : public QWidget {
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
 };
 }  // namespace
-
-int MainWindowView::zoomForScreenHeight(int availableHeight) {
-    const int startHeight = tk::pixels(game::kClientHeight);
-    int zoom = 1;
-    while (zoom < kMaxZoom && (zoom + 1) * startHeight * 10 <= availableHeight * 7)
-        ++zoom;
-    return zoom;
-}
 
 MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& renderer,
                                const Preferences& preferences, PreferenceStore* store)
@@ -82,38 +64,23 @@ MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& rend
         renderer, [this] { return screens::mainWindowScene(model_); }, frame_);
     canvas_->onClick = [this](const tk::Control* control) { clicked(control); };
 
-    using Node = tkqt::MenuNode;
-    auto command = [this](Handler handler) { return [this, handler] { run(handler); }; };
-    const std::vector<Node> tree = {
-        {&model.menu(10),
-         {},
-         {{&model.dif(10),
-           {},
-           {{&model.easy, command(&flow::MainWindow::easy_Click), {}},
-            {&model.med, command(&flow::MainWindow::med_Click), {}},
-            {&model.hard, command(&flow::MainWindow::hard_Click), {}}}},
-          {&model.exit, command(&flow::MainWindow::exit_Click), {}}}},
-        {&model.info(15),
-         {},
-         {{&model.hra, command(&flow::MainWindow::hra_Click), {}},
-          {&model.about, command(&flow::MainWindow::about_Click), {}}}},
+    // The menus as the game lays them out, each command run as an event of this window.
+    const auto build = [this](const auto& self, const flow::MenuNode& node) -> tkqt::MenuNode {
+        tkqt::MenuNode built{node.item, {}, {}};
+        if (node.command)
+            built.command = [this, command = node.command] { run(command); };
+        for (const flow::MenuNode& child : node.children)
+            built.children.push_back(self(self, child));
+        return built;
     };
+    std::vector<tkqt::MenuNode> tree;
+    for (const flow::MenuNode& node : flow::menuTree(model))
+        tree.push_back(build(build, node));
     menus_ = std::make_unique<tkqt::MenuLink>(*bar_, *this, tree);
     // A menu opening takes the keys: whatever was held is let go first.
     for (QMenu* menu : bar_->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, [this] { releaseHeldKeys(); });
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
-        if (!windowHandle() || now == windowHandle() || closed_)
-            return;
-        releaseHeldKeys();
-        // Focus passing between the game's own windows goes through no window at all for a
-        // moment on some systems: look again once the events of the change are handled.
-        if (!now)
-            QTimer::singleShot(50, this, [this] {
-                if (!QGuiApplication::focusWindow() && !QApplication::activePopupWidget())
-                    focusLeft(true);
-            });
-    });
+    watchFocus();
 
     // Every tick goes the way of any other event of the window, so that a recording sees it.
     // Added in this order, the game tick goes first of two timers due at once.
@@ -180,266 +147,12 @@ void MainWindowView::sync() {
     canvas_->requestFrame();
 }
 
-int MainWindowView::menuBarHeight() {
-    // Measured when the menus' visibility or the zoom changes, not on each of a thousand ticks
-    // a second.
-    const int shown = menus_->visibleTopLevelMenus();
-    const int zoom = shownZoom();
-    if (shown != measuredMenus_ || zoom != measuredZoom_) {
-        measuredMenus_ = shown;
-        measuredZoom_ = zoom;
-        measuredBarHeight_ = 0;
-        // No font is looked at while the bar is empty (the splash): reading the fonts is no
-        // part of opening the window.
-        if (shown > 0) {
-            // The menus' text at the zoomed size, the menus that open included.
-            // A system without any font gives no size: the menus then keep Qt's own.
-            QFont font = QApplication::font();
-            if (const int px = QFontInfo(font).pixelSize(); px > 0) {
-                font.setPixelSize(px * zoom);
-                bar_->setFont(font);
-                for (QMenu* menu : bar_->findChildren<QMenu*>())
-                    menu->setFont(font);
-            }
-            measuredBarHeight_ = bar_->sizeHint().height();
-        }
-    }
-    return measuredBarHeight_;
-}
-
-int MainWindowView::shownZoom() const {
-    if (!fullScreen_)
-        return zoom_;
-    const QScreen* screen = windowHandle() && windowHandle()->screen()
-                                ? windowHandle()->screen()
-                                : QGuiApplication::primaryScreen();
-    if (!screen)
-        return zoom_;
-    const QSize room = screen->geometry().size();
-    const int inner = std::max(1, tk::pixels(innerHeightTwips_));
-    return std::max(1, std::min(room.width() / kClientWidthPx, room.height() / inner));
-}
-
-// The window's size is the game's: 303 pixels wide, its height below the title bar as the game
-// last set it, both times the zoom. The menu bar, once shown, takes its room from the top of that
-// height; the court and the score bar are painted in what remains. Full screen, the same game
-// lies in the middle of a black screen.
-void MainWindowView::layoutClient() {
-    const int zoom = shownZoom();
-    const int width = kClientWidthPx * zoom;
-    const int inner = tk::pixels(innerHeightTwips_) * zoom;
-    const int bar = std::min(menuBarHeight(), inner);
-    canvas_->setZoom(zoom);
-    if (bar_->geometry() != QRect(0, 0, width, bar)) {
-        bar_->setGeometry(0, 0, width, bar);
-        bar_->setVisible(bar > 0);
-    }
-    const QRect client(0, bar, width, inner - bar);
-    if (canvas_->geometry() != client) {
-        canvas_->setFixedSize(client.size());
-        canvas_->move(client.topLeft());
-    }
-    if (fullScreen_) {
-        QRect place(QPoint(0, 0), QSize(width, inner));
-        place.moveCenter(stage_->rect().center());
-        if (frame_->geometry() != place)
-            frame_->setGeometry(place);
-        return;
-    }
-    if (frame_->geometry() != QRect(0, 0, width, inner))
-        frame_->setGeometry(0, 0, width, inner);
-    if (size() != QSize(width, inner) || minimumSize() != maximumSize())
-        setFixedSize(width, inner);
-}
-
-void MainWindowView::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (fullScreen_)
-        QTimer::singleShot(0, this, [this] { layoutClient(); });
-}
-
-void MainWindowView::setZoom(int zoom) {
-    zoom = std::clamp(zoom, 1, kMaxZoom);
-    if (zoom == zoom_)
-        return;
-    zoom_ = zoom;
-    setProperty(kZoomProperty, zoom_);
-    layoutClient();
-}
-
-void MainWindowView::setFullScreenGame(bool on) {
-    if (on == fullScreen_)
-        return;
-    fullScreen_ = on;
-    if (on)
-        showWholeScreen();
-    else
-        showNormal();
-    layoutClient();
-}
-
-void MainWindowView::showWholeScreen() {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    showFullScreen();
-    // Where no window manager answers the request, the window takes the screen itself.
-    if (const QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr)
-        setGeometry(screen->geometry());
-}
-
-void MainWindowView::present() {
-    if (fullScreen_) {
-        showWholeScreen();
-    } else {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-        show();
-    }
-    layoutClient();
-    raise();
-    activateWindow();
-}
-
-void MainWindowView::remember() {
-    if (!store_)
-        return;
-    // Only what the player changed here: a setting given on the command line for this run is
-    // not written back.
-    Preferences saved = store_->load();
-    saved.zoom = zoom_;
-    saved.fullScreen = fullScreen_;
-    store_->save(saved);
-}
-
-float MainWindowView::outerHeight() const {
-    const int decoration = frameGeometry().height() - geometry().height();
-    return innerHeightTwips_ + static_cast<float>(decoration) * tk::kTwipsPerPixel;
-}
-
-void MainWindowView::setOuterHeight(float twips) {
-    const int decoration = frameGeometry().height() - geometry().height();
-    innerHeightTwips_ = twips - static_cast<float>(decoration) * tk::kTwipsPerPixel;
-    layoutClient();
-}
-
 void MainWindowView::clicked(const tk::Control* control) {
     // The word "CLICK" lies on the splash and takes its own clicks.
     if (control == &model_.Label5)
         recorded("click label", [this] { model_.Label5_Click(); });
     else if (control == &model_.Picture4)
         recorded("click splash", [this] { model_.Picture4_Click(); });
-}
-
-void MainWindowView::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    watchWindowKeys();
-}
-
-void MainWindowView::watchWindowKeys() {
-    if (watchingKeys_ || !windowHandle())
-        return;
-    windowHandle()->installEventFilter(this);
-    watchingKeys_ = true;
-    connect(windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-        if (state == Qt::WindowMinimized)
-            focusLeft(true);
-    });
-}
-
-// The window's own keys: the zoom and full screen. They never reach the game, nor does their
-// release.
-bool MainWindowView::windowKey(const QKeyEvent& key) {
-    const int k = key.key();
-    if (key.type() == QEvent::KeyRelease) {
-        if (!contains(swallowedKeys_, k))
-            return false;
-        if (!key.isAutoRepeat())
-            erase(swallowedKeys_, k);
-        return true;
-    }
-    const bool ctrl = key.modifiers() & Qt::ControlModifier;
-    if (ctrl && (k == Qt::Key_Plus || k == Qt::Key_Equal))
-        setZoom(zoom_ + 1);
-    else if (ctrl && k == Qt::Key_Minus)
-        setZoom(zoom_ - 1);
-    else if (ctrl && k == Qt::Key_0)
-        setZoom(1);
-    else if (k == Qt::Key_F11)
-        setFullScreenGame(!fullScreen_);
-    else if (const int letter = tkqt::physicalLetterOf(key); ctrl && letter) {
-        // Ctrl and a letter under a layout without Latin letters: the menu shortcut of the key
-        // in that place, as on a Latin layout.
-        const QKeySequence wanted(QKeyCombination(Qt::ControlModifier, Qt::Key(letter)));
-        const QList<QAction*> mine = actions();
-        const auto found = std::find_if(mine.begin(), mine.end(), [&](QAction* action) {
-            return action->shortcut() == wanted;
-        });
-        if (found == mine.end())
-            return false;
-        if ((*found)->isEnabled())
-            (*found)->trigger();
-    } else {
-        return false;
-    }
-    if (!key.isAutoRepeat())
-        remember();
-    if (!contains(swallowedKeys_, k))
-        swallowedKeys_.push_back(k);
-    return true;
-}
-
-bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (windowKey(key))
-            return true;
-        if (!tkqt::isAutoRepeatRelease(key)) {
-            const int code = tkqt::keyCodeOf(key);
-            const int shift = tkqt::shiftStateOf(key.modifiers());
-            if (event->type() == QEvent::KeyPress) {
-                if (!contains(heldKeys_, code))
-                    heldKeys_.push_back(code);
-                keyDown(code, shift);
-            } else {
-                erase(heldKeys_, code);
-                keyUp(code, shift);
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindowView::keyDown(int code, int shift) {
-    recorded("keydown " + std::to_string(code), [&] { model_.Form_KeyDown(code, shift); });
-}
-
-void MainWindowView::keyUp(int code, int shift) {
-    recorded("keyup " + std::to_string(code), [&] { model_.Form_KeyUp(code, shift); });
-}
-
-void MainWindowView::releaseHeldKeys() {
-    const std::vector<int> held = std::exchange(heldKeys_, {});
-    for (const int code : held)
-        keyUp(code);
-}
-
-void MainWindowView::focusLeft(bool toAnotherProgram) {
-    releaseHeldKeys();
-    if (toAnotherProgram)
-        autoPause();
-}
-
-// The player has gone to another program, or minimised the game: a running match pauses as
-// the "P" key pauses it, and waits for "P" or an arrow.
-void MainWindowView::autoPause() {
-    if (!autoPause_ || closed_)
-        return;
-    if (model_.Label4.Visible && model_.Timer1.Enabled && model_.Timer2.Enabled)
-        keyDown(game::kKeyP);
 }
 
 void MainWindowView::unload() {

@@ -26,6 +26,10 @@ class SessionRecorder;
 
 class MainWindowView : public QMainWindow {
   public:
+    static constexpr int kMaxZoom = 4;
+    static constexpr int kClientWidthPx =
+        static_cast<int>(game::kClientWidth / tk::kTwipsPerPixel);  // the width at zoom 1
+
     // `preferences` are this run's (remembered, or given on the command line); when the player
     // changes the zoom or full screen with the keys, the change is saved through `store` (if any).
     MainWindowView(flow::MainWindow& model, const tk::Renderer& renderer,
@@ -105,6 +109,7 @@ class MainWindowView : public QMainWindow {
     void layoutClient();
     int menuBarHeight();
     void watchWindowKeys();
+    void watchFocus();
     void reportTickRates();
     void recorded(std::string line, const std::function<void()>& handler);
     bool windowKey(const QKeyEvent& key);

@@ -58,10 +58,4 @@ class Renderer {
     GlyphFaces faces_;
 };
 
-// Drawing primitives, each cut off at `clip`.
-void fillRect(Frame& frame, const Rect& r, Color color, const Rect& clip);
-// A one-pixel line covering both of its ends, whichever way it is given.
-void drawSegment(Frame& frame, int x1, int y1, int x2, int y2, Color color, const Rect& clip);
-void drawImage(Frame& frame, const Image* image, int x, int y, const Rect& clip);
-
 }  // namespace tk
