@@ -26,19 +26,21 @@ int MenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     }
 }
 
-// An item's size is its text's, which the zoomed font gives, and the room the style leaves
-// around it, zoomed here. The shortcut's column is text too.
+// An item's width as the style gives it at zoom 1, for the text at zoom 1, zoom times over: the
+// room beside the text, and any least width the style keeps to, grow with it (the menu adds the
+// shortcuts' column, text too, itself). Its height: the zoomed text's, and the room above and
+// below it zoomed.
 QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                   const QSize& contents, const QWidget* widget) const {
     const QSize base = QProxyStyle::sizeFromContents(type, option, contents, widget);
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if ((type != CT_MenuItem && type != CT_MenuBarItem) || !item ||
-        item->menuItemType == QStyleOptionMenuItem::Separator)
+        item->menuItemType == QStyleOptionMenuItem::Separator || zoom_ == 1)
         return base;
-    QSize text = contents;
-    if (type == CT_MenuItem && item->text.contains(u'\t'))
-        text.rwidth() += item->reservedShortcutWidth;
-    return text + (base - text) * zoom_;
+    const QSize once(contents.width() / zoom_, contents.height());
+    const int width = QProxyStyle::sizeFromContents(type, option, once, widget).width() * zoom_ +
+                      contents.width() % zoom_;
+    return {width, contents.height() + (base.height() - contents.height()) * zoom_};
 }
 
 void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
