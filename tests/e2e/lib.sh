@@ -69,13 +69,12 @@ start_wm() {
 # read_frame: X, Y, WIDTH, HEIGHT of the window itself, FRAME "x y w h" with the window manager's
 # frame around it (_NET_FRAME_EXTENTS), STATE its _NET_WM_STATE, and WORKAREA "x y w h".
 read_frame() {
-    local info l r t b
-    info=$(xwininfo -id "$WIN")
-    X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-    Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
-    HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
-    read -r l r t b < <(xprop -id "$WIN" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , ; echo 0 0 0 0)
+    local l r t b
+    read -r X Y WIDTH HEIGHT < <(xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {x = $4}
+        /Absolute upper-left Y/ {y = $4} /^ *Width/ {w = $2} /^ *Height/ {h = $2}
+        END {print x, y, w, h}')
+    read -r l r t b < <(xprop -id "$WIN" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,
+        echo 0 0 0 0)
     FRAME="$((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + b))"
     STATE=$(xprop -id "$WIN" _NET_WM_STATE)
     WORKAREA=$(xprop -root _NET_WORKAREA | sed -n 's/.* = //p' | cut -d, -f1-4 | tr -d ,)
