@@ -2,6 +2,8 @@
 // and the ball's circle, each cut off at a clip rectangle.
 #include "toolkit/render/primitives.h"
 
+#include "toolkit/core/line_steps.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -22,22 +24,9 @@ void drawSegment(Frame& frame, int x1, int y1, int x2, int y2, Color color, cons
         return;
     }
     // A stepped line, both ends set.
-    const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-    for (int err = dx + dy;;) {
-        fillRect(frame, {x1, y1, 1, 1}, color, clip);
-        if (x1 == x2 && y1 == y2)
-            break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x1 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y1 += sy;
-        }
-    }
+    forEachPixelOfLine(x1, y1, x2, y2, [&](int x, int y) {
+        fillRect(frame, {x, y, 1, 1}, color, clip);
+    });
 }
 
 void drawImage(Frame& frame, const Image* image, int x, int y, const Rect& clip) {
