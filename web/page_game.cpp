@@ -2,7 +2,6 @@
 
 #include <emscripten.h>
 
-#include <sstream>
 #include <stdexcept>
 
 #include "assets/embedded_glyphs.h"
@@ -210,10 +209,10 @@ std::string PageGame::tickCounts() {
 std::string PageGame::playScript(const std::string& text) {
     scripted_ = true;
     session_.host.playScripted();
-    std::istringstream script(text);
-    std::ostringstream out;
-    player_.run(script, out, out);
-    return out.str();
+    std::string out;
+    const trace::ScriptSink write = [&out](std::string_view s) { out += s; };
+    player_.run(text, write, write);
+    return out;
 }
 
 std::string PageGame::report() {
