@@ -134,7 +134,7 @@ test('the menus open the help and about windows over the running game; a click c
     await nextFrame(page);
     const first = await canvasPixels(page, 'modal');
     await page.keyboard.press('ArrowRight');  // taken by the window, not the game
-    await pause(250);
+    await pause(900);  // longer than the stand-still after a point
     assert.notEqual((await state(page)).ball.Top, before.ball.Top, 'the rally goes on behind the window');
     if (window === 'Form2')
       assert.notEqual(difference(await canvasPixels(page, 'modal'), first), null, 'the globe turns');
