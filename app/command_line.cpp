@@ -38,6 +38,8 @@ QString helpText(const QString& settingsPath) {
                "  Ctrl+A, B, C      a new match: easy, medium, hard\n"
                "  Ctrl+D            quit\n"
                "  Ctrl+Plus, Ctrl+Minus, Ctrl+0   zoom in, out, back to 1;  F11  full screen\n"
+               "  F10               the menu bar, as Alt\n"
+               "  Right click, Menu key, Shift+F10   the settings menu\n"
                "  Gamepad: d-pad or left stick walk, A or Start is P\n"
                "\n"
                "Options (for this run only):\n"
@@ -50,7 +52,8 @@ QString helpText(const QString& settingsPath) {
                "  --help            this text;  --version  the version\n"
                "  Qt's own options (-platform, -display, -style, ...) work as ever.\n"
                "\n"
-               "Settings (zoom, full screen, auto-pause, classic timing, sound) live in\n"
+               "Settings (zoom, full screen, sound, auto-pause, classic timing), changed in the\n"
+               "settings menu or with the keys, live in\n"
                "  %1\n")
         .arg(settingsPath.isEmpty() ? QStringLiteral("(no config folder)") : settingsPath);
 }

@@ -63,7 +63,10 @@ int main(int argc, char* argv[]) {
     const int endRequested = app::quitOnTerminationSignals(&*application);
 
     assets::EmbeddedResources resources;
+    bool muted = preferences.mute;  // turned on and off in the settings menu
     tkqt::QtHost host(resources, game::kTitle, [&](std::span<const std::uint8_t> wave) {
+        if (muted)
+            return;
         if (wavePlayer)
             wavePlayer->play(wave);
         else if (opening.valid())
@@ -84,15 +87,28 @@ int main(int argc, char* argv[]) {
     recorder.begin("load");
     game.Form_Load();
     recorder.end();
-    windows.showMainWindow();
-    QTimer::singleShot(0, [&] {
-        if (opening.valid()) {
-            wavePlayer = opening.get();
-            if (!waiting.empty())
-                wavePlayer->play(waiting);
-            waiting.clear();
+    // The device, once open, plays the last clip asked for meanwhile.
+    const auto takeDevice = [&] {
+        if (!opening.valid())
+            return;
+        wavePlayer = opening.get();
+        if (!waiting.empty())
+            wavePlayer->play(waiting);
+        waiting.clear();
+    };
+    // Sound off stops the clip playing; sound on opens the device if none was opened yet.
+    windows.mainWindow().onMuted = [&](bool mute) {
+        muted = mute;
+        waiting.clear();
+        if (mute && wavePlayer)
+            wavePlayer->stop();
+        if (!mute && !wavePlayer && !opening.valid()) {
+            opening = tksdl::WavePlayer::openAside();
+            QTimer::singleShot(0, takeDevice);
         }
-    });
+    };
+    windows.showMainWindow();
+    QTimer::singleShot(0, takeDevice);
     // Controllers are looked for once the window is up, so that they cost its start nothing.
     tksdl::GamepadKeys gamepad;
     QTimer::singleShot(0, [&gamepad] { gamepad.start(); });

@@ -51,6 +51,16 @@ Nanos Clock::firstDue(const Entry& e, Nanos from) const {
     return from + intervalOf(*e.timer);
 }
 
+void Clock::setTiming(Timing timing, Nanos now) {
+    if (timing == timing_)
+        return;
+    timing_ = timing;
+    for (Entry& e : entries_) {
+        if (e.running)
+            e.due = firstDue(e, ticking_ ? moment_ : now);
+    }
+}
+
 void Clock::follow(Entry& e, Nanos now) {
     if (!e.timer)
         return;

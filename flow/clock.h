@@ -50,6 +50,9 @@ class Clock {
     Clock& operator=(const Clock&) = delete;
 
     Timing timing() const { return timing_; }
+    // Changes the timing at `now`: every running timer counts its interval afresh from then, on
+    // the new timing's terms.
+    void setTiming(Timing timing, Nanos now);
 
     // Runs `tick` for every tick of `timer` from now on, until the timer is removed; `timer` must
     // live that long. Its Enabled is read at once, at `now`.

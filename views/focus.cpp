@@ -1,6 +1,7 @@
 // Where the keyboard focus goes: when it leaves the game, the keys held come up, and when it
 // goes to another program (or the window is minimised) a running match pauses.
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -33,10 +34,10 @@ void MainWindowView::watchWindowKeys() {
         return;
     windowHandle()->installEventFilter(this);
     watchingKeys_ = true;
-    connect(windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-        if (state == Qt::WindowMinimized)
-            focusLeft(true);
-    });
+    connect(windowHandle(), &QWindow::windowStateChanged, this,
+            [this](Qt::WindowState state) { followWindowState(state); });
+    // On another screen, the zoom that screen takes.
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { refit(); });
 }
 
 void MainWindowView::focusLeft(bool toAnotherProgram) {

@@ -44,6 +44,11 @@ void GameClock::sync() {
     arm();
 }
 
+void GameClock::setTiming(flow::Clock::Timing timing) {
+    clock_.setTiming(timing, now());
+    arm();
+}
+
 void GameClock::holdUp() {
     clock_.holdUp(now());
     arm();

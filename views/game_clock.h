@@ -32,6 +32,9 @@ class GameClock {
     // After an event that is not a tick: the timers it switched on or off.
     void sync();
 
+    // Today's timing or the beat of 2002 from now on: each running timer counts afresh.
+    void setTiming(flow::Clock::Timing timing);
+
     // The game holds up the window's thread (a point's pause, a message box), then goes on.
     void holdUp();
     void goOn();

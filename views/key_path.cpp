@@ -1,7 +1,8 @@
-// The way of a key: the window's own keys (zoom, full screen, the menu shortcuts on a layout
-// without Latin letters) stop here; every other key goes to the game's key handlers, and a key
-// that went down comes up again however the focus wanders.
+// The way of a key: the window's own keys (zoom, full screen, the menus, the menu shortcuts on a
+// layout without Latin letters) stop here; every other key goes to the game's key handlers, and a
+// key that went down comes up again however the focus wanders.
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QWindow>
 
@@ -25,8 +26,8 @@ void erase(std::vector<int>& keys, int key) {
 
 }  // namespace
 
-// The window's own keys: the zoom and full screen. They never reach the game, nor does their
-// release.
+// The window's own keys: the zoom and full screen, the menu bar (F10, as Alt), the settings menu
+// (the Menu key, Shift+F10). They never reach the game, nor does their release.
 bool MainWindowView::windowKey(const QKeyEvent& key) {
     const int k = key.key();
     if (key.type() == QEvent::KeyRelease) {
@@ -36,16 +37,27 @@ bool MainWindowView::windowKey(const QKeyEvent& key) {
             erase(swallowedKeys_, k);
         return true;
     }
-    const bool ctrl = key.modifiers() & Qt::ControlModifier;
-    if (ctrl && (k == Qt::Key_Plus || k == Qt::Key_Equal))
-        setZoom(zoom_ + 1);
-    else if (ctrl && k == Qt::Key_Minus)
-        setZoom(zoom_ - 1);
-    else if (ctrl && k == Qt::Key_0)
-        setZoom(1);
-    else if (k == Qt::Key_F11)
-        setFullScreenGame(!fullScreen_);
-    else if (const int letter = tkqt::physicalLetterOf(key); ctrl && letter) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    // Ctrl, with or without Shift ("+" is a shifted key on many layouts).
+    const bool ctrl = (modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier;
+    const int zoomKey = ctrl ? tkqt::zoomKeyOf(key) : 0;
+    const bool repeat = key.isAutoRepeat();
+    if (zoomKey != 0) {
+        const int zoom = zoomKey == Qt::Key_Plus    ? shownZoom() + 1
+                         : zoomKey == Qt::Key_Minus ? shownZoom() - 1
+                                                    : 1;
+        if (setZoom(zoom))
+            remember([this](Preferences& p) { p.zoom = zoom_; });
+    } else if (k == Qt::Key_F11 && !modifiers) {
+        if (!repeat) {
+            setFullScreenGame(!fullScreen_);
+            remember([this](Preferences& p) { p.fullScreen = fullScreen_; });
+        }
+    } else if (k == Qt::Key_F10 && !modifiers) {
+        openMenuBar();
+    } else if (k == Qt::Key_Menu || (k == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        openSettings(mapToGlobal(frame_->geometry().center()));
+    } else if (const int letter = tkqt::physicalLetterOf(key); ctrl && letter) {
         // Ctrl and a letter under a layout without Latin letters: the menu shortcut of the key
         // in that place, as on a Latin layout.
         const QKeySequence wanted(QKeyCombination(Qt::ControlModifier, Qt::Key(letter)));
@@ -60,11 +72,22 @@ bool MainWindowView::windowKey(const QKeyEvent& key) {
     } else {
         return false;
     }
-    if (!key.isAutoRepeat())
-        remember();
     if (!contains(swallowedKeys_, k))
         swallowedKeys_.push_back(k);
     return true;
+}
+
+// F10 does what Alt does: the menu bar takes the keys, its first menu marked, none open yet.
+// The bar learns it the way it learns of Alt, from the window's key events.
+void MainWindowView::openMenuBar() {
+    if (!bar_->isVisible() || bar_->activeAction())
+        return;
+    releaseHeldKeys();
+    // An Alt key's event reports Alt as changed by the key: none held before it goes down.
+    QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(frame_, &altDown);
+    QCoreApplication::sendEvent(frame_, &altUp);
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
@@ -73,7 +96,8 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (windowKey(key))
             return true;
-        if (!tkqt::isAutoRepeatRelease(key)) {
+        // While the menu bar has the keys (Alt, F10), they are the menu's, not the game's.
+        if (!tkqt::isAutoRepeatRelease(key) && !bar_->activeAction()) {
             const int code = tkqt::keyCodeOf(key);
             const int shift = tkqt::shiftStateOf(key.modifiers());
             if (event->type() == QEvent::KeyPress) {

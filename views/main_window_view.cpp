@@ -48,18 +48,24 @@ MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& rend
                                        : flow::Clock::Timing::Steady),
       innerHeightTwips_(game::kClientHeight),
       fullScreen_(preferences.fullScreen),
-      autoPause_(preferences.autoPause) {
+      autoPause_(preferences.autoPause),
+      muted_(preferences.mute) {
     setWindowTitle(QString::fromStdString(model.Caption));
     if (preferences.zoom >= 1 && preferences.zoom <= kMaxZoom)
         zoom_ = preferences.zoom;
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         zoom_ = zoomForScreenHeight(screen->availableGeometry().height());
-    setProperty(kZoomProperty, zoom_);
+    // A remembered zoom the screen does not take shows as the largest it does, and stays
+    // remembered for a larger screen.
+    fitted_ = std::min(zoom_, fittingZoom());
 
     stage_ = new Stage(this);
     setCentralWidget(stage_);
     frame_ = new QWidget(stage_);
     bar_ = new QMenuBar(frame_);
+    menuStyle_ = new tkqt::MenuStyle;
+    menuStyle_->setParent(this);
+    bar_->setStyle(menuStyle_);
     canvas_ = new tkqt::FrameCanvas(
         renderer, [this] { return screens::mainWindowScene(model_); }, frame_);
     canvas_->onClick = [this](const tk::Control* control) { clicked(control); };
@@ -78,8 +84,10 @@ MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& rend
         tree.push_back(build(build, node));
     menus_ = std::make_unique<tkqt::MenuLink>(*bar_, *this, tree);
     // A menu opening takes the keys: whatever was held is let go first.
-    for (QMenu* menu : bar_->findChildren<QMenu*>())
+    for (QMenu* menu : bar_->findChildren<QMenu*>()) {
+        menu->setStyle(menuStyle_);
         connect(menu, &QMenu::aboutToShow, this, [this] { releaseHeldKeys(); });
+    }
     watchFocus();
 
     // Every tick goes the way of any other event of the window, so that a recording sees it.

@@ -3,10 +3,13 @@
 // After every event a handler takes, the view mirrors the model: timers, menus, the window's
 // size, then a repaint; the ticks of one wake of the clock are mirrored once, after the last.
 // The game keeps its sizes in twips; the view shows them at a whole-number zoom (Ctrl+Plus,
-// Ctrl+Minus, Ctrl+0) or full screen (F11) at the largest zoom that fits, centred on black.
+// Ctrl+Minus, Ctrl+0), never larger than the screen takes, or full screen (F11) at the largest
+// zoom that fits, centred on black. Beside the game's own menus, a menu of the view's settings
+// opens on a right click, the Menu key or Shift+F10.
 #pragma once
 
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 #include <functional>
@@ -17,6 +20,7 @@
 #include "flow/main_window.h"
 #include "toolkit/qt/frame_canvas.h"
 #include "toolkit/qt/menu_link.h"
+#include "toolkit/qt/menu_style.h"
 #include "views/game_clock.h"
 #include "views/preferences.h"
 
@@ -31,7 +35,8 @@ class MainWindowView : public QMainWindow {
         static_cast<int>(game::kClientWidth / tk::kTwipsPerPixel);  // the width at zoom 1
 
     // `preferences` are this run's (remembered, or given on the command line); when the player
-    // changes the zoom or full screen with the keys, the change is saved through `store` (if any).
+    // changes one with the keys or the settings menu, the change is saved through `store` (if
+    // any), and only that one.
     MainWindowView(flow::MainWindow& model, const tk::Renderer& renderer,
                    const Preferences& preferences = {}, PreferenceStore* store = nullptr);
     ~MainWindowView() override;
@@ -66,13 +71,39 @@ class MainWindowView : public QMainWindow {
 
     // Every event this window hands to the model from now on is also written to `recorder`.
     void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
-    // Zoom 1 to 4 of the window as it is laid out; full screen shows its own, larger, zoom.
+    // The zoom chosen, 1 to 4: remembered, given, or set with the keys. The window shows it
+    // when the screen takes it, else the largest that fits; full screen shows its own zoom.
     int zoom() const { return zoom_; }
-    void setZoom(int zoom);
+    // Shows the window at this zoom, or the largest that fits if the screen is smaller; the zoom
+    // shown is then the chosen one. Nothing changes in full screen. Says whether the zoom shown
+    // changed.
+    bool setZoom(int zoom);
+    // Full screen: the player's choice (F11), or the window manager's full screen or maximised
+    // state, which the game follows.
     bool isFullScreenGame() const { return fullScreen_; }
     void setFullScreenGame(bool on);
-    // The zoom that shows the game now: the chosen one, or in full screen the largest that fits.
+    // The zoom that shows the game now: the chosen one as far as the screen takes it, or in full
+    // screen the largest that fits.
     int shownZoom() const;
+    // The largest zoom (at least 1, at most kMaxZoom) at which the window, `innerHeightPx` high
+    // at zoom 1 below its title bar, fits in `room` with a frame of `frame`.
+    static int largestZoomThatFits(QSize room, QMargins frame, int innerHeightPx);
+    // `wanted` moved the least way that puts it inside `room`; the top-left corner is kept inside
+    // when it cannot fit.
+    static QRect movedInside(QRect wanted, const QRect& room);
+
+    // The settings beside the game's rules, as the settings menu changes them.
+    bool muted() const { return muted_; }
+    void setMuted(bool on);
+    bool autoPauses() const { return autoPause_; }
+    void setAutoPause(bool on) { autoPause_ = on; }
+    bool classicTiming() const;
+    void setClassicTiming(bool on);
+    // Told when the sound is turned on or off.
+    std::function<void(bool muted)> onMuted;
+    // The settings menu, opened at a point of the screen; built at the first opening.
+    void openSettings(QPoint at);
+    QMenu* settingsMenu() const { return settings_; }
     // The largest zoom at which the window's client area at start takes at most 70 % of a screen
     // this many pixels high: the zoom of the first start (2 on a 1080-pixel desktop with a
     // panel, 3 on 1440).
@@ -103,6 +134,8 @@ class MainWindowView : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void clicked(const tk::Control* control);
@@ -115,8 +148,22 @@ class MainWindowView : public QMainWindow {
     bool windowKey(const QKeyEvent& key);
     void releaseHeldKeys();
     void autoPause();
-    void remember();
-    void showWholeScreen();
+    void remember(const std::function<void(Preferences&)>& change);
+    QRect availableArea() const;
+    QMargins decoration() const;
+    int fittingZoom() const;
+    void refit();
+    void resizeInPlace(bool keepCentre);
+    void settle();
+    void noteNormalFrame();
+    void enterWholeScreen(bool ask);
+    void leaveWholeScreen(bool ask);
+    void followWindowState(Qt::WindowState state);
+    void takeScreenIfUnanswered();
+    void openMenuBar();
+    void buildSettings();
+    void showSettings();
+    void zoomMenus(QWidget& menus);
 
     flow::MainWindow& model_;
     PreferenceStore* store_;
@@ -124,7 +171,9 @@ class MainWindowView : public QMainWindow {
     QWidget* frame_;  // the game: menu bar and canvas, centred on the stage
     QMenuBar* bar_;
     tkqt::FrameCanvas* canvas_;
+    tkqt::MenuStyle* menuStyle_;  // the menu bar's, its menus' and the settings menu's
     std::unique_ptr<tkqt::MenuLink> menus_;
+    QMenu* settings_ = nullptr;
     GameClock clock_;
     flow::Clock::Id timer1_, timer2_, timer4_;
     float innerHeightTwips_;  // the window's height below its title bar
@@ -135,8 +184,13 @@ class MainWindowView : public QMainWindow {
     int measuredBarHeight_ = 0;
     int measuredZoom_ = 0;
     int zoom_ = 1;
+    int fitted_ = 1;  // the zoom shown in a window: the chosen one as far as the screen takes it
     bool fullScreen_ = false;
+    bool settled_ = false;  // placed once the window manager's frame was known
+    QRect normalFrame_;     // the window's place and size, frame included, before full screen
+    QMargins normalFrameMargins_;
     bool autoPause_ = true;
+    bool muted_ = false;
     std::vector<int> heldKeys_;       // codes the game saw go down and not yet up
     std::vector<int> swallowedKeys_;  // the window's own keys, kept from the game until released
 };

@@ -1,5 +1,6 @@
-// The main window's size: the zoom, full screen, the menu bar above the court and the one
-// growth the game asks for.
+// The main window's size and place: the zoom, never more than the screen takes, the menu bar
+// above the court, the one growth the game asks for, and the whole window, frame included, kept
+// on the screen after each change.
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
@@ -21,6 +22,46 @@ int MainWindowView::zoomForScreenHeight(int availableHeight) {
     return zoom;
 }
 
+int MainWindowView::largestZoomThatFits(QSize room, QMargins frame, int innerHeightPx) {
+    int zoom = kMaxZoom;
+    while (zoom > 1 && (kClientWidthPx * zoom + frame.left() + frame.right() > room.width() ||
+                        innerHeightPx * zoom + frame.top() + frame.bottom() > room.height()))
+        --zoom;
+    return zoom;
+}
+
+QRect MainWindowView::movedInside(QRect wanted, const QRect& room) {
+    wanted.moveRight(std::min(wanted.right(), room.right()));
+    wanted.moveBottom(std::min(wanted.bottom(), room.bottom()));
+    wanted.moveLeft(std::max(wanted.left(), room.left()));
+    wanted.moveTop(std::max(wanted.top(), room.top()));
+    return wanted;
+}
+
+// The part of the screen the window manager leaves to windows (no panels).
+QRect MainWindowView::availableArea() const {
+    const QScreen* screen = windowHandle() && windowHandle()->screen()
+                                ? windowHandle()->screen()
+                                : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The window manager's frame around the window: title bar and borders (none where no window
+// manager runs, and none yet before it has framed the window).
+QMargins MainWindowView::decoration() const {
+    const QRect outer = frameGeometry(), inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+int MainWindowView::fittingZoom() const {
+    const QRect room = availableArea();
+    if (room.isEmpty())
+        return kMaxZoom;
+    return largestZoomThatFits(room.size(), fullScreen_ ? normalFrameMargins_ : decoration(),
+                               tk::pixels(innerHeightTwips_));
+}
+
 int MainWindowView::menuBarHeight() {
     // Measured when the menus' visibility or the zoom changes, not on each of a thousand ticks
     // a second.
@@ -33,15 +74,7 @@ int MainWindowView::menuBarHeight() {
         // No font is looked at while the bar is empty (the splash): reading the fonts is no
         // part of opening the window.
         if (shown > 0) {
-            // The menus' text at the zoomed size, the menus that open included.
-            // A system without any font gives no size: the menus then keep Qt's own.
-            QFont font = QApplication::font();
-            if (const int px = QFontInfo(font).pixelSize(); px > 0) {
-                font.setPixelSize(px * zoom);
-                bar_->setFont(font);
-                for (QMenu* menu : bar_->findChildren<QMenu*>())
-                    menu->setFont(font);
-            }
+            zoomMenus(*bar_);
             measuredBarHeight_ = bar_->sizeHint().height();
         }
     }
@@ -50,13 +83,8 @@ int MainWindowView::menuBarHeight() {
 
 int MainWindowView::shownZoom() const {
     if (!fullScreen_)
-        return zoom_;
-    const QScreen* screen = windowHandle() && windowHandle()->screen()
-                                ? windowHandle()->screen()
-                                : QGuiApplication::primaryScreen();
-    if (!screen)
-        return zoom_;
-    const QSize room = screen->geometry().size();
+        return fitted_;
+    const QSize room = stage_->size();
     const int inner = std::max(1, tk::pixels(innerHeightTwips_));
     return std::max(1, std::min(room.width() / kClientWidthPx, room.height() / inner));
 }
@@ -67,6 +95,8 @@ int MainWindowView::shownZoom() const {
 // lies in the middle of a black screen.
 void MainWindowView::layoutClient() {
     const int zoom = shownZoom();
+    if (property(kZoomProperty).toInt() != zoom)
+        setProperty(kZoomProperty, zoom);  // the about and help windows open at the zoom shown
     const int width = kClientWidthPx * zoom;
     const int inner = tk::pixels(innerHeightTwips_) * zoom;
     const int bar = std::min(menuBarHeight(), inner);
@@ -93,66 +123,94 @@ void MainWindowView::layoutClient() {
         setFixedSize(width, inner);
 }
 
+// After the zoom or the game changed the window's size: the zoom the screen takes, and the
+// window, frame included, inside the screen. A new zoom keeps the window's centre where it
+// can; the game's growth keeps its top-left corner.
+void MainWindowView::resizeInPlace(bool keepCentre) {
+    const QRect before = frameGeometry();
+    const QMargins frame = decoration();
+    fitted_ = std::min(zoom_, fittingZoom());
+    layoutClient();
+    if (fullScreen_ || !isVisible())
+        return;
+    QRect wanted(QPoint(0, 0), size().grownBy(frame));
+    if (keepCentre)
+        wanted.moveCenter(before.center());
+    else
+        wanted.moveTopLeft(before.topLeft());
+    const QRect place = movedInside(wanted, availableArea());
+    if (place.topLeft() != before.topLeft())
+        move(place.topLeft());
+}
+
+void MainWindowView::refit() {
+    if (!fullScreen_ && std::min(zoom_, fittingZoom()) != fitted_)
+        resizeInPlace(true);
+}
+
+// Once the window manager has framed the window: the zoom and the start in the middle of the
+// screen, both with the frame counted.
+void MainWindowView::settle() {
+    if (settled_ || fullScreen_ || !isVisible() || decoration().isNull())
+        return;
+    settled_ = true;
+    fitted_ = std::min(zoom_, fittingZoom());
+    layoutClient();
+    QRect frame(QPoint(0, 0), size().grownBy(decoration()));
+    frame.moveCenter(availableArea().center());
+    move(movedInside(frame, availableArea()).topLeft());
+}
+
 void MainWindowView::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (fullScreen_)
         QTimer::singleShot(0, this, [this] { layoutClient(); });
+    settle();
+    noteNormalFrame();
 }
 
-void MainWindowView::setZoom(int zoom) {
-    zoom = std::clamp(zoom, 1, kMaxZoom);
-    if (zoom == zoom_)
+void MainWindowView::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    settle();
+    noteNormalFrame();
+}
+
+// Where the window is in a window, frame included, for the way back from full screen. Once a
+// window manager has framed the window, a moment without the frame (on the way back) is no
+// place to note.
+void MainWindowView::noteNormalFrame() {
+    if (fullScreen_ || !isVisible() || windowState() != Qt::WindowNoState ||
+        (settled_ && decoration().isNull()))
         return;
+    normalFrame_ = frameGeometry();
+    normalFrameMargins_ = decoration();
+}
+
+bool MainWindowView::setZoom(int zoom) {
+    if (fullScreen_)
+        return false;
+    zoom = std::clamp(zoom, 1, fittingZoom());
+    if (zoom == fitted_)
+        return false;
     zoom_ = zoom;
-    setProperty(kZoomProperty, zoom_);
-    layoutClient();
-}
-
-void MainWindowView::setFullScreenGame(bool on) {
-    if (on == fullScreen_)
-        return;
-    fullScreen_ = on;
-    if (on)
-        showWholeScreen();
-    else
-        showNormal();
-    layoutClient();
-}
-
-void MainWindowView::showWholeScreen() {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    showFullScreen();
-    // Where no window manager answers the request, the window takes the screen itself.
-    if (const QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr)
-        setGeometry(screen->geometry());
+    resizeInPlace(true);
+    return true;
 }
 
 void MainWindowView::present() {
+    QRect frame(QPoint(0, 0), frameGeometry().size());
+    frame.moveCenter(availableArea().center());
     if (fullScreen_) {
-        showWholeScreen();
+        normalFrame_ = frame;
+        fullScreen_ = false;
+        enterWholeScreen(true);
     } else {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        move(frame.topLeft());
         show();
     }
     layoutClient();
     raise();
     activateWindow();
-}
-
-void MainWindowView::remember() {
-    if (!store_)
-        return;
-    // Only what the player changed here: a setting given on the command line for this run is
-    // not written back.
-    Preferences saved = store_->load();
-    saved.zoom = zoom_;
-    saved.fullScreen = fullScreen_;
-    store_->save(saved);
 }
 
 float MainWindowView::outerHeight() const {
@@ -163,7 +221,7 @@ float MainWindowView::outerHeight() const {
 void MainWindowView::setOuterHeight(float twips) {
     const int decoration = frameGeometry().height() - geometry().height();
     innerHeightTwips_ = twips - static_cast<float>(decoration) * tk::kTwipsPerPixel;
-    layoutClient();
+    resizeInPlace(false);
 }
 
 }  // namespace views

@@ -48,6 +48,39 @@ start_xvfb() {
     export DISPLAY=":$number"
 }
 
+# start_wm: openbox, a real window manager, on this display, with no configuration or cache of
+# the user's; back once it manages windows. It is started again if it finds no display (the X
+# server resets for a moment when its first client, the check that it runs, goes). stop_all
+# ends it with the script's other children.
+start_wm() {
+    local wm=""
+    for _ in $(seq 1 200); do
+        if [ -z "$wm" ] || ! kill -0 "$wm" 2>/dev/null; then
+            XDG_CACHE_HOME="$WORK/cache" XDG_DATA_HOME="$WORK/data" openbox --sm-disable \
+                >"$WORK/openbox.log" 2>&1 &
+            wm=$!
+        fi
+        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1) == *'window id'* ]] && return 0
+        sleep 0.05
+    done
+    fail "openbox did not start: $(cat "$WORK/openbox.log")"
+}
+
+# read_frame: X, Y, WIDTH, HEIGHT of the window itself, FRAME "x y w h" with the window manager's
+# frame around it (_NET_FRAME_EXTENTS), STATE its _NET_WM_STATE, and WORKAREA "x y w h".
+read_frame() {
+    local info l r t b
+    info=$(xwininfo -id "$WIN")
+    X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    read -r l r t b < <(xprop -id "$WIN" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , ; echo 0 0 0 0)
+    FRAME="$((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + b))"
+    STATE=$(xprop -id "$WIN" _NET_WM_STATE)
+    WORKAREA=$(xprop -root _NET_WORKAREA | sed -n 's/.* = //p' | cut -d, -f1-4 | tr -d ,)
+}
+
 # For the robustness scripts: a scratch folder that goes at the end, and a display of their own.
 begin_scratch_session() {
     scratch_work

@@ -26,6 +26,7 @@ using flow::Nanos;
 //   "holdUp", "goOn T"   the thread held up (a point's pause, a message box) until T
 //   "B off", "B off on"  a timer switched between events (the front end then syncs), or on a tick
 //   "remove B"      the timer taken off the clock
+//   "classic", "steady"  the timing changed between events
 //   "A2: B on, holdUp, goOn 710"  what A's handler does on its second tick, besides ticking
 // The log holds the ticks as they ran, "|" before each wake's, a run counted: "|B*9 A".
 class Bench {
@@ -81,6 +82,9 @@ class Bench {
         } else if (verb == "goOn") {
             now = ms(in);
             clock.goOn(now);
+        } else if (verb == "classic" || verb == "steady") {
+            clock.setTiming(verb == "classic" ? Clock::Timing::Classic : Clock::Timing::Steady,
+                            now);
         } else if (verb == "remove") {
             char name = 0;
             in >> name;
@@ -206,6 +210,16 @@ TEST(ClockTest, Scenarios) {
          {10},
          "A off; wake 6; A on; wake 15.625; wake 31.25",
          "| | |A"},
+        {"to the beat of 2002 at 3 ms: the first beat 10 ms on",
+         steady,
+         {10},
+         "wake 3; classic; wake 13; wake 15.625",
+         "| | |A"},
+        {"back to today's timing at 20 ms: 10 ms from then",
+         classic,
+         {10},
+         "wake 15.625; wake 20; steady; wake 29.999999; wake 30",
+         "|A | | |A"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,8 +1,13 @@
 // The menu bar: hidden on the splash, its shortcuts live all the same, shown for good by the
-// click, the window grown once; its commands following their Enabled.
+// click, the window grown once; its commands following their Enabled; its look at every zoom.
+#include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
+
+#include <vector>
 
 #include "tests/qt/window_fixture.h"
+#include "toolkit/qt/menu_style.h"
 
 namespace qt_tests {
 namespace {
@@ -33,6 +38,42 @@ TEST_F(MenusTest, TheSplashHidesTheMenuBarAndTheClickShowsItForGood) {
     game.info(15).Enabled = false;
     view().sync();
     EXPECT_FALSE(info->isEnabled());
+}
+
+// Menus at zoom 2 to 4 are those of zoom 1 that many times over, to a pixel a zoom: the gap
+// between the bar's menus, the popups' widths and heights, so no caption is cut.
+TEST(MenuStyle, MenusKeepTheirProportionsAtEveryZoom) {
+    const auto measure = [](int zoom) {
+        tkqt::MenuStyle style;
+        style.setZoom(zoom);
+        QMenuBar bar;
+        QMenu* hra = bar.addMenu("Hra");
+        QMenu* info = bar.addMenu("Informace");
+        hra->addMenu("&Obtížnost")->addAction("&Střední")->setShortcut(QKeySequence("Ctrl+B"));
+        hra->addAction("&Exit")->setShortcut(QKeySequence("Ctrl+D"));
+        info->addAction("Ovládání hry");
+        QFont font = QApplication::font();
+        font.setPixelSize(QFontInfo(font).pixelSize() * zoom);
+        std::vector<QSize> sizes;
+        for (QMenu* menu : bar.findChildren<QMenu*>()) {
+            menu->setStyle(&style);
+            menu->setFont(font);
+            sizes.push_back(menu->sizeHint());
+        }
+        bar.setStyle(&style);
+        bar.setFont(font);
+        sizes.push_back({bar.actionGeometry(info->menuAction()).x(), bar.sizeHint().height()});
+        return sizes;
+    };
+    const std::vector<QSize> once = measure(1);
+    for (const int zoom : {2, 3, 4}) {
+        SCOPED_TRACE(zoom);
+        const std::vector<QSize> zoomed = measure(zoom);
+        for (std::size_t i = 0; i < once.size(); ++i) {
+            EXPECT_NEAR(zoomed[i].width(), once[i].width() * zoom, zoom) << "menu " << i;
+            EXPECT_NEAR(zoomed[i].height(), once[i].height() * zoom, zoom) << "menu " << i;
+        }
+    }
 }
 
 }  // namespace

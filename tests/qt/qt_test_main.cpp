@@ -5,10 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // One screen of 1024x768, as the end-to-end tests' X server has: zoom 2 fits, 3 does not.
+    const std::string screen = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
+                               "/smashbol-qt-tests-screen-" + std::to_string(getpid()) + ".json";
+    std::ofstream(screen) << R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1024,
+        "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen).c_str(), 1);
     for (const char* name :
          {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
           "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI", "QT_USE_PHYSICAL_DPI", "QT_STYLE_OVERRIDE",
@@ -16,5 +26,6 @@ int main(int argc, char** argv) {
         unsetenv(name);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    std::remove(screen.c_str());
     return RUN_ALL_TESTS();
 }

@@ -23,23 +23,24 @@ TEST_F(ScaleTest, PixelArtStaysCrispAtTwiceTheDensity) {
     EXPECT_EQ(differing, 0);
 }
 
-TEST_F(ScaleTest, ZoomMultipliesTheWindowAndItsOneGrowth) {
+TEST_F(ScaleTest, ZoomMultipliesTheWindowUpToTheScreenAndItsOneGrowth) {
     show();
     const QImage once = render();
-    for (const int zoom : {2, 4, 1}) {
-        SCOPED_TRACE(zoom);
-        view().setZoom(zoom);
-        EXPECT_EQ(view().size(), QSize(303, 317) * zoom);
+    for (const auto& [asked, shown] : {std::pair{2, 2}, {4, 2}, {1, 1}}) {
+        SCOPED_TRACE(asked);
+        view().setZoom(asked);
+        EXPECT_EQ(view().size(), QSize(303, 317) * shown) << "no larger than the 768-pixel screen";
         const QImage zoomed = render();
         for (const QPoint at : {QPoint(302, 316), QPoint(60, 256) /* "CLICK" */})
-            EXPECT_EQ(zoomed.pixel(at * zoom + QPoint(zoom - 1, zoom - 1)), once.pixel(at))
+            EXPECT_EQ(zoomed.pixel(at * shown + QPoint(shown - 1, shown - 1)), once.pixel(at))
                 << "a window pixel becomes a zoom x zoom block";
     }
-    view().setZoom(3);
+    view().setZoom(2);
     clickSplash();
-    EXPECT_EQ(view().size(), QSize(909, 990)) << "the 200 twips zoomed too";
-    view().setZoom(9);
-    EXPECT_EQ(view().zoom(), 4);
+    EXPECT_EQ(view().size(), QSize(606, 660)) << "the 200 twips zoomed too";
+    views::MainWindowView remembered(game, windows.renderer(), {.zoom = 4});
+    EXPECT_EQ(remembered.shownZoom(), 2) << "a remembered zoom the screen does not take";
+    EXPECT_EQ(remembered.zoom(), 4) << "is kept for a larger screen";
 }
 
 TEST(ZoomOfTheFirstStart, TheLargestWhoseWindowTakesAtMostSeventyPercent) {

@@ -63,6 +63,8 @@ TEST(WavePlayer, ConvertsAClipToTheDevicesFormatAtItsLength) {
         player.play(assets::clipWave(2));                 // 2226 bytes of 8-bit mono
         EXPECT_NEAR(static_cast<double>(player.queuedBytes()), 2226.0 * 2 * 2 * 2, 4096.0)
             << "as long as the clip, less what the device may have taken already";
+        player.stop();
+        EXPECT_EQ(player.queuedBytes(), 0u) << "stopped: nothing left to play";
     }
     unsetenv("SDL_AUDIODRIVER");
 }

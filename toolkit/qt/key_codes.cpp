@@ -40,6 +40,33 @@ int keyCodeOf(const QKeyEvent& event) {
     return code != 0 ? code : physicalLetterOf(event);
 }
 
+int zoomKeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            return Qt::Key_Plus;
+        case Qt::Key_Minus:
+            return Qt::Key_Minus;
+        case Qt::Key_0:
+            return Qt::Key_0;
+        default:
+            break;
+    }
+    if (keyCodeOf(event) != 0)
+        return 0;
+    // The keys of "0", "-" and "=" on a Latin keyboard, by the keyboard's own numbers.
+    switch (event.nativeScanCode()) {
+        case 19:
+            return Qt::Key_0;
+        case 20:
+            return Qt::Key_Minus;
+        case 21:
+            return Qt::Key_Plus;
+        default:
+            return 0;
+    }
+}
+
 int shiftStateOf(Qt::KeyboardModifiers modifiers) {
     int state = 0;
     if (modifiers & Qt::ShiftModifier)

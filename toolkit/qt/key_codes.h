@@ -18,6 +18,11 @@ int keyCodeOf(const QKeyEvent& event);
 // letter, else 0.
 int physicalLetterOf(const QKeyEvent& event);
 
+// Which zoom key a key is (Qt::Key_Plus, Qt::Key_Minus or Qt::Key_0), else 0: by its symbol
+// ("+" or "=", "-", "0"), or, when its symbol is no digit, letter or zoom key (the Czech "é" where
+// "0" lies), by its place: the three keys left of Backspace.
+int zoomKeyOf(const QKeyEvent& event);
+
 // Shift 1, Ctrl 2, Alt 4, as the handlers receive the shift state.
 int shiftStateOf(Qt::KeyboardModifiers modifiers);
 

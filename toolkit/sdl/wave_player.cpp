@@ -107,6 +107,11 @@ void WavePlayer::play(std::span<const std::uint8_t> waveImage) {
     SDL_QueueAudio(device_, converted.data(), playable);
 }
 
+void WavePlayer::stop() {
+    if (device_ != 0)
+        SDL_ClearQueuedAudio(device_);
+}
+
 std::uint32_t WavePlayer::queuedBytes() const {
     return device_ != 0 ? SDL_GetQueuedAudioSize(device_) : 0;
 }

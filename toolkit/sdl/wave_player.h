@@ -39,6 +39,9 @@ class WavePlayer {
     // is ignored, and the clip playing goes on.
     void play(std::span<const std::uint8_t> waveImage);
 
+    // Drops what is still queued: the clip playing stops.
+    void stop();
+
     // Bytes converted and waiting for the device.
     std::uint32_t queuedBytes() const;
 
