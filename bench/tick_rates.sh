@@ -23,7 +23,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END {
 # rate TIMER FROM TO: the median of a timer's full seconds in those lines of the report, the first
 # and the last (parts of a second) left out
 rate() { grep "^ticks/s" "$WORK/game.err" | sed -n "$(($2 + 2)),$(($3 - 1))p" |
-    awk -v t="$1" '/handlers_ms=[0-9]{1,2}$/ && $0 ~ "window_ms=(99[0-9]|10[01][0-9])" {
+    awk -v t="$1" '/handlers_ms=[0-9][0-9]?$/ && $0 ~ "window_ms=(99[0-9]|10[01][0-9])" {
         for (i = 1; i <= NF; ++i) if ($i ~ "^" t "=") { split($i, kv, "="); if (kv[2] > 0) print kv[2] } }' |
     median; }
 

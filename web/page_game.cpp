@@ -2,7 +2,6 @@
 
 #include <emscripten.h>
 
-#include <sstream>
 #include <stdexcept>
 
 #include "assets/embedded_glyphs.h"
@@ -19,11 +18,11 @@ namespace {
 // by 200 twips leaves the client area the desktop leaves.
 constexpr int kMenuBarPx = 19;
 
-Nanos nanosOf(double ms) {
-    return static_cast<Nanos>(ms * 1e6);
+flow::Nanos nanosOf(double ms) {
+    return static_cast<flow::Nanos>(ms * 1e6);
 }
 
-Nanos now() {
+flow::Nanos now() {
     return nanosOf(emscripten_get_now());
 }
 
@@ -72,10 +71,11 @@ PageGame::PageGame(bool muted, bool classicTiming)
     : session_(*static_cast<Director*>(this)),
       about_(session_.host),
       renderer_(tk::GlyphFaces(assets::glyphFaces())),
-      classicTiming_(classicTiming) {
+      clock_(classicTiming ? flow::Clock::Timing::Classic : flow::Clock::Timing::Steady) {
     session_.host.setMuted(muted);
     flow::MainWindow& f = session_.form;
-    const Nanos t = now();
+    // Added in this order, the game tick goes first of two timers due at once.
+    const flow::Nanos t = now();
     timer1_ = clock_.add(
         f.Timer1, [&f] { f.Timer1_Timer(); }, t);
     timer2_ = clock_.add(
@@ -99,7 +99,7 @@ void PageGame::advance(double nowMs) {
 }
 
 double PageGame::nextDueMs() const {
-    const std::optional<Nanos> due = clock_.nextDue();
+    const std::optional<flow::Nanos> due = clock_.nextDue();
     return due && !scripted_ ? static_cast<double>(*due) / 1e6 : -1.0;
 }
 
@@ -187,6 +187,7 @@ PageGame::Picture PageGame::picture(Window window) {
 std::string PageGame::view() {
     const tk::Rect client = mainClient();
     const char* modal = !modal_ ? "" : modal_ == Window::About ? "Form2" : "Form3";
+    const bool classic = clock_.timing() == flow::Clock::Timing::Classic;
     return "{\"title\":" + quoted(session_.form.Caption) +
            ",\"menuBar\":" + (menuBarShown() ? "true" : "false") +
            ",\"menuBarPx\":" + std::to_string(kMenuBarPx) + ",\"grownHeight\":" +
@@ -194,7 +195,7 @@ std::string PageGame::view() {
            ",\"width\":" + std::to_string(client.width) +
            ",\"height\":" + std::to_string(client.height) + ",\"modal\":\"" + modal +
            "\",\"ended\":" + (ended_ ? "true" : "false") +
-           ",\"classicTiming\":" + (classicTiming_ ? "true" : "false") +
+           ",\"classicTiming\":" + (classic ? "true" : "false") +
            ",\"matchRunning\":" + (session_.form.matchRunning() ? "true" : "false") +
            ",\"menus\":" + menuJson(flow::menuTree(session_.form)) + "}";
 }
@@ -208,10 +209,10 @@ std::string PageGame::tickCounts() {
 std::string PageGame::playScript(const std::string& text) {
     scripted_ = true;
     session_.host.playScripted();
-    std::istringstream script(text);
-    std::ostringstream out;
-    player_.run(script, out, out);
-    return out.str();
+    std::string out;
+    const trace::ScriptSink write = [&out](std::string_view s) { out += s; };
+    player_.run(text, write, write);
+    return out;
 }
 
 std::string PageGame::report() {
@@ -239,7 +240,7 @@ void PageGame::unload(std::string_view form) {
         // The main window's end ends the game: no timer runs, no input reaches it.
         ended_ = true;
         modal_.reset();
-        for (const InterimClock::Id id : {timer1_, timer2_, timer4_, aboutTimer_})
+        for (const flow::Clock::Id id : {timer1_, timer2_, timer4_, aboutTimer_})
             clock_.remove(id);
         return;
     }

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "flow/clock.h"
 #include "flow/session.h"
 #include "screens/about_window.h"
 #include "screens/help_window.h"
 #include "toolkit/render/renderer.h"
 #include "tools/trace/script_player.h"
-#include "web/interim_clock.h"
 #include "web/web_host.h"
 
 namespace web {
@@ -23,8 +23,7 @@ enum class Window { Main = 1, About = 2, Help = 3 };
 
 class PageGame final : public Director, public trace::ScriptStage {
   public:
-    // Classic timing: every timer on the beat of 2002 (until the game's one clock lands, the
-    // page keeps today's timing).
+    // Classic timing: every timer on the beat of 2002.
     PageGame(bool muted, bool classicTiming);
     PageGame(const PageGame&) = delete;
     PageGame& operator=(const PageGame&) = delete;
@@ -92,9 +91,8 @@ class PageGame final : public Director, public trace::ScriptStage {
     std::optional<screens::Form3> help_;
     std::optional<Window> modal_;
     tk::Renderer renderer_;
-    InterimClock clock_;
-    InterimClock::Id timer1_ = 0, timer2_ = 0, timer4_ = 0, aboutTimer_ = 0;
-    bool classicTiming_ = false;
+    flow::Clock clock_;
+    flow::Clock::Id timer1_ = 0, timer2_ = 0, timer4_ = 0, aboutTimer_ = 0;
     bool scripted_ = false;
     bool ended_ = false;
     std::vector<std::uint32_t> rgba_;

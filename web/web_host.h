@@ -18,14 +18,7 @@
 namespace web {
 
 // What the page does for the host: its windows, and the clock held while the game is.
-class Director {
-  public:
-    virtual ~Director() = default;
-    virtual void showModal(std::string_view form) = 0;
-    virtual void unload(std::string_view form) = 0;
-    virtual void holdUp() = 0;
-    virtual void goOn() = 0;
-};
+using Director = tk::WindowDirector;
 
 class WebHost final : public tk::Host {
   public:

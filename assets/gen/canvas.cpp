@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "toolkit/core/line_steps.h"
+
 namespace assetgen {
 
 namespace {
@@ -52,26 +54,7 @@ void Canvas::frameRect(int x0, int y0, int x1, int y1, Rgba c) {
 }
 
 void Canvas::line(int x0, int y0, int x1, int y1, Rgba c) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        set(x0, y0, c);
-        if (x0 == x1 && y0 == y1) {
-            return;
-        }
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
+    tk::forEachPixelOfLine(x0, y0, x1, y1, [&](int x, int y) { set(x, y, c); });
 }
 
 void Canvas::fillEllipse(double cx, double cy, double rx, double ry, Rgba c) {

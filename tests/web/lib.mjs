@@ -9,7 +9,7 @@ import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 
-const require = createRequire(path.join(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
+const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
 const puppeteer = require('puppeteer-core');
 
 export const site = process.env.SMASHBOL_SITE;
@@ -67,6 +67,19 @@ export async function open(browser, origin, query = '') {
   await page.waitForFunction(() => window.smashbol && window.smashbol.view());
   await page.evaluate(() => window.smashbol.ready);
   return { page, trouble };
+}
+
+// A click in the middle of the main window: on the splash, it starts the intro.
+export async function clickSplash(page) {
+  const box = await (await page.$('#form1')).boundingBox();
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+// Ctrl and a key, as a player presses them.
+export async function ctrl(page, key) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press(key);
+  await page.keyboard.up('Control');
 }
 
 // The headless driver on a script; its shots are written where asked.

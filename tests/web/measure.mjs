@@ -1,13 +1,13 @@
 // Figures of the browser's game, printed, not judged: the site's files and their gzip -9 sizes,
-// load to first frame (median of 5), the timers' rates over 10 s of the intro rally, and the
-// page's CPU meanwhile, in headless chromium on a local server.
+// load to first frame (median of 5), the timers' rates over 10 s of the intro rally with today's
+// timing and with 2002's, and the page's CPU meanwhile, in headless chromium on a local server.
 //   SMASHBOL_NODE_MODULES=build/tests/web/npm/node_modules SMASHBOL_SITE=build-web/site \
 //   node tests/web/measure.mjs
 import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 
-import { launch, open, pause, serve, site } from './lib.mjs';
+import { clickSplash, launch, open, pause, serve, site } from './lib.mjs';
 
 let total = 0, totalGzip = 0;
 for (const name of fs.readdirSync(site).sort()) {
@@ -32,20 +32,22 @@ for (let i = 0; i < 5; ++i) {
 loads.sort((a, b) => a - b);
 console.log(`load to first frame: median ${loads[2].toFixed(0)} ms (${loads.map((t) => t.toFixed(0)).join(', ')})`);
 
-const { page } = await open(browser, server.url);
-const box = await (await page.$('#form1')).boundingBox();
-await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-const session = await page.createCDPSession();
-await session.send('Performance.enable');
-const busy = async () => (await session.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
-await page.evaluate(() => window.smashbol.tickCounts());
-const startBusy = await busy();
-const started = Date.now();
-await pause(10000);
-const counts = await page.evaluate(() => window.smashbol.tickCounts());
-const seconds = (Date.now() - started) / 1000;
-const cpu = (await busy()) - startBusy;
-console.log(`intro rally over ${seconds.toFixed(2)} s: Timer1 ${(counts.Timer1 / seconds).toFixed(1)}/s, ` +
-            `Timer4 ${(counts.Timer4 / seconds).toFixed(1)}/s; page's main thread busy ${(100 * cpu / seconds).toFixed(1)} %`);
+for (const query of ['', '?classic-timing']) {
+  const { page } = await open(browser, server.url, query);
+  await clickSplash(page);
+  const session = await page.createCDPSession();
+  await session.send('Performance.enable');
+  const busy = async () => (await session.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
+  await page.evaluate(() => window.smashbol.tickCounts());
+  const startBusy = await busy();
+  const started = Date.now();
+  await pause(10000);
+  const counts = await page.evaluate(() => window.smashbol.tickCounts());
+  const seconds = (Date.now() - started) / 1000;
+  const cpu = (await busy()) - startBusy;
+  console.log(`intro rally${query && ', ' + query.slice(1)} over ${seconds.toFixed(2)} s: Timer1 ${(counts.Timer1 / seconds).toFixed(1)}/s, ` +
+              `Timer4 ${(counts.Timer4 / seconds).toFixed(1)}/s; page's main thread busy ${(100 * cpu / seconds).toFixed(1)} %`);
+  await page.close();
+}
 await browser.close();
 server.close();

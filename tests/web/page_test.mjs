@@ -6,9 +6,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 
-import {
-  canvasPixels, difference, fixtures, launch, open, pause, readPng, serve, tmpFile, trace,
-} from './lib.mjs';
+import { canvasPixels, clickSplash, ctrl, difference, fixtures, launch, open, pause, readPng, serve,
+         tmpFile, trace } from './lib.mjs';
 
 let server, browser;
 before(async () => {
@@ -20,10 +19,7 @@ after(async () => {
   server.close();
 });
 
-async function fresh(query = '') {
-  const opened = await open(browser, server.url, query);
-  return opened;
-}
+const fresh = (query = '') => open(browser, server.url, query);
 async function done({ page, trouble }) {
   await page.close();
   assert.deepEqual(trouble, [], 'console errors or requests outside the page');
@@ -34,21 +30,9 @@ const script = (page, text) => page.evaluate((t) => window.smashbol.script(t), t
 // A frame drawn after everything asked so far.
 const nextFrame = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
 
-function shot(lines, window) {
-  const file = tmpFile('shot.png');
-  trace(`load\n${lines}\nshot ${window} ${file}\n`);
-  return readPng(file);
-}
-
-test('the splash on the canvas is the driver\'s shot of the start, pixel for pixel', async () => {
-  const opened = await fresh();
-  assert.equal(await opened.page.title(), 'SMASHBOL 2002');
-  assert.equal(difference(await canvasPixels(opened.page, 'form1'), shot('', 'Form1')), null);
-  await done(opened);
-});
-
-test('scripted moments look as the driver shows them', async () => {
+test('the start and scripted moments look as the driver shows them', async () => {
   const moments = [
+    { name: 'the splash', lines: '', window: 'Form1', canvas: 'form1' },
     { name: 'the intro rally', lines: 'click splash\ntick1 tick4 40', window: 'Form1', canvas: 'form1' },
     { name: 'a match under way', lines: 'click splash\ntick1 tick4 25\nmenu med\nkeydown 39\ntick1 tick2 30\nkeyup 39\ntick1 9', window: 'Form1', canvas: 'form1' },
     { name: 'the result', lines: 'click splash\nmenu easy\nkeydown 80\nset Label11.Caption "2"\ntick1', window: 'Form1', canvas: 'form1' },
@@ -59,8 +43,9 @@ test('scripted moments look as the driver shows them', async () => {
     const opened = await fresh();
     await script(opened.page, moment.lines);
     await nextFrame(opened.page);
-    assert.equal(difference(await canvasPixels(opened.page, moment.canvas), shot(moment.lines, moment.window)),
-                 null, moment.name);
+    const shot = tmpFile('shot.png');
+    trace(`load\n${moment.lines}\nshot ${moment.window} ${shot}\n`);
+    assert.equal(difference(await canvasPixels(opened.page, moment.canvas), readPng(shot)), null, moment.name);
     await done(opened);
   }
 });
@@ -72,12 +57,10 @@ test('every trace fixture plays in the page to the driver\'s very states', async
     const text = fs.readFileSync(path.join(fixtures, name), 'utf8');
     // The page has loaded its game already: the script's own load stays a line (for the line
     // numbers of what it cannot read) that does nothing.
-    const lines = text.split('\n');
-    const load = lines.indexOf('load');
-    assert.ok(load >= 0, name);
-    lines[load] = '# load';
+    const played = text.replace(/^load$/m, '# load');
+    assert.notEqual(played, text, name);
     const opened = await fresh();
-    const printed = await script(opened.page, lines.join('\n'));
+    const printed = await script(opened.page, played);
     const expected = fs.readFileSync(path.join(fixtures, name.replace(/\.trace$/, '.expected')), 'utf8');
     assert.equal(printed, expected, name);
     await done(opened);
@@ -87,8 +70,7 @@ test('every trace fixture plays in the page to the driver\'s very states', async
 test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P pauses', async () => {
   const opened = await fresh();
   const { page } = opened;
-  const box = await (await page.$('#form1')).boundingBox();
-  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+  await clickSplash(page);
   await pause(300);
   let s = await state(page);
   assert.equal((await view(page)).menuBar, true, 'the menu bar shows');
@@ -97,9 +79,7 @@ test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P p
   await pause(200);
   assert.notEqual((await state(page)).ball.Top, ballInRally, 'the ball flies');
 
-  await page.keyboard.down('Control');
-  await page.keyboard.press('KeyA');
-  await page.keyboard.up('Control');
+  await ctrl(page, 'KeyA');
   s = await state(page);
   assert.deepEqual([s.Label4Visible, s.Timer1, s.Timer4, s.ballStepY], [true, false, false, 80]);
   const start = s.man.Left;
@@ -110,8 +90,7 @@ test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P p
   assert.deepEqual([s.Timer1, s.Timer2, s.manKeyDir], [true, true, 'right']);
   assert.ok(s.man.Left > start, `the player walked right from ${start} to ${s.man.Left}`);
   await page.keyboard.up('ArrowRight');
-  s = await state(page);
-  assert.equal(s.manKeyDir, '');
+  assert.equal((await state(page)).manKeyDir, '');
 
   await page.keyboard.press('KeyP');
   s = await state(page);
@@ -146,8 +125,7 @@ test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P p
 test('the menus open the help and about windows over the running game; a click closes them', async () => {
   const opened = await fresh();
   const { page } = opened;
-  const box = await (await page.$('#form1')).boundingBox();
-  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+  await clickSplash(page);
   for (const [item, window] of [['hra', 'Form3'], ['about', 'Form2']]) {
     await page.click('#menubar [data-name="info"]');
     await page.click(`#menubar [data-name="${item}"]`);
@@ -156,9 +134,8 @@ test('the menus open the help and about windows over the running game; a click c
     await nextFrame(page);
     const first = await canvasPixels(page, 'modal');
     await page.keyboard.press('ArrowRight');  // taken by the window, not the game
-    await pause(250);
-    const behind = await state(page);
-    assert.notEqual(behind.ball.Top, before.ball.Top, 'the rally goes on behind the window');
+    await pause(900);  // longer than the stand-still after a point
+    assert.notEqual((await state(page)).ball.Top, before.ball.Top, 'the rally goes on behind the window');
     if (window === 'Form2')
       assert.notEqual(difference(await canvasPixels(page, 'modal'), first), null, 'the globe turns');
     const modal = await (await page.$('#modal')).boundingBox();
@@ -167,9 +144,7 @@ test('the menus open the help and about windows over the running game; a click c
     assert.equal(await page.$eval('#modal-layer', (e) => e.hidden), true);
   }
   // The shortcuts reach the game with the menu bar showing, and its access keys choose.
-  await page.keyboard.down('Control');
-  await page.keyboard.press('KeyB');
-  await page.keyboard.up('Control');
+  await ctrl(page, 'KeyB');
   assert.equal((await state(page)).ballStepY, 150);
   await page.keyboard.press('Alt');
   await page.keyboard.press('KeyO');
@@ -189,8 +164,7 @@ test('the clips decode, and a point plays its clips in the rules\' order', async
     'print', 'set ball.Top -1', 'set ballDirY "up"', 'rnd 0.3', 'tick1', 'print'].join('\n'));
   const point = JSON.parse(printed.trim().split('\n')[1]);
   assert.deepEqual(point.clips, [8, 7, 2], 'point, set, the serve\'s stroke');
-  const played = await page.evaluate(() => window.smashbol.clipsPlayed());
-  assert.deepEqual(played, [6, 2, 2, 8, 7, 2]);
+  assert.deepEqual(await page.evaluate(() => window.smashbol.clipsPlayed()), [6, 2, 2, 8, 7, 2]);
   await done(opened);
 });
 
@@ -218,11 +192,8 @@ test('the point\'s pause holds the game; keys pressed meanwhile follow it in ord
 test('points in real time pause the game and play on', async () => {
   const opened = await fresh();
   const { page } = opened;
-  const box = await (await page.$('#form1')).boundingBox();
-  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-  await page.keyboard.down('Control');
-  await page.keyboard.press('KeyC');
-  await page.keyboard.up('Control');
+  await clickSplash(page);
+  await ctrl(page, 'KeyC');
   await state(page);  // forget what came before
   await page.keyboard.press('KeyP');
   let points = 0, s;
@@ -238,10 +209,24 @@ test('points in real time pause the game and play on', async () => {
 
 test('a bad address parameter is said in one line and the game starts anyway', async () => {
   const opened = await fresh('?zoom=9&bogus&mute');
+  assert.equal(await opened.page.title(), 'SMASHBOL 2002');
   const notice = await opened.page.$eval('#notice', (e) => e.textContent);
   assert.match(notice, /zoom=9/);
   assert.match(notice, /bogus/);
   assert.equal((await view(opened.page)).width, 303);
   assert.equal(await opened.page.evaluate(() => window.smashbol.zoom()), 2, 'the fitting zoom');
   await done(opened);
+});
+
+test('the intro\'s timers tick by their intervals, or both on the beat of 2002', async () => {
+  for (const [query, fastPerSlow] of [['', 10], ['?classic-timing', 1]]) {
+    const opened = await fresh(query);
+    assert.equal((await view(opened.page)).classicTiming, query !== '');
+    await clickSplash(opened.page);
+    await opened.page.evaluate(() => window.smashbol.tickCounts());
+    await pause(1000);
+    const counts = await opened.page.evaluate(() => window.smashbol.tickCounts());
+    assert.equal(Math.round(counts.Timer4 / counts.Timer1), fastPerSlow, `${query} ${JSON.stringify(counts)}`);
+    await done(opened);
+  }
 });

@@ -35,6 +35,18 @@ class Resources {
     virtual Resource LoadResData(int id, std::string_view type) = 0;
 };
 
+// What a host asks of the front end's windows: show and close the other windows, and hold the
+// game's clock while the window's thread is held up (a point's pause, a message box), so that
+// its timers do not catch up on that time.
+class WindowDirector {
+  public:
+    virtual ~WindowDirector() = default;
+    virtual void showModal(std::string_view form) = 0;
+    virtual void unload(std::string_view form) = 0;
+    virtual void holdUp() = 0;
+    virtual void goOn() = 0;
+};
+
 class Host : public Resources {
   public:
     // Plays an in-memory wave image in the background, cutting off the clip playing; silent if

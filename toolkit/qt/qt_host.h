@@ -15,21 +15,14 @@
 
 namespace tkqt {
 
-// What the host asks of the window layer above it.
-class FormDirector {
+// What the host asks of the window layer above it, on the desktop also the main window's size.
+class FormDirector : public tk::WindowDirector {
   public:
-    virtual ~FormDirector() = default;
-    virtual void showModal(std::string_view form) = 0;
-    virtual void unload(std::string_view form) = 0;
     // The main window's outer height in twips, title bar and menu bar included.
     virtual float outerHeight() = 0;
     virtual void setOuterHeight(float twips) = 0;
     // The window a message box belongs to.
     virtual QWidget* activeWindow() = 0;
-    // The window's thread is held up (a point's pause, a message box), then goes on: the game's
-    // timers do not catch up on that time.
-    virtual void holdUp() = 0;
-    virtual void goOn() = 0;
 };
 
 class QtHost : public tk::Host {

@@ -2,6 +2,8 @@
 // and the ball's circle, each cut off at a clip rectangle.
 #include "toolkit/render/primitives.h"
 
+#include "toolkit/core/line_steps.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -22,37 +24,33 @@ void drawSegment(Frame& frame, int x1, int y1, int x2, int y2, Color color, cons
         return;
     }
     // A stepped line, both ends set.
-    const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-    for (int err = dx + dy;;) {
-        fillRect(frame, {x1, y1, 1, 1}, color, clip);
-        if (x1 == x2 && y1 == y2)
-            break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x1 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y1 += sy;
-        }
-    }
+    forEachPixelOfLine(x1, y1, x2, y2, [&](int x, int y) {
+        fillRect(frame, {x, y, 1, 1}, color, clip);
+    });
 }
 
-void drawImage(Frame& frame, const Image* image, int x, int y, const Rect& clip) {
-    if (!image || !image->rgba)
-        return;
-    const Rect area =
-        Rect{x, y, image->widthPx, image->heightPx}.intersected(clip).intersected(frame.bounds());
-    for (int row = area.y; row < area.bottom(); ++row) {
-        const std::uint8_t* src =
-            image->rgba + (static_cast<std::size_t>(row - y) * image->widthPx + (area.x - x)) * 4;
-        Pixel* dst = &frame.at(area.x, row);
-        for (int i = 0; i < area.width; ++i, src += 4)
-            dst[i] = 0xFF000000u | static_cast<Pixel>(src[0]) << 16 |
-                     static_cast<Pixel>(src[1]) << 8 | src[2];
+std::vector<Pixel> pixelsOf(const Image& image) {
+    std::vector<Pixel> pixels(static_cast<std::size_t>(image.widthPx) * image.heightPx);
+    if (!image.rgba)
+        return {};
+    const std::uint8_t* src = image.rgba;
+    for (Pixel& p : pixels) {
+        p = 0xFF000000u | static_cast<Pixel>(src[0]) << 16 | static_cast<Pixel>(src[1]) << 8 |
+            src[2];
+        src += 4;
     }
+    return pixels;
+}
+
+void drawPixels(Frame& frame, const std::vector<Pixel>& pixels, int width, int x, int y,
+                const Rect& clip) {
+    if (pixels.empty() || width <= 0)
+        return;
+    const int height = static_cast<int>(pixels.size()) / width;
+    const Rect area = Rect{x, y, width, height}.intersected(clip).intersected(frame.bounds());
+    for (int row = area.y; row < area.bottom(); ++row)
+        std::copy_n(&pixels[static_cast<std::size_t>(row - y) * width + (area.x - x)], area.width,
+                    &frame.at(area.x, row));
 }
 
 void drawFrameLines(Frame& frame, const Rect& r, Color color, const Rect& clip) {

@@ -32,6 +32,18 @@ void drawSurface(Frame& frame, const Surface& surface, int ox, int oy, const Rec
 
 }  // namespace
 
+void Renderer::drawPicture(Frame& frame, const Picture& picture, int x, int y,
+                           const Rect& clip) const {
+    const Image* image = picture.image();
+    if (!image)
+        return;
+    // Each picture is turned into the frame's pixels once, and copied row by row after that.
+    auto found = pictures_.find(image);
+    if (found == pictures_.end())
+        found = pictures_.emplace(image, ConvertedPicture{picture, pixelsOf(*image)}).first;
+    drawPixels(frame, found->second.pixels, image->widthPx, x, y, clip);
+}
+
 Frame Renderer::render(const Scene& scene, int width, int height) const {
     Frame frame(width, height);
     render(scene, frame);
@@ -41,7 +53,7 @@ Frame Renderer::render(const Scene& scene, int width, int height) const {
 void Renderer::render(const Scene& scene, Frame& frame) const {
     const Rect client = frame.bounds();
     fillRect(frame, client, scene.backColor, client);
-    drawImage(frame, scene.picture.image(), 0, 0, client);
+    drawPicture(frame, scene.picture, 0, 0, client);
     if (scene.drawing)
         drawSurface(frame, *scene.drawing, 0, 0, client);
     drawContainer(frame, scene, scene.controls, 0, 0, client);
@@ -69,7 +81,7 @@ void Renderer::drawContainer(Frame& frame, const Scene& scene,
             drawShape(frame, *shape, controlRect(*shape).translated(ox, oy), clip);
         } else if (const ImageControl* image = ref.imageControl()) {
             const Rect r = controlRect(*image).translated(ox, oy);
-            drawImage(frame, image->picture.image(), r.x, r.y, clip);
+            drawPicture(frame, image->picture, r.x, r.y, clip);
         } else if (const TextBox* text = ref.textBox()) {
             const Rect r = controlRect(*text).translated(ox, oy);
             fillRect(frame, r, kWhite, clip);
@@ -98,7 +110,7 @@ void Renderer::drawPictureBox(Frame& frame, const Scene& scene, const PictureBox
     if (innerClip.empty())
         return;
     fillRect(frame, inner, box.BackColor, innerClip);
-    drawImage(frame, box.picture().image(), inner.x, inner.y, innerClip);
+    drawPicture(frame, box.picture(), inner.x, inner.y, innerClip);
     drawSurface(frame, box, inner.x, inner.y, innerClip);
     if (scene.childrenOf) {
         const std::vector<ControlRef> children = scene.childrenOf(box);

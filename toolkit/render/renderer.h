@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "toolkit/core/controls.h"
@@ -54,8 +55,15 @@ class Renderer {
                   const std::string& text, const Font& font, Color color, const Rect& clip) const;
     const Control* hit(const Scene& scene, const std::vector<ControlRef>& controls, int x,
                        int y) const;
+    void drawPicture(Frame& frame, const Picture& picture, int x, int y, const Rect& clip) const;
+
+    struct ConvertedPicture {
+        Picture keepAlive;  // the image's address stays its own while it is here
+        std::vector<Pixel> pixels;
+    };
 
     GlyphFaces faces_;
+    mutable std::map<const Image*, ConvertedPicture> pictures_;
 };
 
 }  // namespace tk

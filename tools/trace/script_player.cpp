@@ -1,7 +1,6 @@
 #include "tools/trace/script_player.h"
 
-#include <istream>
-#include <ostream>
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -125,7 +124,7 @@ void set(Form& form, const std::string& name, const std::string& raw) {
 struct Command {
     const char* name;
     int arguments;
-    void (*run)(ScriptStage& t, const Words& w, const std::string& line, std::ostream& out);
+    void (*run)(ScriptStage& t, const Words& w, const std::string& line, const ScriptSink& out);
 };
 
 void runHandler(const HandlerWord* handler, Form& form, const std::string& error) {
@@ -136,32 +135,34 @@ void runHandler(const HandlerWord* handler, Form& form, const std::string& error
 
 const Command kCommands[] = {
     {"load", 0,
-     [](ScriptStage& t, const Words&, const std::string&, std::ostream&) { t.form().Form_Load(); }},
+     [](ScriptStage& t, const Words&, const std::string&, const ScriptSink&) {
+         t.form().Form_Load();
+     }},
     {"click", 1,
-     [](ScriptStage& t, const Words& w, const std::string& line, std::ostream&) {
+     [](ScriptStage& t, const Words& w, const std::string& line, const ScriptSink&) {
          runHandler(find(kClickWords, w[1]), t.form(), "click what? splash or label: " + line);
      }},
     {"menu", 1,
-     [](ScriptStage& t, const Words& w, const std::string&, std::ostream&) {
+     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
          runHandler(find(kMenuWords, w[1]), t.form(), "no such menu command: " + w[1]);
      }},
     {"keydown", 1,
-     [](ScriptStage& t, const Words& w, const std::string&, std::ostream&) {
+     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
          t.form().Form_KeyDown(keyCode(w[1]), 0);
      }},
     {"keyup", 1,
-     [](ScriptStage& t, const Words& w, const std::string&, std::ostream&) {
+     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
          t.form().Form_KeyUp(keyCode(w[1]), 0);
      }},
     {"rnd", -1,
-     [](ScriptStage& t, const Words& w, const std::string&, std::ostream&) {
+     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
          if (w.size() < 2)
              throw std::invalid_argument("'rnd' needs values");
          for (std::size_t i = 1; i < w.size(); ++i)
              t.queueRnd(parseLiteral(w[i]).asFloat("rnd"));
      }},
     {"set", -1,
-     [](ScriptStage& t, const Words&, const std::string& line, std::ostream&) {
+     [](ScriptStage& t, const Words&, const std::string& line, const ScriptSink&) {
          // The value may be a quoted text with spaces: everything after the name.
          const auto nameStart = line.find_first_not_of(" \t", line.find("set") + 3);
          const auto nameEnd = line.find_first_of(" \t", nameStart);
@@ -175,19 +176,24 @@ const Command kCommands[] = {
              line.substr(valueStart, valueEnd - valueStart + 1));
      }},
     {"shot", 2,
-     [](ScriptStage& t, const Words& w, const std::string&, std::ostream&) { t.shot(w[1], w[2]); }},
+     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
+         t.shot(w[1], w[2]);
+     }},
     {"print", 0,
-     [](ScriptStage& t, const Words&, const std::string&, std::ostream& out) {
-         out << t.report() << "\n";
+     [](ScriptStage& t, const Words&, const std::string&, const ScriptSink& out) {
+         out(t.report() + "\n");
      }},
 };
 
 }  // namespace
 
-int ScriptPlayer::run(std::istream& script, std::ostream& out, std::ostream& errors) {
+int ScriptPlayer::run(std::string_view script, const ScriptSink& out, const ScriptSink& errors) {
     int bad = 0;
     int lineNumber = 0;
-    for (std::string line; std::getline(script, line);) {
+    for (std::size_t at = 0; at < script.size();) {
+        const std::size_t end = std::min(script.find('\n', at), script.size());
+        std::string line(script.substr(at, end - at));
+        at = end + 1;
         ++lineNumber;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -195,14 +201,13 @@ int ScriptPlayer::run(std::istream& script, std::ostream& out, std::ostream& err
             execute(line, out);
         } catch (const std::exception& e) {
             ++bad;
-            errors << "line " << lineNumber << ": " << e.what() << "\n";
+            errors("line " + std::to_string(lineNumber) + ": " + e.what() + "\n");
         }
     }
-    out.flush();
     return bad;
 }
 
-void ScriptPlayer::execute(const std::string& line, std::ostream& out) {
+void ScriptPlayer::execute(const std::string& line, const ScriptSink& out) {
     const Words w = words(line);
     if (w.empty() || w[0][0] == '#')
         return;

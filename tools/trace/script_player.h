@@ -4,8 +4,9 @@
 // very scripts the driver replays.
 #pragma once
 
-#include <iosfwd>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "flow/main_window.h"
 
@@ -27,16 +28,20 @@ class ScriptStage {
     virtual void afterEvent() {}
 };
 
+// Where a script's output goes, a piece at a time, as it plays.
+using ScriptSink = std::function<void(std::string_view)>;
+
+// The player knows no streams: the browser's module carries no iostreams for it.
 class ScriptPlayer {
   public:
     explicit ScriptPlayer(ScriptStage& stage) : stage_(stage) {}
 
     // Runs every line; returns the number of lines that could not be understood, each reported
-    // on `errors` with its number.
-    int run(std::istream& script, std::ostream& out, std::ostream& errors);
+    // to `errors` with its number. What `print` writes goes to `out`.
+    int run(std::string_view script, const ScriptSink& out, const ScriptSink& errors);
 
     // One line; throws std::invalid_argument with a message when it is not understood.
-    void execute(const std::string& line, std::ostream& out);
+    void execute(const std::string& line, const ScriptSink& out);
 
   private:
     ScriptStage& stage_;

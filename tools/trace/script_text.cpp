@@ -2,17 +2,19 @@
 
 #include <cstdio>
 #include <optional>
-#include <sstream>
 
 #include "toolkit/core/number_text.h"
 
 namespace trace {
 
 std::vector<std::string> words(const std::string& line) {
-    std::istringstream in(line);
+    constexpr const char* kSpace = " \t\n\v\f\r";
     std::vector<std::string> result;
-    for (std::string w; in >> w;)
-        result.push_back(w);
+    for (std::size_t at = line.find_first_not_of(kSpace); at != std::string::npos;) {
+        const std::size_t end = line.find_first_of(kSpace, at);
+        result.push_back(line.substr(at, end - at));
+        at = line.find_first_not_of(kSpace, end);
+    }
     return result;
 }
 

@@ -1,5 +1,8 @@
 #include "tools/trace/trace.h"
 
+#include <istream>
+#include <iterator>
+#include <ostream>
 #include <stdexcept>
 
 #include "flow/state_report.h"
@@ -15,6 +18,15 @@ Trace::Trace() {
         else if (form == game::kForm3)
             help.emplace(session.host);
     };
+}
+
+int Trace::run(std::istream& script, std::ostream& out, std::ostream& errors) {
+    const std::string text{std::istreambuf_iterator<char>(script), {}};
+    const int bad = player_.run(
+        text, [&out](std::string_view s) { out << s; },
+        [&errors](std::string_view s) { errors << s; });
+    out.flush();
+    return bad;
 }
 
 tk::Frame Trace::frameOf(const std::string& window) {

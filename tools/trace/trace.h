@@ -25,13 +25,9 @@ class Trace final : public ScriptStage {
 
     Trace();
 
-    // Runs every line; returns the number of lines that could not be understood.
-    int run(std::istream& script, std::ostream& out, std::ostream& errors) {
-        return player_.run(script, out, errors);
-    }
-
-    // One line; throws std::invalid_argument with a message when it is not understood.
-    void execute(const std::string& line, std::ostream& out) { player_.execute(line, out); }
+    // Runs every line of the script, read to its end first; returns the number of lines that
+    // could not be understood.
+    int run(std::istream& script, std::ostream& out, std::ostream& errors);
 
     std::string stateJson();
 
