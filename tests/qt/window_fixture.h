@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "assets/catalog.h"
 #include "assets/embedded_resources.h"
 #include "flow/session.h"
 #include "toolkit/qt/qt_host.h"
@@ -15,26 +14,10 @@
 
 namespace qt_tests {
 
-// Where the court's client area starts in the window: its box at 24 px plus a 1-px border.
-constexpr int kCourtX = 25;
-constexpr int kCourtY = 25;
-
 // A canvas as it shows the model now.
 inline QImage shotOf(tkqt::FrameCanvas& canvas) {
     canvas.renderNow();
     return canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// How many pixels of the picture differ from the shot where the picture's corner is at `at`.
-inline int mismatchesWithPicture(const QImage& shot, QPoint at, std::string_view owner) {
-    const assets::PictureAsset* asset = assets::findPicture(owner);
-    int mismatches = 0;
-    for (int y = 0; y < asset->height; ++y)
-        for (int x = 0; x < asset->width; ++x) {
-            const std::uint8_t* p = asset->rgba + (y * asset->width + x) * 4;
-            mismatches += shot.pixelColor(at + QPoint(x, y)) != QColor(p[0], p[1], p[2]);
-        }
-    return mismatches;
 }
 
 class WindowFixture : public ::testing::Test {
