@@ -210,6 +210,12 @@ TEST(ClockTest, Scenarios) {
          {10},
          "A off; wake 6; A on; wake 15.625; wake 31.25",
          "| | |A"},
+        {"a timer of no interval never ticks", steady, {0, 10}, "wake 30", "|B*3"},
+        {"classic: switched on in a tick, it counts from that tick's beat",
+         classic,
+         {10, 10},
+         "B off; A1: B on; wake 15.625; wake 31.25",
+         "|A |A B"},
         {"to the beat of 2002 at 3 ms: the first beat 10 ms on",
          steady,
          {10},
@@ -221,6 +227,8 @@ TEST(ClockTest, Scenarios) {
         Bench bench(row.timing, row.intervals);
         bench.play(row.script);
         EXPECT_EQ(bench.log, row.ticks);
+        for (const tk::Timer& timer : bench.timers)
+            EXPECT_TRUE(!bench.clock.running(timer) || timer.Enabled) << timer.name << " runs off";
     }
 }
 
