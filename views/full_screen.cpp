@@ -27,6 +27,7 @@ void MainWindowView::setFullScreenGame(bool on) {
 // `ask`: the player asked, and the window manager is asked in turn; else the window manager did
 // it and the game follows.
 void MainWindowView::enterWholeScreen(bool ask) {
+    noteNormalFrame();
     fullScreen_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -45,16 +46,22 @@ void MainWindowView::takeScreenIfUnanswered() {
 }
 
 void MainWindowView::leaveWholeScreen(bool ask) {
+    // The frame as it was, centred where it was if the game grew meanwhile. It is placed by the
+    // window's own corner, which is right whatever frame the window manager has put back yet.
+    const QMargins margins = normalFrameMargins_;
+    const QPoint centre = normalFrame_.center();
     fullScreen_ = false;
     if (ask)
         showNormal();
     fitted_ = std::min(zoom_, fittingZoom());
     layoutClient();
-    // The frame as it was, centred where it was if the game grew meanwhile. It is placed by the
-    // window's own corner, which is right whatever frame the window manager has put back yet.
-    QRect frame(QPoint(0, 0), size().grownBy(normalFrameMargins_));
-    frame.moveCenter(normalFrame_.center());
-    setGeometry(movedInside(frame, availableArea()).marginsRemoved(normalFrameMargins_));
+    QRect frame(QPoint(0, 0), windowSize().grownBy(margins));
+    frame.moveCenter(centre);
+    setGeometry(movedInside(frame, availableArea()).marginsRemoved(margins));
+    // Never framed yet (the game started in full screen): placed again in the middle once the
+    // window manager has framed it.
+    if (!settled_)
+        QTimer::singleShot(kAnswerMs, this, [this] { settle(); });
 }
 
 void MainWindowView::followWindowState(Qt::WindowState state) {

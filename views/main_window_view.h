@@ -156,6 +156,7 @@ class MainWindowView : public QMainWindow {
     void resizeInPlace(bool keepCentre);
     void settle();
     void noteNormalFrame();
+    QSize windowSize() const;
     void enterWholeScreen(bool ask);
     void leaveWholeScreen(bool ask);
     void followWindowState(Qt::WindowState state);

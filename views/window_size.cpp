@@ -133,7 +133,7 @@ void MainWindowView::resizeInPlace(bool keepCentre) {
     layoutClient();
     if (fullScreen_ || !isVisible())
         return;
-    QRect wanted(QPoint(0, 0), size().grownBy(frame));
+    QRect wanted(QPoint(0, 0), windowSize().grownBy(frame));
     if (keepCentre)
         wanted.moveCenter(before.center());
     else
@@ -156,9 +156,15 @@ void MainWindowView::settle() {
     settled_ = true;
     fitted_ = std::min(zoom_, fittingZoom());
     layoutClient();
-    QRect frame(QPoint(0, 0), size().grownBy(decoration()));
+    QRect frame(QPoint(0, 0), windowSize().grownBy(decoration()));
     frame.moveCenter(availableArea().center());
     move(movedInside(frame, availableArea()).topLeft());
+}
+
+// The window's size as laid out for the zoom shown in a window: what it is, or will be once the
+// window system has caught up with the last resize.
+QSize MainWindowView::windowSize() const {
+    return QSize(kClientWidthPx, tk::pixels(innerHeightTwips_)) * fitted_;
 }
 
 void MainWindowView::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program under its own Xvfb, driven with xdotool: the splash, the click
+# The real program under its own Xvfb, driven with xdotool: F11 and back, the splash, the click
 # that brings the menu bar and the rally, Ctrl+A and the score bar, "P" and a moving ball, a held
 # key let go in another window, Ctrl+D and a clean exit, the zoom remembered at the next start,
 # and a clean exit on SIGTERM, with nothing on stderr. Screenshots of every step stay in the work
@@ -16,6 +16,16 @@ rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME/smashbol"
 printf '[game]\nautopause=false\n' >"$XDG_CONFIG_HOME/smashbol/smashbol.ini"
 start_game
 [ "$WIDTH" = 303 ] && [ "$HEIGHT" = 317 ] || fail "window is ${WIDTH}x$HEIGHT, expected 303x317"
+# F11 with no window manager to answer: the window takes the screen, and comes back in place.
+place="$X $Y"
+xdotool windowfocus --sync "$WIN" key F11
+sleep 0.6
+read_geometry
+[ "$WIDTH $HEIGHT" = "1024 768" ] || fail "F11 gives ${WIDTH}x$HEIGHT"
+xdotool key F11
+sleep 0.4
+read_geometry
+[ "$X $Y $WIDTH $HEIGHT" = "$place 303 317" ] || fail "F11 again: $X $Y $WIDTH $HEIGHT, was $place"
 
 # 1. The splash over the court, "CLICK" on it.
 sleep 0.3
