@@ -93,9 +93,7 @@ class MainWindowView : public QMainWindow {
     static QRect movedInside(QRect wanted, const QRect& room);
 
     // The settings beside the game's rules, as the settings menu changes them.
-    bool muted() const { return muted_; }
     void setMuted(bool on);
-    bool autoPauses() const { return autoPause_; }
     void setAutoPause(bool on) { autoPause_ = on; }
     bool classicTiming() const;
     void setClassicTiming(bool on);
@@ -103,7 +101,6 @@ class MainWindowView : public QMainWindow {
     std::function<void(bool muted)> onMuted;
     // The settings menu, opened at a point of the screen; built at the first opening.
     void openSettings(QPoint at);
-    QMenu* settingsMenu() const { return settings_; }
     // The largest zoom at which the window's client area at start takes at most 70 % of a screen
     // this many pixels high: the zoom of the first start (2 on a 1080-pixel desktop with a
     // panel, 3 on 1440).
