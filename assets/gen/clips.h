@@ -2,6 +2,7 @@
 // complete RIFF/WAVE images, ready to hand to the wave player as they are.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -26,6 +27,15 @@ std::vector<std::uint8_t> waveImage(const ClipLayout& layout,
 
 // The whole wave image of clip 1 to 8.
 std::vector<std::uint8_t> makeClip(int id);
+
+// A wave image of that layout as the program stores it (assets/embedded.h): 16-bit samples as
+// each channel's differences, low bytes, then high bytes; other images as they are.
+struct StoredClip {
+    std::vector<std::uint8_t> bytes;
+    std::size_t samplesAt = 0;
+    std::size_t sampleCount = 0;
+};
+StoredClip storedClip(const ClipLayout& layout, const std::vector<std::uint8_t>& wave);
 
 constexpr int kClipCount = 8;
 

@@ -119,12 +119,16 @@ std::string generate(const std::vector<std::string>& artFiles) {
         writeLiteral(out, it->second.rgbaBytes());
         out << "    ;\n\n";
     }
-    std::vector<std::size_t> clipSizes;
+    std::vector<std::string> clipEntries;
     for (int id = 1; id <= assetgen::kClipCount; ++id) {
-        const std::vector<std::uint8_t> wave = assetgen::makeClip(id);
-        clipSizes.push_back(wave.size());
+        const assetgen::ClipLayout layout = assetgen::clipLayout(id);
+        const assetgen::StoredClip clip = assetgen::storedClip(layout, assetgen::makeClip(id));
+        clipEntries.push_back(
+            "{kClip" + std::to_string(id) + ", " + std::to_string(clip.bytes.size()) + ", " +
+            std::to_string(clip.samplesAt) + ", " + std::to_string(clip.sampleCount) + ", " +
+            std::to_string(layout.channels) + "}");
         out << "const std::uint8_t kClip" << id << "[] =\n";
-        writeLiteral(out, wave);
+        writeLiteral(out, clip.bytes);
         out << "    ;\n\n";
     }
     out << "}  // namespace\n\nconst PictureAsset kPictures[] = {\n";
@@ -134,9 +138,9 @@ std::string generate(const std::vector<std::string>& artFiles) {
             << ", kPicture" << i << "},\n";
     }
     out << "};\n\nconst std::size_t kPictureCount = " << pictureOrder().size() << ";\n\n"
-        << "const std::span<const std::uint8_t> kClips[8] = {\n";
-    for (int id = 1; id <= assetgen::kClipCount; ++id) {
-        out << "    {kClip" << id << ", " << clipSizes[static_cast<std::size_t>(id - 1)] << "},\n";
+        << "const StoredClip kClips[8] = {\n";
+    for (const std::string& entry : clipEntries) {
+        out << "    " << entry << ",\n";
     }
     out << "};\n\n}  // namespace assets::embedded\n";
     return out.str();

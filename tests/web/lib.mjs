@@ -76,11 +76,9 @@ export async function clickSplash(page) {
 }
 
 // Ctrl and a key, as a player presses them.
-export async function ctrl(page, key) {
-  await page.keyboard.down('Control');
-  await page.keyboard.press(key);
-  await page.keyboard.up('Control');
-}
+export const ctrl = async (page, key) => {
+  for (const [act, k] of [['down', 'Control'], ['press', key], ['up', 'Control']]) await page.keyboard[act](k);
+};
 
 // The headless driver on a script; its shots are written where asked.
 export function trace(script) {
