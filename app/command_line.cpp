@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include "assets/embedded_translations.h"
+
 namespace app {
 
 namespace {
@@ -48,11 +50,15 @@ QString helpText(const QString& settingsPath) {
                "  --mute            no sound; no audio device is opened\n"
                "  --no-auto-pause   do not pause when the window loses focus\n"
                "  --classic-timing  timers on the 15.625 ms beat of 2002's desktops (64/s)\n"
+               "  --lang cs|en      the language of the game's words (Czech is its own);\n"
+               "                    otherwise as remembered, or LANGUAGE, LC_ALL,\n"
+               "                    LC_MESSAGES, LANG\n"
                "  --record FILE     write the session as a script for smashbol-trace\n"
                "  --help            this text;  --version  the version\n"
                "  Qt's own options (-platform, -display, -style, ...) work as ever.\n"
                "\n"
-               "Settings (zoom, full screen, sound, auto-pause, classic timing), changed in the\n"
+               "Settings (zoom, full screen, sound, auto-pause, classic timing, language),\n"
+               "changed in the\n"
                "settings menu or with the keys, live in\n"
                "  %1\n")
         .arg(settingsPath.isEmpty() ? QStringLiteral("(no config folder)") : settingsPath);
@@ -74,6 +80,8 @@ views::Preferences CommandLine::over(views::Preferences remembered) const {
     remembered.mute = remembered.mute || mute;
     remembered.autoPause = remembered.autoPause && !noAutoPause;
     remembered.classicTiming = remembered.classicTiming || classicTiming;
+    if (!language.empty())
+        remembered.language = language;
     return remembered;
 }
 
@@ -96,7 +104,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& settin
     const QCommandLineOption noAutoPause("no-auto-pause", "");
     const QCommandLineOption classicTiming("classic-timing", "");
     const QCommandLineOption record("record", "", "FILE");
-    parser.addOptions({help, version, zoom, fullScreen, mute, noAutoPause, classicTiming, record});
+    const QCommandLineOption lang("lang", "", "LANGUAGE");
+    parser.addOptions(
+        {help, version, zoom, fullScreen, mute, noAutoPause, classicTiming, record, lang});
     for (const char* name : kQtOptionsWithValue)
         parser.addOption(QCommandLineOption(name, "", "value"));
     for (const char* name : kQtFlags)
@@ -133,6 +143,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& settin
         if (!ok || n < 1 || n > 4)
             return refuse("--zoom takes 1 to 4, not '" + value + "'");
         line.zoom = n;
+    }
+    if (parser.isSet(lang)) {
+        const std::string code = parser.value(lang).toStdString();
+        if (!assets::speaks(code))
+            return refuse("--lang takes cs or en, not '" + parser.value(lang) + "'");
+        line.language = code;
     }
     if (parser.isSet(record)) {
         line.recordPath = parser.value(record);

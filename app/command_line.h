@@ -21,6 +21,7 @@ struct CommandLine {
     bool mute = false;
     bool noAutoPause = false;
     bool classicTiming = false;
+    std::string language;           // "cs", "en"; empty: as remembered or as the desktop asks
     QString recordPath;             // empty: no recording
     QString qtPlatform, qtDisplay;  // Qt's -platform and -display, when given
 

@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
     }
     // What was chosen for this run over what is remembered; the window takes its own part.
     const views::Preferences preferences = options.over(store.load());
+    views::showLanguage(preferences.language);
     // Silent, and saying nothing, on a machine without a sound device; muted, no device is opened
     // at all. The device is opened beside Qt's start, not before the window: the intro clip that
     // the game plays at load waits for it, and starts as soon as the window is up. Made before Qt

@@ -5,13 +5,15 @@
 
 #include <algorithm>
 
+#include "toolkit/qt/shown_text.h"
+
 namespace views {
 
 tkqt::FrameCanvas* makeDialogCanvas(QDialog& dialog, const char* title,
                                     const tk::Renderer& renderer, std::function<tk::Scene()> scene,
                                     std::function<void(const tk::Control*)> onClick,
                                     float widthTwips, float heightTwips) {
-    dialog.setWindowTitle(title);
+    dialog.setWindowTitle(tkqt::shown(title));
     dialog.setModal(true);
     auto* canvas = new tkqt::FrameCanvas(renderer, std::move(scene), &dialog);
     canvas->onClick = std::move(onClick);

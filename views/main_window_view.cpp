@@ -20,6 +20,7 @@
 #include "flow/menu_tree.h"
 #include "screens/window_scenes.h"
 #include "toolkit/qt/key_codes.h"
+#include "toolkit/qt/shown_text.h"
 #include "views/dialog_frame.h"
 #include "views/session_recorder.h"
 
@@ -49,8 +50,9 @@ MainWindowView::MainWindowView(flow::MainWindow& model, const tk::Renderer& rend
       innerHeightTwips_(game::kClientHeight),
       fullScreen_(preferences.fullScreen),
       autoPause_(preferences.autoPause),
-      muted_(preferences.mute) {
-    setWindowTitle(QString::fromStdString(model.Caption));
+      muted_(preferences.mute),
+      language_(preferences.language) {
+    setWindowTitle(tkqt::shown(model.Caption));
     if (preferences.zoom >= 1 && preferences.zoom <= kMaxZoom)
         zoom_ = preferences.zoom;
     else if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -97,6 +97,8 @@ class MainWindowView : public QMainWindow {
     void setAutoPause(bool on) { autoPause_ = on; }
     bool classicTiming() const;
     void setClassicTiming(bool on);
+    // "cs", "en", or empty for the desktop's language.
+    void setLanguage(const std::string& language);
     // Told when the sound is turned on or off.
     std::function<void(bool muted)> onMuted;
     // The settings menu, opened at a point of the screen; built at the first opening.
@@ -189,6 +191,7 @@ class MainWindowView : public QMainWindow {
     QMargins normalFrameMargins_;
     bool autoPause_ = true;
     bool muted_ = false;
+    std::string language_;  // as chosen: "cs", "en", or empty for the desktop's
     std::vector<int> heldKeys_;       // codes the game saw go down and not yet up
     std::vector<int> swallowedKeys_;  // the window's own keys, kept from the game until released
 };

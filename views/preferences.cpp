@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+#include "assets/embedded_translations.h"
+
 namespace views {
 
 namespace {
@@ -49,6 +51,17 @@ class SettingReader {
         return invalid(key, text, "chosen for the screen"), 0;
     }
 
+    // A language the game speaks, or empty for the desktop's own.
+    std::string language(const char* key) {
+        if (!ini_.contains(key))
+            return {};
+        const QString text = ini_.value(key).toString().trimmed();
+        const std::string code = text.toStdString();
+        if (assets::speaks(code))
+            return code;
+        return invalid(key, text, "the desktop's language"), std::string();
+    }
+
   private:
     void invalid(const char* key, const QString& text, const char* instead) {
         std::fprintf(stderr, "smashbol: setting %s=%s in %s is not valid; using %s\n", key,
@@ -60,6 +73,10 @@ class SettingReader {
 };
 
 }  // namespace
+
+void showLanguage(const std::string& chosen) {
+    tk::showLanguage(assets::chosenTranslation(chosen));
+}
 
 PreferenceStore::PreferenceStore() : PreferenceStore(standardPath()) {}
 
@@ -85,6 +102,7 @@ Preferences PreferenceStore::load() {
     p.autoPause = read.flag("game/autopause", p.autoPause);
     p.classicTiming = read.flag("game/classic-timing", p.classicTiming);
     p.mute = read.flag("sound/mute", p.mute);
+    p.language = read.language("game/language");
     stored_ = p;
     return p;
 }
@@ -117,6 +135,12 @@ bool PreferenceStore::save(const Preferences& p) {
         ini.setValue("game/classic-timing", p.classicTiming);
     if (p.mute != old.mute)
         ini.setValue("sound/mute", p.mute);
+    if (p.language != old.language) {
+        if (p.language.empty())
+            ini.remove("game/language");
+        else
+            ini.setValue("game/language", QString::fromStdString(p.language));
+    }
     ini.sync();
     if (ini.status() != QSettings::NoError)
         return fail("cannot be written to");

@@ -1,5 +1,5 @@
 // What the player chose and the game remembers between runs: the zoom, full screen, auto-pause,
-// the timing of 2002 and the sound. Kept in an INI file in the user's config folder; nothing is
+// the timing of 2002, the sound and the language. Kept in an INI file in the user's config folder; nothing is
 // written until a setting changes, and a file that cannot be read or written leaves the defaults
 // with one line on standard error.
 #pragma once
@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 namespace views {
 
@@ -16,9 +17,14 @@ struct Preferences {
     bool autoPause = true;
     bool classicTiming = false;
     bool mute = false;
+    std::string language = {};  // "cs" or a translation's code; empty: as the desktop asks
 
     bool operator==(const Preferences&) const = default;
 };
+
+// Shows the game in `chosen` ("cs", "en"), or, when empty, in the language the desktop asks
+// for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+void showLanguage(const std::string& chosen);
 
 class PreferenceStore {
   public:

@@ -1,11 +1,15 @@
 // The settings menu: what the player may change beside the game's rules (the zoom, full screen,
-// the sound, the pause when the player goes elsewhere, the timing of 2002), on a right click
+// the sound, the pause when the player goes elsewhere, the timing of 2002, the language), on a
+// right click
 // anywhere on the game, the Menu key or Shift+F10. Each change takes effect at once and is
 // remembered. The game's own clicks are left clicks: the right button takes nothing from it.
 #include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 
+#include <utility>
+
+#include "toolkit/qt/shown_text.h"
 #include "views/main_window_view.h"
 
 namespace views {
@@ -39,7 +43,7 @@ void MainWindowView::zoomMenus(QWidget& menus) {
 void MainWindowView::buildSettings() {
     settings_ = new QMenu(this);
     settings_->setToolTipsVisible(true);
-    QMenu* zooms = settings_->addMenu(QStringLiteral("&Zvětšení"));
+    QMenu* zooms = settings_->addMenu(tkqt::shown("&Zvětšení"));
     auto* oneOf = new QActionGroup(zooms);
     for (int zoom = 1; zoom <= kMaxZoom; ++zoom) {
         QAction* action = zooms->addAction(QStringLiteral("&%1×").arg(zoom));
@@ -57,28 +61,45 @@ void MainWindowView::buildSettings() {
         action->setToolTip(tip);
         connect(action, &QAction::triggered, this, apply);
     };
-    flag(QStringLiteral("&Celá obrazovka\tF11"), QString(), [this](bool on) {
+    flag(tkqt::shown("&Celá obrazovka\tF11"), QString(), [this](bool on) {
         setFullScreenGame(on);
         remember([on](Preferences& p) { p.fullScreen = on; });
     });
-    flag(QStringLiteral("Z&vuk"), QString(), [this](bool on) {
+    flag(tkqt::shown("Z&vuk"), QString(), [this](bool on) {
         setMuted(!on);
         remember([on](Preferences& p) { p.mute = !on; });
     });
-    flag(QStringLiteral("&Automatická pauza"),
-         QStringLiteral("Když přepnete do jiného programu nebo okno minimalizujete, "
-                        "zápas se pozastaví."),
+    flag(tkqt::shown("&Automatická pauza"),
+         tkqt::shown("Když přepnete do jiného programu nebo okno minimalizujete, "
+                     "zápas se pozastaví."),
          [this](bool on) {
              setAutoPause(on);
              remember([on](Preferences& p) { p.autoPause = on; });
          });
-    flag(QStringLiteral("&Rychlost z roku 2002"),
-         QStringLiteral("Časovače tikají jako na počítačích z roku 2002: 64krát za sekundu."),
+    flag(tkqt::shown("&Rychlost z roku 2002"),
+         tkqt::shown("Časovače tikají jako na počítačích z roku 2002: 64krát za sekundu."),
          [this](bool on) {
              setClassicTiming(on);
              remember([on](Preferences& p) { p.classicTiming = on; });
          });
-    for (QMenu* menu : {settings_, zooms}) {
+    // Each language in its own words; "as the desktop" follows LANGUAGE, LANG and the rest.
+    QMenu* languages = settings_->addMenu(tkqt::shown("&Jazyk"));
+    auto* oneLanguage = new QActionGroup(languages);
+    const std::pair<const char*, QString> choices[] = {
+        {"", tkqt::shown("Podle &systému")},
+        {"cs", QStringLiteral("&Čeština")},
+        {"en", QStringLiteral("&English")}};
+    for (const auto& [code, caption] : choices) {
+        QAction* action = languages->addAction(caption);
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(code));
+        oneLanguage->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language = std::string(code)] {
+            setLanguage(language);
+            remember([language](Preferences& p) { p.language = language; });
+        });
+    }
+    for (QMenu* menu : {settings_, zooms, languages}) {
         menu->setStyle(menuStyle_);
         connect(menu, &QMenu::aboutToShow, this, [this] {
             releaseHeldKeys();
@@ -99,6 +120,20 @@ void MainWindowView::showSettings() {
     items[2]->setChecked(!muted_);
     items[3]->setChecked(autoPause_);
     items[4]->setChecked(classicTiming());
+    for (QAction* language : items[5]->menu()->actions())
+        language->setChecked(language->data().toString().toStdString() == language_);
+}
+
+// The game's words in another language: the title, the menus and every window drawn from now
+// on. The settings menu is made anew in the new words when it next opens.
+void MainWindowView::setLanguage(const std::string& language) {
+    language_ = language;
+    showLanguage(language);
+    setWindowTitle(tkqt::shown(model_.Caption));
+    menus_->retranslate();
+    settings_->deleteLater();
+    settings_ = nullptr;
+    canvas_->requestFrame();
 }
 
 void MainWindowView::setMuted(bool on) {

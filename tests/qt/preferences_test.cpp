@@ -20,8 +20,8 @@ TEST(PreferenceStore, ReadsWhatTheGameWritesAndTheDefaultForAnythingElse) {
     const Row rows[] = {
         {"as the game writes them",
          "[window]\nzoom=3\nfullscreen=true\n[game]\nautopause=false\nclassic-timing=true\n"
-         "[sound]\nmute=true\n",
-         {3, true, false, true, true},
+         "language=en\n[sound]\nmute=true\n",
+         {3, true, false, true, true, "en"},
          false},
         {"nothing set", "", {}, false},
         {"zoom at the bounds", "[window]\nzoom=4\n", {.zoom = 4}, false},
@@ -29,6 +29,7 @@ TEST(PreferenceStore, ReadsWhatTheGameWritesAndTheDefaultForAnythingElse) {
         {"zoom of no number", "[window]\nzoom=big\n", {}, true},
         {"a flag neither true nor false", "[window]\nfullscreen=maybe\n", {}, true},
         {"a flag as a number", "[game]\nautopause=0\n", {.autoPause = false}, false},
+        {"a language the game does not speak", "[game]\nlanguage=de\n", {}, true},
         {"a bad flag keeps its default true", "[game]\nautopause=yes please\n", {}, true},
     };
     for (const Row& row : rows) {

@@ -59,7 +59,7 @@ TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
         {"nothing", {}, A::Play, ""},
         {"every option",
          {"--zoom", "4", "--fullscreen", "--mute", "--no-auto-pause", "--classic-timing",
-          "--record=s.trace"},
+          "--record=s.trace", "--lang", "en"},
          A::Play,
          ""},
         {"Qt's own, one dash", {"-platform", "offscreen", "-reverse"}, A::Play, ""},
@@ -68,6 +68,7 @@ TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
         {"zoom 0", {"--zoom=0"}, A::Refuse, "not '0'"},
         {"zoom not a number", {"--zoom", "x"}, A::Refuse, "not 'x'"},
         {"zoom without a value", {"--zoom"}, A::Refuse, "'--zoom'"},
+        {"a language without a translation", {"--lang=de"}, A::Refuse, "cs or en, not 'de'"},
         {"unknown", {"--loud"}, A::Refuse, "unknown option '--loud'"},
         {"a stray file name", {"match.trace"}, A::Refuse, "unexpected argument 'match.trace'"},
     };
@@ -84,10 +85,11 @@ TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
     }
     // Options hold for the run: over the remembered settings, never instead of all of them.
     const app::CommandLine line = app::parseCommandLine(
-        {"smashbol", "--zoom", "3", "--no-auto-pause", "--record", "s.trace"}, "");
-    const views::Preferences run = line.over({.zoom = 2, .fullScreen = true, .mute = true});
-    // Zoom 3 and no auto-pause from the line; full screen and mute remembered.
-    EXPECT_EQ(run, (views::Preferences{3, true, false, false, true}));
+        {"smashbol", "--zoom", "3", "--no-auto-pause", "--record", "s.trace", "--lang", "cs"}, "");
+    const views::Preferences run =
+        line.over({.zoom = 2, .fullScreen = true, .mute = true, .language = "en"});
+    // Zoom 3, no auto-pause and Czech from the line; full screen and mute remembered.
+    EXPECT_EQ(run, (views::Preferences{3, true, false, false, true, "cs"}));
     EXPECT_EQ(line.recordPath, "s.trace");
 }
 

@@ -2,12 +2,14 @@
 
 #include <QKeySequence>
 
+#include "toolkit/qt/shown_text.h"
+
 namespace tkqt {
 
 MenuLink::MenuLink(QMenuBar& bar, QWidget& window, const std::vector<MenuNode>& tree) : bar_(bar) {
     bar_.setNativeMenuBar(false);  // the bar is part of the window's height, as the game expects
     for (const MenuNode& node : tree) {
-        QMenu* menu = bar_.addMenu(QString::fromStdString(node.item->Caption));
+        QMenu* menu = bar_.addMenu(shown(node.item->Caption));
         actions_.emplace_back(node.item, menu->menuAction());
         topLevel_.push_back(menu->menuAction());
         for (const MenuNode& child : node.children)
@@ -17,7 +19,7 @@ MenuLink::MenuLink(QMenuBar& bar, QWidget& window, const std::vector<MenuNode>& 
 }
 
 void MenuLink::add(QMenu* parent, const MenuNode& node, QWidget& window) {
-    const QString caption = QString::fromStdString(node.item->Caption);
+    const QString caption = shown(node.item->Caption);
     if (!node.children.empty()) {
         QMenu* menu = parent->addMenu(caption);
         actions_.emplace_back(node.item, menu->menuAction());
@@ -54,6 +56,11 @@ QAction* MenuLink::action(const tk::MenuItem& item) const {
             return action;
     }
     return nullptr;
+}
+
+void MenuLink::retranslate() {
+    for (auto& [item, action] : actions_)
+        action->setText(shown(item->Caption));
 }
 
 int MenuLink::visibleTopLevelMenus() const {

@@ -1,5 +1,5 @@
-// A window's menu bar built from the game's menu items. The game owns Visible and Enabled; after
-// each event the link mirrors them. Shortcut keys are registered on the window as well, so they
+// A window's menu bar built from the game's menu items, their captions in the language shown.
+// The game owns Visible and Enabled; after each event the link mirrors them. Shortcut keys are registered on the window as well, so they
 // act whether or not their menu is shown.
 #pragma once
 
@@ -28,6 +28,8 @@ class MenuLink {
     MenuLink(QMenuBar& bar, QWidget& window, const std::vector<MenuNode>& tree);
 
     void sync();
+    // The captions again, in the language now shown.
+    void retranslate();
 
     // The action standing for a menu item (a submenu's own action for a menu).
     QAction* action(const tk::MenuItem& item) const;

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <chrono>
 
+#include "toolkit/qt/shown_text.h"
+
 namespace tkqt {
 
 namespace {
@@ -55,8 +57,7 @@ void QtHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
 }
 
 void QtHost::MsgBox(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title_),
-                    QString::fromUtf8(text.data(), text.size()), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, shown(title_), shown(text), QMessageBox::Ok,
                     director_ ? director_->activeWindow() : nullptr);
     const Hold hold(director_);
     box.exec();

@@ -127,7 +127,7 @@ Rect Renderer::labelRect(const Label& label) const {
     if (!face)
         return box;
     const Typesetter text(*face);
-    const int width = text.width(lettersOf(label.Caption));
+    const int width = text.width(lettersOf(tr(label.Caption)));
     const int height = face->height();
     switch (label.alignment) {
         case Alignment::Left:
@@ -148,14 +148,14 @@ void Renderer::drawLabel(Frame& frame, const Label& label, int ox, int oy, const
     if (!label.transparent)
         fillRect(frame, r, label.BackColor, clip);
     if (!label.Caption.empty())
-        drawText(frame, r, label.alignment, !label.AutoSize, label.Caption, label.font,
+        drawText(frame, r, label.alignment, !label.AutoSize, tr(label.Caption), label.font,
                  label.ForeColor, clip);
 }
 
 // A text from the top of its box, each line placed as the alignment says; nothing of it shows
 // outside the box.
 void Renderer::drawText(Frame& frame, const Rect& box, Alignment alignment, bool wrap,
-                        const std::string& text, const Font& font, Color color,
+                        std::string_view text, const Font& font, Color color,
                         const Rect& clip) const {
     const GlyphFace* face = faces_.faceFor(font);
     if (!face || box.empty())

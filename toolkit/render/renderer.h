@@ -1,8 +1,8 @@
 // Draws a window's controls into a frame, the way the game lays them out: the window's back
 // colour, picture and drawing, then its labels, shapes, lines and images, then its picture boxes;
 // an earlier-listed control lies above a later one, and every child is cut off at its
-// container's client area. One frame pixel is one window pixel; front ends scale it without
-// smoothing.
+// container's client area. Labels show their captions in the language shown (tk::tr). One frame
+// pixel is one window pixel; front ends scale it without smoothing.
 #pragma once
 
 #include <functional>
@@ -11,6 +11,7 @@
 
 #include "toolkit/core/controls.h"
 #include "toolkit/core/glyphs.h"
+#include "toolkit/core/translation.h"
 #include "toolkit/render/frame.h"
 
 namespace tk {
@@ -38,9 +39,9 @@ class Renderer {
     // and shapes, which take no clicks).
     const Control* controlAt(const Scene& scene, int x, int y) const;
 
-    // Where a label's text sits in its container. A self-sizing label takes its text's size:
-    // a left-aligned one keeps its left edge, a right-aligned one its right edge and a centred
-    // one its middle, all as laid out for its first caption.
+    // Where a label's text sits in its container. A self-sizing label takes the size of its
+    // text in the language shown: a left-aligned one keeps its left edge, a right-aligned one
+    // its right edge and a centred one its middle, all as laid out for its first caption.
     Rect labelRect(const Label& label) const;
 
     const GlyphFaces& faces() const { return faces_; }
@@ -52,7 +53,7 @@ class Renderer {
                         const Rect& clip) const;
     void drawLabel(Frame& frame, const Label& label, int ox, int oy, const Rect& clip) const;
     void drawText(Frame& frame, const Rect& box, Alignment alignment, bool wrap,
-                  const std::string& text, const Font& font, Color color, const Rect& clip) const;
+                  std::string_view text, const Font& font, Color color, const Rect& clip) const;
     const Control* hit(const Scene& scene, const std::vector<ControlRef>& controls, int x,
                        int y) const;
     void drawPicture(Frame& frame, const Picture& picture, int x, int y, const Rect& clip) const;
