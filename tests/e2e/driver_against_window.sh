@@ -4,7 +4,8 @@
 # screenshot was taken. They must agree pixel for pixel: the splash, the match set up after
 # Ctrl+A (below the menu bar; the intro's ticks leave the computer in the frame they left him
 # in) and the help window.
-# With NO_FONTS=1 the game runs on a system that offers it no font at all.
+# With NO_FONTS=1 the game runs on a system that offers it no font at all; with LANGUAGE=en both
+# show the game in English, which must not be the Czech help window.
 #   tests/e2e/driver_against_window.sh path/to/smashbol path/to/smashbol-trace [work folder]
 set -euo pipefail
 SMASHBOL=${1:?usage: $0 path/to/smashbol path/to/smashbol-trace [work folder]}
@@ -54,7 +55,9 @@ match_x=$X match_y=$Y match_height=$HEIGHT
 click_at 70 9
 sleep 0.5
 xdotool key Down Return
-HELP=$(timeout 10 xdotool search --sync --onlyvisible --name '^SMASHBOL 2002 - Ovládání hry$' | head -1)
+help_title='SMASHBOL 2002 - Ovládání hry'
+[ "$LANGUAGE" = en ] && help_title='SMASHBOL 2002 - How to Play'
+HELP=$(timeout 10 xdotool search --sync --onlyvisible --name "^$help_title\$" | head -1)
 [ -n "$HELP" ] || fail "the help window did not open"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$HELP" | sed 's/^/HELP_/')"
@@ -86,5 +89,11 @@ done
 [ -n "$bar" ] || same "the match set up" driver-match "$match_x" $((match_y + 19))
 cp "$WORK/window-help-screen.png" "$WORK/now.png"
 same "the help window" driver-help "$HELP_X" "$HELP_Y"
+if [ "$LANGUAGE" = en ]; then
+    sed "s|$WORK/driver-|$WORK/czech-|" "$WORK/shots.trace" | LANGUAGE=cs "$TRACE" >/dev/null
+    [ "$(compare -metric AE "$WORK/driver-help.png" "$WORK/czech-help.png" null: 2>&1)" -gt 1000 ] ||
+        fail "the help window in English looks as in Czech"
+fi
 echo "the driver's frames and the window agree${NO_FONTS:+ with no font on the system}" \
+    "in $LANGUAGE" \
     "(menu bar $bar pixels)"

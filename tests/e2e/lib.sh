@@ -25,7 +25,8 @@ scratch_work() {
 # on it whatever the caller's session is: through xcb (not on the
 # desktop's Wayland, nor on an exported offscreen platform), one device pixel to a pixel, with
 # Qt's own style, no session bus, and settings of this run's own in $WORK/config (a zoom, full
-# screen or timing the player chose would change what a script sees and measures).
+# screen or timing the player chose would change what a script sees and measures); in Czech
+# whatever the desktop's language, unless the test sets LANGUAGE.
 start_xvfb() {
     local pipe="$WORK/xvfb-display" number=""
     export QT_QPA_PLATFORM=xcb
@@ -33,6 +34,7 @@ start_xvfb() {
         QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_USE_PHYSICAL_DPI \
         QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME
     export XDG_CONFIG_HOME="$WORK/config"
+    export LANGUAGE=${LANGUAGE:-cs}
     rm -f "$pipe"
     mkfifo "$pipe"
     Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -ardelay 10000 \

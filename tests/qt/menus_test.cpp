@@ -40,6 +40,32 @@ TEST_F(MenusTest, TheSplashHidesTheMenuBarAndTheClickShowsItForGood) {
     EXPECT_FALSE(info->isEnabled());
 }
 
+// The language chosen in the settings menu: the title and every menu in the new words at once,
+// the game's own captions left Czech, and back again; "as the desktop" follows LANGUAGE.
+TEST_F(MenusTest, AnotherLanguageChangesTheWordsNotTheGame) {
+    show();
+    clickSplash();
+    const auto words = [&] {
+        return std::vector<QString>{view().windowTitle(),
+                                    view().menus().action(game.dif(10))->text(),
+                                    view().menus().action(game.hard)->text(),
+                                    view().menus().action(game.about)->text()};
+    };
+    const std::vector<QString> czech = {"SMASHBOL 2002", "&Obtížnost", "&Velká", "Informace"};
+    const std::vector<QString> english = {"SMASHBOL 2002", "&Difficulty", "&Hard", "Information"};
+    EXPECT_EQ(words(), czech);
+    view().setLanguage("en");
+    EXPECT_EQ(words(), english);
+    EXPECT_EQ(game.dif(10).Caption, "&Obtížnost") << "the game keeps its words";
+    view().setLanguage("cs");
+    EXPECT_EQ(words(), czech);
+    qputenv("LANGUAGE", "de:en_GB");
+    view().setLanguage("");
+    qunsetenv("LANGUAGE");
+    EXPECT_EQ(words(), english);
+    view().setLanguage("cs");
+}
+
 // Menus at zoom 2 to 4 are those of zoom 1 that many times over, to a pixel a zoom: the gap
 // between the bar's menus, the popups' widths and heights, so no caption is cut.
 TEST(MenuStyle, MenusKeepTheirProportionsAtEveryZoom) {

@@ -1,0 +1,218 @@
+// The game's words in another language: catalogues read as msgfmt writes them (and nothing
+// read from a broken one), the language chosen as gettext chooses, and every text the three
+// windows show translated and set inside its box.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "assets/embedded_glyphs.h"
+#include "assets/embedded_translations.h"
+#include "flow/menu_tree.h"
+#include "flow/session.h"
+#include "screens/about_window.h"
+#include "screens/help_window.h"
+#include "toolkit/render/renderer.h"
+#include "toolkit/render/text.h"
+#include "tools/trace/scripted_host.h"
+
+namespace {
+
+// A catalogue image as msgfmt lays it out: header, the two tables of (length, offset), no hash
+// table, then the texts, each ended by a zero.
+std::vector<std::uint8_t> moImage(std::vector<std::pair<std::string, std::string>> entries,
+                                  bool bigEndian) {
+    std::sort(entries.begin(), entries.end());
+    std::vector<std::uint8_t> image;
+    const auto word = [&](std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            image.push_back(static_cast<std::uint8_t>(value >> (bigEndian ? 24 - 8 * i : 8 * i)));
+    };
+    const auto count = static_cast<std::uint32_t>(entries.size());
+    word(0x950412de);
+    word(0);
+    word(count);
+    word(28);
+    word(28 + 8 * count);
+    word(0);
+    word(28 + 16 * count);
+    std::string texts;
+    std::vector<std::uint32_t> rows;
+    for (const bool translated : {false, true})
+        for (const auto& [source, target] : entries) {
+            const std::string& text = translated ? target : source;
+            rows.push_back(static_cast<std::uint32_t>(text.size()));
+            rows.push_back(static_cast<std::uint32_t>(28 + 16 * count + texts.size()));
+            texts += text + '\0';
+        }
+    for (const std::uint32_t row : rows)
+        word(row);
+    image.insert(image.end(), texts.begin(), texts.end());
+    return image;
+}
+
+TEST(Translation, ReadsCataloguesAndLeavesCzechWhereTheyHaveNothing) {
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {"", "Content-Type: text/plain; charset=UTF-8\n"},
+        {"Hra", "Game"},
+        {"Hra:", "Set:"},
+        {"Informace", ""}};  // not translated yet
+    const std::vector<std::uint8_t> little = moImage(entries, false);
+    const std::vector<std::uint8_t> big = moImage(entries, true);
+    std::vector<std::uint8_t> badMagic = little, pastTheEnd = little;
+    badMagic[0] ^= 1;
+    pastTheEnd[28 + 8 + 4] = 0xF0;  // the second source text's offset, far past the image
+    struct Row {
+        const char* name;
+        std::span<const std::uint8_t> image;
+        bool valid;
+    };
+    const Row rows[] = {{"little-endian", little, true},
+                        {"big-endian", big, true},
+                        {"not a catalogue", badMagic, false},
+                        {"an offset past the end", pastTheEnd, false},
+                        {"cut short in its tables", std::span(little).first(40), false},
+                        {"shorter than a header", std::span(little).first(27), false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const tk::Translation en("en", row.image);
+        EXPECT_EQ(en.valid(), row.valid);
+        EXPECT_EQ(en.size(), row.valid ? 3u : 0u) << "the header is no text";
+        EXPECT_EQ(en.text("Hra"), row.valid ? "Game" : "Hra");
+        EXPECT_EQ(en.text("Hra:"), row.valid ? "Set:" : "Hra:") << "a longer key";
+        EXPECT_EQ(en.text("Informace"), "Informace") << "an empty translation is none";
+        EXPECT_FALSE(en.has("Informace"));
+        EXPECT_EQ(en.text("Hr"), "Hr") << "a shorter key";
+        EXPECT_EQ(en.text(""), "");
+    }
+    const tk::Translation english = assets::translationFor("en");
+    EXPECT_TRUE(english.valid() && english.code() == "en" && english.text("Hra") == "Game");
+    EXPECT_EQ(assets::translationFor("de").code(), "cs");
+    EXPECT_TRUE(assets::speaks("cs") && assets::speaks("en") && !assets::speaks("de"));
+}
+
+TEST(Translation, ChoosesTheLanguageAsGettextDoes) {
+    const std::pair<const char*, const char*> wishes[] = {
+        {"", "cs"},
+        {"en", "en"},
+        {"en_GB.UTF-8", "en"},
+        {"en_US@euro", "en"},
+        {"en-GB", "en"},  // a browser's
+        {"cs_CZ.UTF-8", "cs"},
+        {"C", "cs"},
+        {"C.UTF-8", "cs"},
+        {"POSIX", "cs"},
+        {"de_DE.UTF-8", "cs"},  // no translation: the game's own words
+        {"de:en", "en"},        // the first of the list that the game speaks
+        {"cs:en", "cs"},
+        {"C:en", "cs"},
+        {"::en", "en"},
+        {"eng", "cs"},  // not English, another code
+        {"e", "cs"},
+    };
+    const std::span<const tk::EmbeddedCatalogue> catalogues = assets::translationCatalogues();
+    for (const auto& [wish, code] : wishes)
+        EXPECT_EQ(tk::pickLanguage(wish, catalogues), code) << wish;
+
+    // LANGUAGE first, then LC_ALL, LC_MESSAGES, LANG; an empty one counts as unset.
+    using Environment = std::map<std::string, std::string>;
+    const std::pair<Environment, const char*> environments[] = {
+        {{}, ""},
+        {{{"LANG", "en_US.UTF-8"}}, "en_US.UTF-8"},
+        {{{"LANG", "cs_CZ"}, {"LC_MESSAGES", "en_GB"}}, "en_GB"},
+        {{{"LC_MESSAGES", "en_GB"}, {"LC_ALL", "C"}}, "C"},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}}, "en"},
+        {{{"LANGUAGE", ""}, {"LANG", "de_DE"}}, "de_DE"},
+    };
+    for (const auto& [environment, expected] : environments) {
+        const std::string got = tk::wishesOfEnvironment([&](const char* name) -> const char* {
+            const auto found = environment.find(name);
+            return found == environment.end() ? nullptr : found->second.c_str();
+        });
+        EXPECT_EQ(got, expected);
+    }
+}
+
+// Every label the windows show, in both languages: the words translated (digits and colons
+// aside), a wrapped text inside its box, nothing cut off, a self-sizing one inside its container
+// and clear of its neighbours.
+TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
+    const tk::Translation english = assets::translationFor("en");
+    const tk::Renderer renderer{tk::GlyphFaces(assets::glyphFaces())};
+    flow::Session<trace::ScriptedHost> session;
+    flow::MainWindow& form = session.form;
+    form.Form_Load();
+    form.Picture4_Click();
+    form.hard_Click();  // the score bar shows
+    screens::Form2 about(session.host);
+    about.Load();
+    screens::Form3 help(session.host);
+    form.Label2.Caption = "10";  // the widest score the bar shows
+    form.Label4.Caption = "10";
+
+    const auto hasEnglish = [&](const auto& self, const flow::MenuNode& node) -> void {
+        EXPECT_TRUE(english.has(node.item->Caption)) << node.item->Caption;
+        for (const flow::MenuNode& child : node.children)
+            self(self, child);
+    };
+    for (const flow::MenuNode& menu : flow::menuTree(form))
+        hasEnglish(hasEnglish, menu);
+
+    struct Window {
+        const char* name;
+        std::vector<tk::ControlRef> labels;
+        int widthPx;  // the container's client area
+    };
+    int checked = 0;
+    for (const std::string& message : {std::string(), game::kYouWon, game::kYouLost}) {
+        form.Label12.Caption = message;
+        const Window windows[] = {{"Form1", form.windowControls(), 303},
+                                  {"Picture1", form.courtControls(), 255},
+                                  {"Picture4", form.splashControls(), 250},
+                                  {"Form2", about.controls(), 305},
+                                  {"Form3", help.controls(), 305}};
+        for (const tk::Translation& language : {tk::Translation(), english}) {
+            tk::showLanguage(language);
+            for (const Window& window : windows) {
+                std::vector<std::pair<const tk::Label*, tk::Rect>> shown;
+                for (const tk::ControlRef& ref : window.labels) {
+                    const tk::Label* label = ref.label();
+                    if (!label || !label->Visible || label->Caption.empty())
+                        continue;
+                    SCOPED_TRACE(std::string(window.name) + "." + label->name + " in " +
+                                 language.code() + ": \"" + std::string(tk::tr(label->Caption)) +
+                                 "\"");
+                    ++checked;
+                    const bool words = std::any_of(label->Caption.begin(), label->Caption.end(),
+                                                   [](char c) { return std::isalpha(c & 0x7F); });
+                    EXPECT_TRUE(!words || english.has(label->Caption)) << "no English";
+                    const tk::Rect box = renderer.labelRect(*label);
+                    const tk::Typesetter setter(*renderer.faces().faceFor(label->font));
+                    if (label->AutoSize) {
+                        EXPECT_TRUE(box.x >= 0 && box.right() <= window.widthPx);
+                        for (const auto& [other, rect] : shown)
+                            EXPECT_TRUE(rect.intersected(box).empty()) << "on " << other->name;
+                        shown.emplace_back(label, box);
+                        continue;
+                    }
+                    const auto lines = setter.wrap(tk::lettersOf(tk::tr(label->Caption)), box.width);
+                    const int height = static_cast<int>(lines.size() - 1) * setter.linePitch() +
+                                       setter.face().height();
+                    EXPECT_LE(height, box.height) << lines.size() << " lines";
+                    for (std::u32string line : lines) {
+                        line.erase(line.find_last_not_of(U' ') + 1);
+                        EXPECT_LE(setter.width(line), box.width);
+                    }
+                }
+            }
+        }
+    }
+    tk::showLanguage({});
+    EXPECT_EQ(checked, 2 * (3 * (8 + 1 + 8 + 3) + 2));
+}
+
+}  // namespace

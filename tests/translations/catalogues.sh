@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The translations as translators' tools see them: every po/*.po passes `msgfmt --check`, and
+# every text the front ends mark for showing (shown(...) in C++, shown('...') in the page's
+# script, the dialogs' titles) has a translation in each, neither missing nor fuzzy.
+set -euo pipefail
+root=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$root"
+sources=$(git ls-files 'views/*.cpp' 'toolkit/qt/*.cpp' 'web/*.cpp' 'web/page/*.js' 2>/dev/null ||
+          ls views/*.cpp toolkit/qt/*.cpp web/*.cpp web/page/*.js)
+xgettext --from-code=UTF-8 --keyword=shown --keyword=makeDialogCanvas:2 --no-location \
+    --output="$work/smashbol.pot" $sources
+marked=$(grep -c '^msgid "' "$work/smashbol.pot")
+echo "texts marked for showing: $((marked - 1))"
+[ "$marked" -gt 10 ] || { echo "xgettext found too few texts: is the marker still shown()?"; exit 1; }
+status=0
+for po in po/*.po; do
+    msgfmt --check --output-file=/dev/null "$po" || status=1
+    # msgcmp names each text of the sources that the translation lacks (the windows' own
+    # texts, which no marker finds, are the rules' and the engine test's concern).
+    msgcmp "$po" "$work/smashbol.pot" 2>"$work/missing" || status=1
+    grep -v 'this message is not used' "$work/missing" || true
+    echo "$po: $(msgfmt --statistics --output-file=/dev/null "$po" 2>&1)"
+done
+exit $status
