@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The translations as translators' tools see them: every po/*.po passes `msgfmt --check`, and
 # every text the front ends mark for showing (shown(...) in C++, shown('...') in the page's
-# script, the dialogs' titles) has a translation in each, neither missing nor fuzzy.
+# script, the dialogs' titles) has a translation in each, neither missing nor fuzzy. And the
+# manual pages, English as command-line tools' are, keep the Czech words they quote under a
+# POSIX locale: without their marks, but no letter dropped and no warning.
 set -euo pipefail
 root=$1
 work=$(mktemp -d)
@@ -23,4 +25,11 @@ for po in po/*.po; do
     grep -v 'this message is not used' "$work/missing" || true
     echo "$po: $(msgfmt --statistics --output-file=/dev/null "$po" 2>&1)"
 done
+for page in packaging/*.6; do
+    LC_ALL=C groff -k -t -mtty-char -man -Tascii -ww "$page" 2>"$work/warnings" >/dev/null
+    [ ! -s "$work/warnings" ] || { echo "$page:"; cat "$work/warnings"; status=1; }
+done
+page=$(LC_ALL=C groff -k -t -mtty-char -man -Tascii packaging/smashbol.6 2>/dev/null | sed 's/.\x08//g')
+grep -Eq 'Obtiznost +\(Difficulty\): +Mala +\(easy\), +Stredni' <<<"$page" ||
+    { echo "smashbol(6) under a POSIX locale lost the menu's Czech letters"; status=1; }
 exit $status
