@@ -13,7 +13,9 @@ tk::Translation translationFor(std::string_view code) {
     return {};
 }
 
-bool speaks(std::string_view code) { return code == "cs" || translationFor(code).code() == code; }
+bool speaks(std::string_view code) {
+    return code == "cs" || translationFor(code).code() == code;
+}
 
 tk::Translation chosenTranslation(std::string_view chosen) {
     if (!chosen.empty())

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "assets/catalog.h"
+#include "assets/embedded_translations.h"
 #include "web/page_game.h"
 
 namespace {
@@ -24,6 +25,21 @@ const char* handOver(std::string s) {
 }  // namespace
 
 extern "C" {
+
+// The language of the game's words: the first of `wishes` ("en-US:de", the browser's languages
+// or the player's choice) that the game speaks, Czech when none is. The page's own texts come
+// along: {"code": "en", "words": {"<Czech>": "<English>", ...}}.
+EMSCRIPTEN_KEEPALIVE const char* smashbol_language(const char* wishes) {
+    tk::showLanguage(
+        assets::translationFor(tk::pickLanguage(wishes, assets::translationCatalogues())));
+    const tk::Translation& shown = tk::shownLanguage();
+    std::string json = "{\"code\":" + web::quoted(shown.code()) + ",\"words\":{";
+    for (const tk::Translation::Entry& entry : shown.entries())
+        json += web::quoted(entry.source) + ":" + web::quoted(entry.translated) + ",";
+    if (json.back() == ',')
+        json.pop_back();
+    return handOver(json + "}}");
+}
 
 EMSCRIPTEN_KEEPALIVE void smashbol_start(int muted, int classicTiming) {
     page = std::make_unique<web::PageGame>(muted != 0, classicTiming != 0);

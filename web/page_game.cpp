@@ -9,8 +9,24 @@
 #include "flow/script_words.h"
 #include "flow/state_report.h"
 #include "screens/window_scenes.h"
+#include "toolkit/core/translation.h"
 
 namespace web {
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            const char hex[] = "0123456789abcdef";
+            out += std::string("\\u00") + hex[c >> 4] + hex[c & 15];
+            continue;
+        }
+        out += c;
+    }
+    return out + "\"";
+}
 
 namespace {
 
@@ -26,23 +42,13 @@ flow::Nanos now() {
     return nanosOf(emscripten_get_now());
 }
 
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
-
 std::string menuJson(const std::vector<flow::MenuNode>& nodes) {
     std::string out = "[";
     for (const flow::MenuNode& node : nodes) {
         if (out.size() > 1)
             out += ",";
         const tk::MenuItem& item = *node.item;
-        out += "{\"name\":" + quoted(item.name) + ",\"caption\":" + quoted(item.Caption) +
+        out += "{\"name\":" + quoted(item.name) + ",\"caption\":" + quoted(tk::tr(item.Caption)) +
                ",\"shortcut\":" + quoted(item.shortcut) +
                ",\"visible\":" + (item.Visible ? "true" : "false") +
                ",\"enabled\":" + (item.Enabled ? "true" : "false") +
@@ -188,7 +194,7 @@ std::string PageGame::view() {
     const tk::Rect client = mainClient();
     const char* modal = !modal_ ? "" : modal_ == Window::About ? "Form2" : "Form3";
     const bool classic = clock_.timing() == flow::Clock::Timing::Classic;
-    return "{\"title\":" + quoted(session_.form.Caption) +
+    return "{\"title\":" + quoted(tk::tr(session_.form.Caption)) +
            ",\"menuBar\":" + (menuBarShown() ? "true" : "false") +
            ",\"menuBarPx\":" + std::to_string(kMenuBarPx) + ",\"grownHeight\":" +
            std::to_string(tk::pixels(game::kClientHeight + game::kWindowGrowth)) +

@@ -19,6 +19,9 @@
 
 namespace web {
 
+// A text as a JSON string.
+std::string quoted(std::string_view text);
+
 enum class Window { Main = 1, About = 2, Help = 3 };
 
 class PageGame final : public Director, public trace::ScriptStage {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "game/form1.h"
+#include "toolkit/core/translation.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ void WebHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
 void WebHost::MsgBox(std::string_view text) {
     effects_.messages.emplace_back(text);
     director_.holdUp();
-    page_message_box(game::kTitle.c_str(), std::string(text).c_str());
+    page_message_box(std::string(tk::tr(game::kTitle)).c_str(), std::string(tk::tr(text)).c_str());
     director_.goOn();
 }
 

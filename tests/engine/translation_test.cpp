@@ -199,7 +199,8 @@ TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
                         shown.emplace_back(label, box);
                         continue;
                     }
-                    const auto lines = setter.wrap(tk::lettersOf(tk::tr(label->Caption)), box.width);
+                    const auto lines =
+                        setter.wrap(tk::lettersOf(tk::tr(label->Caption)), box.width);
                     const int height = static_cast<int>(lines.size() - 1) * setter.linePitch() +
                                        setter.face().height();
                     EXPECT_LE(height, box.height) << lines.size() << " lines";

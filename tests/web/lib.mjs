@@ -51,9 +51,15 @@ export async function launch() {
 }
 
 // A page on the game, with what went wrong on it collected: console errors and warnings, page
-// errors, and requests to anywhere but the page's own origin.
-export async function open(browser, origin, query = '') {
+// errors, and requests to anywhere but the page's own origin. The browser asks for Czech unless
+// told other `languages`; `remembered` is the page's stored settings (none by default).
+export async function open(browser, origin, query = '', { languages = ['cs-CZ', 'cs'], remembered } = {}) {
   const page = await browser.newPage();
+  await page.evaluateOnNewDocument((wanted, stored) => {
+    Object.defineProperty(navigator, 'languages', { get: () => wanted });
+    if (stored) localStorage.setItem('smashbol.settings', stored);
+    else localStorage.removeItem('smashbol.settings');
+  }, languages, remembered ? JSON.stringify(remembered) : '');
   await page.setViewport({ width: 1000, height: 800 });
   const trouble = [];
   page.on('console', (m) => {
@@ -80,9 +86,10 @@ export const ctrl = async (page, key) => {
   for (const [act, k] of [['down', 'Control'], ['press', key], ['up', 'Control']]) await page.keyboard[act](k);
 };
 
-// The headless driver on a script; its shots are written where asked.
-export function trace(script) {
-  return execFileSync(traceDriver, { input: script, encoding: 'utf8' });
+// The headless driver on a script; its shots are written where asked, in Czech unless told.
+export function trace(script, language = 'cs') {
+  return execFileSync(traceDriver, { input: script, encoding: 'utf8',
+                                     env: { ...process.env, LANGUAGE: language } });
 }
 
 // A PNG as the renderer writes it (8-bit RGB, unfiltered rows) as RGBA bytes.

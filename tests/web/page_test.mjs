@@ -219,6 +219,38 @@ test('a bad address parameter is said in one line and the game starts anyway', a
   await done(opened);
 });
 
+test('the words follow ?lang=, then the remembered choice, then the browser\'s languages', async () => {
+  const rows = [
+    { languages: ['cs-CZ', 'en'], code: 'cs', top: 'Hra' },
+    { languages: ['de-DE', 'en-US'], code: 'en', top: 'Game' },
+    { languages: ['de-DE'], code: 'cs', top: 'Hra' },
+    { languages: ['en-US'], remembered: { language: 'cs' }, code: 'cs', top: 'Hra' },
+    { query: '?lang=en', remembered: { language: 'cs' }, code: 'en', top: 'Game' },
+    { query: '?lang=xx&bogus', languages: ['en-GB'], code: 'en', top: 'Game',
+      notice: /parameter bogus;.*parameter lang=xx is not valid/ },
+  ];
+  for (const row of rows) {
+    const opened = await open(browser, server.url, row.query, row);
+    const { page } = opened;
+    const name = JSON.stringify(row);
+    assert.equal(await page.evaluate(() => document.documentElement.lang), row.code, name);
+    const top = await page.$eval('#menubar .top',
+                                 (e) => e.textContent.replace(e.querySelector('.menu').textContent, ''));
+    assert.equal(top, row.top, name);
+    const notice = await page.$eval('#notice', (e) => e.textContent);
+    if (row.notice) assert.match(notice, row.notice, name); else assert.equal(notice, '', name);
+    if (row.code === 'en') {
+      // The windows drawn in English, as the driver draws them under LANGUAGE=en.
+      await script(page, 'click splash\nmenu hra');
+      await nextFrame(page);
+      const shot = tmpFile('help-en.png');
+      trace(`load\nclick splash\nmenu hra\nshot Form3 ${shot}\n`, 'en');
+      assert.equal(difference(await canvasPixels(page, 'modal'), readPng(shot)), null, name);
+    }
+    await done(opened);
+  }
+});
+
 test('the intro\'s timers tick by their intervals, or both on the beat of 2002', async () => {
   for (const [query, fastPerSlow] of [['', 10], ['?classic-timing', 1]]) {
     const opened = await fresh(query);

@@ -77,10 +77,11 @@ std::string_view Translation::text(std::string_view czech) const {
     return found->translated;
 }
 
-bool Translation::has(std::string_view czech) const { return text(czech).data() != czech.data(); }
+bool Translation::has(std::string_view czech) const {
+    return text(czech).data() != czech.data();
+}
 
-std::string pickLanguage(std::string_view wishes,
-                         std::span<const EmbeddedCatalogue> catalogues) {
+std::string pickLanguage(std::string_view wishes, std::span<const EmbeddedCatalogue> catalogues) {
     while (!wishes.empty()) {
         const std::size_t colon = wishes.find(':');
         const std::string_view language = languageOf(wishes.substr(0, colon));
@@ -111,8 +112,12 @@ Translation& shown() {
 }
 }  // namespace
 
-const Translation& shownLanguage() { return shown(); }
+const Translation& shownLanguage() {
+    return shown();
+}
 
-void showLanguage(Translation translation) { shown() = std::move(translation); }
+void showLanguage(Translation translation) {
+    shown() = std::move(translation);
+}
 
 }  // namespace tk

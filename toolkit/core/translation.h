@@ -32,10 +32,12 @@ class Translation {
     std::string_view text(std::string_view czech) const;
     bool has(std::string_view czech) const;
 
-  private:
     struct Entry {
         std::string_view source, translated;
     };
+    const std::vector<Entry>& entries() const { return entries_; }
+
+  private:
     std::string code_ = "cs";
     std::vector<Entry> entries_;  // sorted by source; they point into the image
     bool valid_ = true;
@@ -48,8 +50,9 @@ struct EmbeddedCatalogue {
 };
 
 // Which language to show, from a list of wishes as gettext reads them: the first entry of a
-// colon-separated list ("de:en_GB.UTF-8", or a browser's "de-DE:en-US") whose language is Czech or has a catalogue. "C",
-// "POSIX" ("C.UTF-8" too), a list with no such entry, or nothing at all gives Czech.
+// colon-separated list ("de:en_GB.UTF-8", or a browser's "de-DE:en-US") whose language is Czech or
+// has a catalogue. "C", "POSIX" ("C.UTF-8" too), a list with no such entry, or nothing at all gives
+// Czech.
 std::string pickLanguage(std::string_view wishes, std::span<const EmbeddedCatalogue> catalogues);
 
 // The wishes of the environment in gettext's order: LANGUAGE, then LC_ALL, LC_MESSAGES, LANG,
@@ -60,6 +63,8 @@ std::string wishesOfEnvironment(const std::function<const char*(const char*)>& g
 // The language shown by this process (Czech until told otherwise) and its words.
 const Translation& shownLanguage();
 void showLanguage(Translation translation);
-inline std::string_view tr(std::string_view czech) { return shownLanguage().text(czech); }
+inline std::string_view tr(std::string_view czech) {
+    return shownLanguage().text(czech);
+}
 
 }  // namespace tk

@@ -10,7 +10,8 @@
 
   // --- settings: remembered in the browser, overridden for one visit by the address ---------
 
-  const settings = { zoom: 0, autoPause: true, mute: false, classicTiming: false };
+  // language: '' follows the browser's languages; 'cs' or 'en' as the player chose.
+  const settings = { zoom: 0, autoPause: true, mute: false, classicTiming: false, language: '' };
   const store = {
     read() {
       try {
@@ -19,6 +20,7 @@
           settings.zoom = saved.zoom;
         for (const key of ['autoPause', 'mute', 'classicTiming'])
           if (typeof saved[key] === 'boolean') settings[key] = saved[key];
+        if (typeof saved.language === 'string') settings.language = saved.language;
       } catch (e) { /* no storage, or nothing readable in it: the defaults */ }
     },
     // Only what the player changed here; what the address asked for holds for this visit only.
@@ -29,7 +31,14 @@
       } catch (e) { /* storage refused: the setting holds for this visit */ }
     },
   };
+  // What the address got wrong, said in the language shown: a text with its {values}. `later`
+  // marks a text that `shown` translates once the language is known.
   const notices = [];
+  const later = (czech) => czech;
+  function showNotices() {
+    $('notice').textContent = notices.map((notice) =>
+        shown(notice[0]).replace(/\{(\w+)\}/g, (all, key) => notice[1][key])).join(' ');
+  }
   function readAddress() {
     const params = new URLSearchParams(location.search);
     // (No destructuring here or below: the module's own minifier mangles it.)
@@ -38,9 +47,13 @@
       if (name === 'zoom') {
         const zoom = /^[1-9][0-9]*$/.test(value) ? Number(value) : NaN;
         if (zoom >= 1 && zoom <= MAX_ZOOM) settings.zoom = zoom;
-        else notices.push(`Parametr zoom=${value} neplatí (1 až ${MAX_ZOOM}); hra má svou velikost.`);
+        else notices.push([later('Parametr zoom={value} neplatí (1 až {max}); hra má svou velikost.'),
+                           { value, max: MAX_ZOOM }]);
+      } else if (name === 'lang') {
+        settings.language = value;  // for this visit, over the remembered choice
       } else if (value !== '') {
-        notices.push(`Parametr ${name}=${value} neplatí; ${name} se píše bez hodnoty.`);
+        notices.push([later('Parametr {name}={value} neplatí; {name} se píše bez hodnoty.'),
+                      { name, value }]);
       } else if (name === 'classic-timing') {
         settings.classicTiming = true;
       } else if (name === 'mute') {
@@ -48,10 +61,31 @@
       } else if (name === 'no-auto-pause') {
         settings.autoPause = false;
       } else {
-        notices.push(`Parametr ${name} hra nezná; platí classic-timing, mute, zoom=N, no-auto-pause.`);
+        notices.push([later('Parametr {name} hra nezná; platí classic-timing, mute, zoom=N, ' +
+                            'no-auto-pause, lang=cs|en.'), { name }]);
       }
     }
-    $('notice').textContent = notices.join(' ');
+  }
+
+  // --- the language: the player's choice, else the browser's languages in their order ----------
+
+  let words = {};  // the page's own texts in the language shown, by their Czech
+  function shown(czech) { return Object.prototype.hasOwnProperty.call(words, czech) ? words[czech] : czech; }
+  function showLanguage() {
+    const choose = (wishes) => JSON.parse(call('smashbol_language', 'string', ['string'], [wishes]));
+    const browser = (navigator.languages || [navigator.language]).join(':');
+    let chosen = choose(settings.language || browser);
+    if (settings.language && chosen.code !== settings.language.split(/[-_]/)[0]) {
+      notices.push([later('Parametr lang={value} neplatí (cs nebo en); hra mluví jazykem prohlížeče.'),
+                    { value: settings.language }]);
+      settings.language = '';
+      chosen = choose(browser);
+    }
+    words = chosen.words;
+    document.documentElement.lang = chosen.code;
+    $('ended').textContent = shown('Hra skončila. Znovu ji spustíte obnovením stránky.');
+    showNotices();
+    return chosen.code;
   }
 
   // --- the module: one call at a time, none while a call is suspended ------------------------
@@ -633,6 +667,7 @@
   Module.onRuntimeInitialized = () => {
     store.read();
     readAddress();
+    showLanguage();
     decodeClips().then(Module.smashbolClipsDecoded, (e) => console.error('clips:', e));
     call('smashbol_start', null, ['number', 'number'],
          [settings.mute ? 1 : 0, settings.classicTiming ? 1 : 0]);
