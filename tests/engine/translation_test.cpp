@@ -33,24 +33,16 @@ std::vector<std::uint8_t> moImage(std::vector<std::pair<std::string, std::string
             image.push_back(static_cast<std::uint8_t>(value >> (bigEndian ? 24 - 8 * i : 8 * i)));
     };
     const auto count = static_cast<std::uint32_t>(entries.size());
-    word(0x950412de);
-    word(0);
-    word(count);
-    word(28);
-    word(28 + 8 * count);
-    word(0);
-    word(28 + 16 * count);
+    for (const std::uint32_t header : {0x950412deu, 0u, count, 28u, 28 + 8 * count, 0u, 0u})
+        word(header);
     std::string texts;
-    std::vector<std::uint32_t> rows;
     for (const bool translated : {false, true})
         for (const auto& [source, target] : entries) {
             const std::string& text = translated ? target : source;
-            rows.push_back(static_cast<std::uint32_t>(text.size()));
-            rows.push_back(static_cast<std::uint32_t>(28 + 16 * count + texts.size()));
+            word(static_cast<std::uint32_t>(text.size()));
+            word(static_cast<std::uint32_t>(28 + 16 * count + texts.size()));
             texts += text + '\0';
         }
-    for (const std::uint32_t row : rows)
-        word(row);
     image.insert(image.end(), texts.begin(), texts.end());
     return image;
 }

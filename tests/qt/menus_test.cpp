@@ -46,10 +46,9 @@ TEST_F(MenusTest, AnotherLanguageChangesTheWordsNotTheGame) {
     show();
     clickSplash();
     const auto words = [&] {
-        return std::vector<QString>{view().windowTitle(),
-                                    view().menus().action(game.dif(10))->text(),
-                                    view().menus().action(game.hard)->text(),
-                                    view().menus().action(game.about)->text()};
+        return std::vector<QString>{
+            view().windowTitle(), view().menus().action(game.dif(10))->text(),
+            view().menus().action(game.hard)->text(), view().menus().action(game.about)->text()};
     };
     const std::vector<QString> czech = {"SMASHBOL 2002", "&Obtížnost", "&Velká", "Informace"};
     const std::vector<QString> english = {"SMASHBOL 2002", "&Difficulty", "&Hard", "Information"};
