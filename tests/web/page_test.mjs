@@ -229,14 +229,14 @@ test('the words follow ?lang=, then the remembered choice, then the browser\'s l
     { query: '?lang=xx&bogus', languages: ['en-GB'], code: 'en', top: 'Game',
       notice: /parameter bogus;.*parameter lang=xx is not valid/ },
   ];
+  const topMenu = (page) => page.$eval('#menubar .top',
+                                        (e) => e.textContent.replace(e.querySelector('.menu').textContent, ''));
   for (const row of rows) {
     const opened = await open(browser, server.url, row.query, row);
     const { page } = opened;
     const name = JSON.stringify(row);
     assert.equal(await page.evaluate(() => document.documentElement.lang), row.code, name);
-    const top = await page.$eval('#menubar .top',
-                                 (e) => e.textContent.replace(e.querySelector('.menu').textContent, ''));
-    assert.equal(top, row.top, name);
+    assert.equal(await topMenu(page), row.top, name);
     const notice = await page.$eval('#notice', (e) => e.textContent);
     if (row.notice) assert.match(notice, row.notice, name); else assert.equal(notice, '', name);
     if (row.code === 'en') {
@@ -249,6 +249,19 @@ test('the words follow ?lang=, then the remembered choice, then the browser\'s l
     }
     await done(opened);
   }
+  // Chosen on the page's own menu (a right click on the game): at once, and remembered.
+  const opened = await open(browser, server.url);
+  const { page } = opened;
+  await clickSplash(page);
+  await page.click('#form1', { button: 'right' });
+  const items = await page.$$eval('#language-menu .item', (all) => all.map((e) => e.textContent));
+  assert.deepEqual(items, ['\u2713 Jazyk prohlížeče', 'Čeština', 'English'], 'the browser\'s, ticked');
+  await (await page.$$('#language-menu .item'))[2].click();
+  await page.waitForFunction(() => document.documentElement.lang === 'en');
+  assert.equal(await topMenu(page), 'Game');
+  const stored = await page.evaluate(() => JSON.parse(localStorage.getItem('smashbol.settings')));
+  assert.equal(stored.language, 'en');
+  await done(opened);
 });
 
 test('the intro\'s timers tick by their intervals, or both on the beat of 2002', async () => {

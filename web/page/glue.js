@@ -71,22 +71,69 @@
 
   let words = {};  // the page's own texts in the language shown, by their Czech
   function shown(czech) { return Object.prototype.hasOwnProperty.call(words, czech) ? words[czech] : czech; }
+  const browserLanguages = () => (navigator.languages || [navigator.language]).join(':');
+  // At the start, before the game runs.
   function showLanguage() {
     const choose = (wishes) => JSON.parse(call('smashbol_language', 'string', ['string'], [wishes]));
-    const browser = (navigator.languages || [navigator.language]).join(':');
-    let chosen = choose(settings.language || browser);
+    let chosen = choose(settings.language || browserLanguages());
     if (settings.language && chosen.code !== settings.language.split(/[-_]/)[0]) {
       notices.push([later('Parametr lang={value} neplatí (cs nebo en); hra mluví jazykem prohlížeče.'),
                     { value: settings.language }]);
       settings.language = '';
-      chosen = choose(browser);
+      chosen = choose(browserLanguages());
     }
+    showWords(chosen);
+  }
+  function showWords(chosen) {
     words = chosen.words;
     document.documentElement.lang = chosen.code;
     $('ended').textContent = shown('Hra skončila. Znovu ji spustíte obnovením stránky.');
     showNotices();
-    return chosen.code;
   }
+  // The player's choice, remembered: the game's windows, its menus and the page's words anew.
+  function switchLanguage(code) {
+    settings.language = code;
+    store.save({ language: code });
+    post('smashbol_language', ['string'], [code || browserLanguages()], (chosen) => {
+      showWords(JSON.parse(chosen));
+      closeMenus();
+      $('menubar').replaceChildren();
+      menuElements.clear();
+      buildMenus(view.menus);
+      updateMenus(view.menus);
+      wantFrame = true;
+    });
+  }
+
+  // A right click on the game opens the page's own menu, beside the game's: the language, each
+  // named in its own words.
+  const languageMenu = document.createElement('div');
+  languageMenu.className = 'menu';
+  languageMenu.id = 'language-menu';
+  languageMenu.setAttribute('role', 'menu');
+  languageMenu.hidden = true;
+  languageMenu.style.position = 'fixed';
+  document.body.append(languageMenu);
+  function openLanguageMenu(x, y) {
+    const choices = [['', shown('Jazyk prohlížeče')], ['cs', 'Čeština'], ['en', 'English']];
+    languageMenu.replaceChildren(...choices.map((choice) => {
+      const item = document.createElement('div');
+      item.className = 'item';
+      item.setAttribute('role', 'menuitemradio');
+      item.setAttribute('aria-checked', String(settings.language === choice[0]));
+      item.textContent = (settings.language === choice[0] ? '\u2713 ' : '') + choice[1];
+      item.addEventListener('click', () => {
+        languageMenu.hidden = true;
+        switchLanguage(choice[0]);
+      });
+      return item;
+    }));
+    Object.assign(languageMenu.style, { left: x + 'px', top: y + 'px' });
+    languageMenu.hidden = false;
+  }
+  addEventListener('pointerdown', (e) => {
+    if (!languageMenu.contains(e.target)) languageMenu.hidden = true;
+  }, true);
 
   // --- the module: one call at a time, none while a call is suspended ------------------------
 
@@ -538,6 +585,10 @@
     });
   }
   clicks(form1, MAIN);
+  form1.addEventListener('contextmenu', (e) => {
+    e.preventDefault();
+    openLanguageMenu(e.clientX, e.clientY);
+  });
   clicks(modal, 0);
 
   // --- the message box: the game waits for its OK ---------------------------------------------
