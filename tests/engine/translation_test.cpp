@@ -184,6 +184,8 @@ TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
                     EXPECT_TRUE(!words || english.has(label->Caption)) << "no English";
                     const tk::Rect box = renderer.labelRect(*label);
                     const tk::Typesetter setter(*renderer.faces().faceFor(label->font));
+                    for (const char32_t c : tk::lettersOf(tk::tr(label->Caption)))
+                        EXPECT_TRUE(setter.face().find(c)) << "no letter " << unsigned(c);
                     if (label->AutoSize) {
                         EXPECT_TRUE(box.x >= 0 && box.right() <= window.widthPx);
                         for (const auto& [other, rect] : shown)
