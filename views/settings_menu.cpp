@@ -131,7 +131,8 @@ void MainWindowView::setLanguage(const std::string& language) {
     showLanguage(language);
     setWindowTitle(tkqt::shown(model_.Caption));
     menus_->retranslate();
-    settings_->deleteLater();
+    if (settings_)
+        settings_->deleteLater();
     settings_ = nullptr;
     canvas_->requestFrame();
 }
