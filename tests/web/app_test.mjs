@@ -8,7 +8,7 @@ import { createRequire } from 'node:module';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 
-import { ctrl, launch, open, pause, readPng, serve, site, tmpFile, trace } from './lib.mjs';
+import { ctrl, done, launch, open, pause, readPng, serve, site, state, tmpFile, trace } from './lib.mjs';
 
 const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
 const { KnownDevices } = require('puppeteer-core');
@@ -23,11 +23,6 @@ after(async () => {
   server.close();
 });
 
-const state = (page) => page.evaluate(() => window.smashbol.state());
-async function done({ page, trouble }) {
-  await page.close();
-  assert.deepEqual(trouble, [], 'console errors or requests outside the page');
-}
 const centre = async (page, selector) => {
   const box = await (await page.$(selector)).boundingBox();
   return [box.x + box.width / 2, box.y + box.height / 2];
@@ -145,6 +140,7 @@ test('the game opens offline, and a rebuilt site takes over on the next load wit
   const caches = () => page.evaluate(() => caches.keys());
   const build = () => /const BUILD = '([0-9a-f]{16})'/.exec(fs.readFileSync(path.join(copy, 'sw.js'), 'utf8'))[1];
   assert.deepEqual(await caches(), [`smashbol-${build()}`]);
+  assert.equal(await page.$eval('link[rel="manifest"]', (e) => e.getAttribute('href')), 'manifest.webmanifest');
 
   const offline = async (expect) => {
     await page.setOfflineMode(true);
@@ -170,12 +166,9 @@ test('the game opens offline, and a rebuilt site takes over on the next load wit
   own.close();
 });
 
-test('the manifest names the game, shows it standalone, and every icon it lists is there, unblurred', async () => {
+test('the manifest parses, and every icon it lists is there at its size, unblurred', async () => {
   const manifest = JSON.parse(fs.readFileSync(path.join(site, 'manifest.webmanifest'), 'utf8'));
-  assert.equal(manifest.name, 'SMASHBOL 2002');
-  assert.equal(manifest.short_name, 'SMASHBOL');
-  assert.equal(manifest.display, 'standalone');
-  assert.deepEqual([manifest.theme_color, manifest.background_color], ['#00c000', '#ff7000'], 'grass and court');
+  assert.ok(manifest.name && manifest.short_name && manifest.display === 'standalone');
   const sizes = manifest.icons.map((icon) => icon.sizes);
   for (const size of [16, 24, 32, 48, 64, 128, 192, 256, 512]) assert.ok(sizes.includes(`${size}x${size}`), `${size}`);
   const colours = (png) => new Set(Array.from({ length: png.width * png.height }, (_, i) => png.rgba.slice(i * 4, i * 4 + 4).join()));
@@ -186,7 +179,4 @@ test('the manifest names the game, shows it standalone, and every icon it lists 
     assert.equal(icon.type, 'image/png');
     for (const colour of colours(png)) assert.ok(own.has(colour), `${icon.src}: ${colour} is no colour of the icon`);
   }
-  const opened = await open(browser, server.url);
-  assert.equal(await opened.page.$eval('link[rel="manifest"]', (e) => e.getAttribute('href')), 'manifest.webmanifest');
-  await done(opened);
 });

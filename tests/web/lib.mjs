@@ -71,6 +71,13 @@ export async function open(browser, origin, query = '', device = null) {
   return { page, trouble };
 }
 
+// The page closed, with nothing gone wrong on it.
+export async function done({ page, trouble }) {
+  await page.close();
+  if (trouble.length) throw new Error(`console errors or requests outside the page: ${trouble.join('; ')}`);
+}
+export const state = (page) => page.evaluate(() => window.smashbol.state());
+
 // A click in the middle of the main window: on the splash, it starts the intro.
 export async function clickSplash(page) {
   const box = await (await page.$('#form1')).boundingBox();
