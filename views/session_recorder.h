@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <cstdio>
 #include <memory>
 
 #include "flow/session_recorder.h"

@@ -59,7 +59,8 @@ class PageGame final : public Director, public trace::ScriptStage {
     Picture picture(Window window);
 
     // What the page mirrors, as JSON: the menu tree with captions, shortcuts, visibility and
-    // whether each can be chosen; the main window's client size; the open modal window; the end.
+    // whether each can be chosen; the main window's client size; the open modal window; the end;
+    // whether the match runs or is decided, and whether a recording is kept.
     std::string view();
 
     // How many times each timer ticked since the last call, as JSON (for measuring the rates).
