@@ -41,13 +41,15 @@ EMSCRIPTEN_KEEPALIVE const char* smashbol_language(const char* wishes) {
     return handOver(json + "}}");
 }
 
-EMSCRIPTEN_KEEPALIVE void smashbol_start(int muted, int classicTiming) {
-    page = std::make_unique<web::PageGame>(muted != 0, classicTiming != 0);
+// The recording's name is the one its file will be offered under.
+EMSCRIPTEN_KEEPALIVE void smashbol_start(int muted, int classicTiming, const char* recordingName) {
+    page = std::make_unique<web::PageGame>(muted != 0, classicTiming != 0, recordingName);
     page->load();
 }
 
-EMSCRIPTEN_KEEPALIVE void smashbol_advance(double nowMs) {
-    page->advance(nowMs);
+// Nonzero when the ticks changed what the page mirrors beyond the frames.
+EMSCRIPTEN_KEEPALIVE int smashbol_advance(double nowMs) {
+    return page->advance(nowMs) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE double smashbol_next_due() {
@@ -87,6 +89,11 @@ EMSCRIPTEN_KEEPALIVE const char* smashbol_view() {
 
 EMSCRIPTEN_KEEPALIVE const char* smashbol_report() {
     return handOver(page->report());
+}
+
+// The session's script so far, closed by the state it ends in; empty when none was kept.
+EMSCRIPTEN_KEEPALIVE const char* smashbol_recording() {
+    return handOver(page->recording());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* smashbol_tick_counts() {

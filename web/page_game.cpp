@@ -73,25 +73,29 @@ const flow::MenuNode* findCommand(const std::vector<flow::MenuNode>& nodes,
 
 }  // namespace
 
-PageGame::PageGame(bool muted, bool classicTiming)
-    : session_(*static_cast<Director*>(this)),
-      about_(session_.host),
+PageGame::PageGame(bool muted, bool classicTiming, const std::string& recordingName)
+    : host_(*this),
+      session_(host_),
+      about_(host_),
       renderer_(tk::GlyphFaces(assets::glyphFaces())),
       clock_(classicTiming ? flow::Clock::Timing::Classic : flow::Clock::Timing::Steady) {
-    session_.host.setMuted(muted);
+    host_.setMuted(muted);
+    session_.host.recordTo(memory_, recordingName);
     flow::MainWindow& f = session_.form;
-    // Added in this order, the game tick goes first of two timers due at once.
+    // Added in this order, the game tick goes first of two timers due at once. Each tick is an
+    // event of the recording.
     const flow::Nanos t = now();
-    timer1_ = clock_.add(
-        f.Timer1, [&f] { f.Timer1_Timer(); }, t);
-    timer2_ = clock_.add(
-        f.Timer2, [&f] { f.Timer2_Timer(); }, t);
-    timer4_ = clock_.add(
-        f.Timer4, [&f] { f.Timer4_Timer(); }, t);
+    const auto tick = [this](const flow::TickWord& word) {
+        return
+            [this, &word] { recorded(word.name, [this, &word] { (session_.form.*word.tick)(); }); };
+    };
+    timer1_ = clock_.add(f.Timer1, tick(flow::kTickWords[0]), t);
+    timer2_ = clock_.add(f.Timer2, tick(flow::kTickWords[1]), t);
+    timer4_ = clock_.add(f.Timer4, tick(flow::kTickWords[2]), t);
 }
 
 void PageGame::load() {
-    session_.form.Form_Load();
+    recorded("load", [this] { session_.form.Form_Load(); });
     sync();
 }
 
@@ -99,9 +103,22 @@ void PageGame::sync() {
     clock_.sync(now());
 }
 
-void PageGame::advance(double nowMs) {
-    if (!scripted_ && !ended_)
-        clock_.advance(nanosOf(nowMs));
+bool PageGame::advance(double nowMs) {
+    if (scripted_ || ended_)
+        return false;
+    const std::string before = viewStamp();
+    clock_.advance(nanosOf(nowMs));
+    return viewStamp() != before;
+}
+
+std::string PageGame::viewStamp() {
+    flow::MainWindow& f = session_.form;
+    std::string stamp = {f.matchRunning(), !f.Label12.Caption.empty(), ended_, menuBarShown()};
+    for (const flow::MenuNode& top : flow::menuTree(f)) {
+        stamp += top.item->Visible;
+        stamp += top.item->Enabled;
+    }
+    return stamp;
 }
 
 double PageGame::nextDueMs() const {
@@ -112,10 +129,11 @@ double PageGame::nextDueMs() const {
 void PageGame::key(bool down, int code, int shift) {
     if (ended_ || modal_)
         return;  // an open about or help window holds the keyboard
+    flow::MainWindow& f = session_.form;
     if (down)
-        session_.form.Form_KeyDown(code, shift);
+        recorded("keydown " + std::to_string(code), [&] { f.Form_KeyDown(code, shift); });
     else
-        session_.form.Form_KeyUp(code, shift);
+        recorded("keyup " + std::to_string(code), [&] { f.Form_KeyUp(code, shift); });
     sync();
 }
 
@@ -134,9 +152,9 @@ void PageGame::click(Window window, int x0, int y0, int x1, int y1) {
             hit = nullptr;
         // The word "CLICK" lies on the splash and takes its own clicks.
         if (hit == &f.Label5)
-            f.Label5_Click();
+            recorded("click label", [&f] { f.Label5_Click(); });
         else if (hit == &f.Picture4)
-            f.Picture4_Click();
+            recorded("click splash", [&f] { f.Picture4_Click(); });
     }
     sync();
 }
@@ -148,7 +166,8 @@ bool PageGame::menu(const std::string& name) {
     const flow::MenuNode* node = findCommand(flow::menuTree(f), name);
     if (!node)
         return false;
-    (f.*node->command)();
+    const auto command = node->command;
+    recorded(flow::SessionRecorder::lineOf(command), [&f, command] { (f.*command)(); });
     sync();
     return true;
 }
@@ -164,7 +183,7 @@ bool PageGame::menuBarShown() const {
 }
 
 tk::Rect PageGame::mainClient() const {
-    return screens::mainWindowClient(const_cast<WebHost&>(session_.host).formHeight(),
+    return screens::mainWindowClient(const_cast<WebHost&>(host_).formHeight(),
                                      menuBarShown() ? kMenuBarPx : 0);
 }
 
@@ -203,6 +222,8 @@ std::string PageGame::view() {
            "\",\"ended\":" + (ended_ ? "true" : "false") +
            ",\"classicTiming\":" + (classic ? "true" : "false") +
            ",\"matchRunning\":" + (session_.form.matchRunning() ? "true" : "false") +
+           ",\"decided\":" + (session_.form.Label12.Caption.empty() ? "false" : "true") +
+           ",\"recording\":" + (session_.host.recording() || memory_.full ? "true" : "false") +
            ",\"menus\":" + menuJson(flow::menuTree(session_.form)) + "}";
 }
 
@@ -213,8 +234,11 @@ std::string PageGame::tickCounts() {
 }
 
 std::string PageGame::playScript(const std::string& text) {
+    // A script sets what it likes and draws no random numbers: what follows is no session a
+    // recording could replay.
+    session_.host.stop();
     scripted_ = true;
-    session_.host.playScripted();
+    host_.playScripted();
     std::string out;
     const trace::ScriptSink write = [&out](std::string_view s) { out += s; };
     player_.run(text, write, write);
@@ -222,7 +246,7 @@ std::string PageGame::playScript(const std::string& text) {
 }
 
 std::string PageGame::report() {
-    return flow::stateReport(session_.form, session_.host.takeEffects());
+    return flow::stateReport(session_.form, host_.takeEffects());
 }
 
 void PageGame::shot(const std::string&, const std::string&) {
@@ -236,7 +260,7 @@ void PageGame::showModal(std::string_view form) {
             about_.Timer1, [this] { about_.Timer1_Timer(); }, now());
         modal_ = Window::About;
     } else if (form == game::kForm3) {
-        help_.emplace(session_.host);
+        help_.emplace(host_);
         modal_ = Window::Help;
     }
 }
@@ -257,6 +281,27 @@ void PageGame::unload(std::string_view form) {
     } else if (form == game::kForm3 && modal_ == Window::Help) {
         modal_.reset();
     }
+}
+
+bool PageGame::Memory::write(std::string_view more) {
+    if (text.size() + more.size() > kLimit) {
+        full = true;
+        return false;
+    }
+    text += more;
+    return true;
+}
+
+std::string PageGame::recording() {
+    flow::SessionRecorder& recorder = session_.host;
+    if (recorder.recording())
+        recorder.catchUp();
+    if (recorder.recording())
+        return memory_.text + recorder.closing(session_.form);
+    if (!memory_.full)
+        return {};
+    return memory_.text + "# the page stopped recording here: the script grew past " +
+           std::to_string(Memory::kLimit >> 20) + " MB\n";
 }
 
 void PageGame::holdUp() {

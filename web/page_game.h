@@ -1,7 +1,8 @@
 // The game as the browser page runs it: the main window with its sound routine on the page's
 // host, the about and help windows, the clock every timer ticks by, and the frames the page puts
 // on its canvases. The page hands it input and the time; after each event it reads `view()` to
-// mirror the menus and the windows.
+// mirror the menus and the windows. The session is recorded as it is played, as the desktop's
+// --record writes it, for the page to offer as a file.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "flow/clock.h"
 #include "flow/session.h"
+#include "flow/session_recorder.h"
 #include "screens/about_window.h"
 #include "screens/help_window.h"
 #include "toolkit/render/renderer.h"
@@ -26,16 +28,18 @@ enum class Window { Main = 1, About = 2, Help = 3 };
 
 class PageGame final : public Director, public trace::ScriptStage {
   public:
-    // Classic timing: every timer on the beat of 2002.
-    PageGame(bool muted, bool classicTiming);
+    // Classic timing: every timer on the beat of 2002. The recording is named `recordingName`
+    // in its first line, the name the page gives its file.
+    PageGame(bool muted, bool classicTiming, const std::string& recordingName);
     PageGame(const PageGame&) = delete;
     PageGame& operator=(const PageGame&) = delete;
 
     // The main window's load: its start-up values and the intro sound.
     void load();
 
-    // Runs every tick due by now (the page's clock, in milliseconds).
-    void advance(double nowMs);
+    // Runs every tick due by now (the page's clock, in milliseconds); true when the ticks changed
+    // what `view()` gives beyond the frame: the menus, the match's running or its end.
+    bool advance(double nowMs);
     // When the next tick is due, in the page's milliseconds; negative when no timer runs.
     double nextDueMs() const;
 
@@ -58,7 +62,8 @@ class PageGame final : public Director, public trace::ScriptStage {
     Picture picture(Window window);
 
     // What the page mirrors, as JSON: the menu tree with captions, shortcuts, visibility and
-    // whether each can be chosen; the main window's client size; the open modal window; the end.
+    // whether each can be chosen; the main window's client size; the open modal window; the end;
+    // whether the match runs or is decided, and whether a recording is kept.
     std::string view();
 
     // How many times each timer ticked since the last call, as JSON (for measuring the rates).
@@ -71,7 +76,7 @@ class PageGame final : public Director, public trace::ScriptStage {
 
     // The stage a script plays on.
     flow::MainWindow& form() override { return session_.form; }
-    void queueRnd(float value) override { session_.host.queueRnd(value); }
+    void queueRnd(float value) override { host_.queueRnd(value); }
     std::string report() override;
     void shot(const std::string& window, const std::string& file) override;
     void afterEvent() override { sync(); }
@@ -84,12 +89,37 @@ class PageGame final : public Director, public trace::ScriptStage {
 
     bool ended() const { return ended_; }
 
+    // The session's script from the load to now, closed by `print` and the state it ends in;
+    // when the recording had to stop, the script up to there and a comment that says so.
+    std::string recording();
+
   private:
+    // Memory the page keeps the script in, up to a limit: an intro left running writes about
+    // 5 MB an hour, a match far less.
+    class Memory final : public flow::RecordingSink {
+      public:
+        static constexpr std::size_t kLimit = 16u << 20;
+        bool write(std::string_view text) override;
+        std::string text;
+        bool full = false;
+    };
+    // A handler of the main window as the event `line` of the recording.
+    template <typename Handler>
+    void recorded(std::string line, Handler handler) {
+        session_.host.begin(std::move(line));
+        handler();
+        session_.host.end();
+    }
+
     void sync();
     tk::Rect mainClient() const;
     bool menuBarShown() const;
+    // What of `view()` ticks can change, in one string to compare.
+    std::string viewStamp();
 
-    flow::Session<WebHost> session_;
+    WebHost host_;
+    Memory memory_;
+    flow::Session<flow::SessionRecorder> session_;
     screens::Form2 about_;
     std::optional<screens::Form3> help_;
     std::optional<Window> modal_;

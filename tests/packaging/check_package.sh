@@ -30,8 +30,6 @@ files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/games/smashbol ./usr/games/smashbol-trace \
             ./usr/share/applications/$id.desktop \
             ./usr/share/metainfo/$id.metainfo.xml \
-            ./usr/share/icons/hicolor/32x32/apps/$id.png \
-            ./usr/share/icons/hicolor/128x128/apps/$id.png \
             ./usr/share/man/man6/smashbol.6.gz ./usr/share/man/man6/smashbol-trace.6.gz \
             ./usr/share/doc/smashbol/copyright \
             ./usr/share/doc/smashbol/changelog.gz; do
@@ -57,7 +55,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fa
 grep -qx "Exec=/usr/games/smashbol" "$desktop" || fail "Exec is not /usr/games/smashbol"
 grep -qx "Icon=$id" "$desktop" || fail "Icon is not $id"
 grep -qx "StartupWMClass=smashbol" "$desktop" || fail "StartupWMClass is not smashbol"
-for size in 32 128; do
+for size in 16 24 32 48 64 128 256 512; do
     got=$(file -b "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
     grep -q "$size x $size" <<<"$got" || fail "icon ${size}: $got"
 done

@@ -18,14 +18,14 @@ export const fixtures = process.env.SMASHBOL_FIXTURES;
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.css': 'text/css',
 };
 
-export async function serve() {
+export async function serve(root = site) {
   const server = http.createServer((request, response) => {
     let file = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     if (file.endsWith('/')) file += 'index.html';
-    fs.readFile(path.join(site, path.normalize(file)), (error, data) => {
+    fs.readFile(path.join(root, path.normalize(file)), (error, data) => {
       if (error) {
         response.writeHead(404);
         response.end();
@@ -51,16 +51,19 @@ export async function launch() {
 }
 
 // A page on the game, with what went wrong on it collected: console errors and warnings, page
-// errors, and requests to anywhere but the page's own origin. The browser asks for Czech unless
-// told other `languages`; `remembered` is the page's stored settings (none by default).
-export async function open(browser, origin, query = '', { languages = ['cs-CZ', 'cs'], remembered } = {}) {
+// errors, and requests to anywhere but the page's own origin. On a desktop's screen, or on an
+// emulated `device`. The browser asks for Czech unless told other `languages`; `remembered` is
+// the page's stored settings (none by default).
+export async function open(browser, origin, query = '',
+                           { device = null, languages = ['cs-CZ', 'cs'], remembered } = {}) {
   const page = await browser.newPage();
   await page.evaluateOnNewDocument((wanted, stored) => {
     Object.defineProperty(navigator, 'languages', { get: () => wanted });
     if (stored) localStorage.setItem('smashbol.settings', stored);
     else localStorage.removeItem('smashbol.settings');
   }, languages, remembered ? JSON.stringify(remembered) : '');
-  await page.setViewport({ width: 1000, height: 800 });
+  if (device) await page.emulate(device);
+  else await page.setViewport({ width: 1000, height: 800 });
   const trouble = [];
   page.on('console', (m) => {
     if (m.type() === 'error' || m.type() === 'warning') trouble.push(`console ${m.type()}: ${m.text()}`);
@@ -74,6 +77,13 @@ export async function open(browser, origin, query = '', { languages = ['cs-CZ', 
   await page.evaluate(() => window.smashbol.ready);
   return { page, trouble };
 }
+
+// The page closed, with nothing gone wrong on it.
+export async function done({ page, trouble }) {
+  await page.close();
+  if (trouble.length) throw new Error(`console errors or requests outside the page: ${trouble.join('; ')}`);
+}
+export const state = (page) => page.evaluate(() => window.smashbol.state());
 
 // A click in the middle of the main window: on the splash, it starts the intro.
 export async function clickSplash(page) {
@@ -92,10 +102,11 @@ export function trace(script, language = 'cs') {
                                      env: { ...process.env, LANGUAGE: language } });
 }
 
-// A PNG as the renderer writes it (8-bit RGB, unfiltered rows) as RGBA bytes.
+// A PNG as the renderer and the icon exporter write it (8-bit RGB or RGBA, unfiltered rows) as
+// RGBA bytes.
 export function readPng(file) {
   const bytes = fs.readFileSync(file);
-  let at = 8, width = 0, height = 0;
+  let at = 8, width = 0, height = 0, channels = 3;
   const data = [];
   while (at < bytes.length) {
     const length = bytes.readUInt32BE(at);
@@ -104,7 +115,8 @@ export function readPng(file) {
     if (type === 'IHDR') {
       width = body.readUInt32BE(0);
       height = body.readUInt32BE(4);
-      if (body[8] !== 8 || body[9] !== 2) throw new Error(`${file}: not 8-bit RGB`);
+      if (body[8] !== 8 || (body[9] !== 2 && body[9] !== 6)) throw new Error(`${file}: not 8-bit RGB or RGBA`);
+      channels = body[9] === 6 ? 4 : 3;
     } else if (type === 'IDAT') {
       data.push(body);
     } else if (type !== 'IEND') {
@@ -115,10 +127,10 @@ export function readPng(file) {
   const raw = zlib.inflateSync(Buffer.concat(data));
   const rgba = new Uint8Array(width * height * 4);
   for (let y = 0; y < height; ++y) {
-    if (raw[y * (1 + width * 3)] !== 0) throw new Error(`${file}: filtered row`);
+    if (raw[y * (1 + width * channels)] !== 0) throw new Error(`${file}: filtered row`);
     for (let x = 0; x < width; ++x) {
-      const from = y * (1 + width * 3) + 1 + x * 3;
-      rgba.set([raw[from], raw[from + 1], raw[from + 2], 255], (y * width + x) * 4);
+      const from = y * (1 + width * channels) + 1 + x * channels;
+      rgba.set([raw[from], raw[from + 1], raw[from + 2], channels === 4 ? raw[from + 3] : 255], (y * width + x) * 4);
     }
   }
   return { width, height, rgba };

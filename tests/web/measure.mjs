@@ -9,17 +9,20 @@ import zlib from 'node:zlib';
 
 import { clickSplash, launch, open, pause, serve, site } from './lib.mjs';
 
-let total = 0, totalGzip = 0;
+let total = 0, totalGzip = 0, whole = 0, wholeGzip = 0;
 for (const name of fs.readdirSync(site).sort()) {
   const bytes = fs.readFileSync(path.join(site, name));
   const gzip = zlib.gzipSync(bytes, { level: 9 }).length;
   console.log(`${name.padEnd(22)} ${String(bytes.length).padStart(9)} B  gzip -9 ${String(gzip).padStart(8)} B`);
-  if (/\.(html|js|wasm)$/.test(name)) {
+  whole += bytes.length;
+  wholeGzip += gzip;
+  if (/^(index\.html|smashbol\.js|smashbol\.wasm)$/.test(name)) {
     total += bytes.length;
     totalGzip += gzip;
   }
 }
 console.log(`page, script and module: ${total} B, gzip -9 ${totalGzip} B`);
+console.log(`the whole site (service worker, manifest, style and icons with them): ${whole} B, gzip -9 ${wholeGzip} B`);
 
 const server = await serve();
 const browser = await launch();

@@ -6,8 +6,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 
-import { canvasPixels, clickSplash, ctrl, difference, fixtures, launch, open, pause, readPng, serve,
-         tmpFile, trace } from './lib.mjs';
+import { canvasPixels, clickSplash, ctrl, difference, done, fixtures, launch, open, pause, readPng,
+         serve, state, tmpFile, trace } from './lib.mjs';
 
 let server, browser;
 before(async () => {
@@ -20,11 +20,6 @@ after(async () => {
 });
 
 const fresh = (query = '') => open(browser, server.url, query);
-async function done({ page, trouble }) {
-  await page.close();
-  assert.deepEqual(trouble, [], 'console errors or requests outside the page');
-}
-const state = (page) => page.evaluate(() => window.smashbol.state());
 const view = (page) => page.evaluate(() => window.smashbol.view());
 const script = (page, text) => page.evaluate((t) => window.smashbol.script(t), text);
 // A frame drawn after everything asked so far.

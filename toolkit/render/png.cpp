@@ -67,7 +67,8 @@ std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw) {
 // The PNG around rows of raw samples, each row led by its filter byte; colour type 2 is RGB,
 // 6 RGBA.
 std::vector<std::uint8_t> wrapPng(int width, int height, std::uint8_t colourType,
-                                  const std::vector<std::uint8_t>& raw) {
+                                  const std::vector<std::uint8_t>& raw,
+                                  Deflate deflate = zlibStored) {
     std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> header;
     putBigEndian(header, static_cast<std::uint32_t>(width));
@@ -75,7 +76,7 @@ std::vector<std::uint8_t> wrapPng(int width, int height, std::uint8_t colourType
     header.insert(header.end(),
                   {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter or interlace
     putChunk(out, "IHDR", header);
-    putChunk(out, "IDAT", zlibStored(raw));
+    putChunk(out, "IDAT", deflate(raw));
     putChunk(out, "IEND", {});
     return out;
 }
@@ -97,7 +98,8 @@ std::vector<std::uint8_t> encodePng(const Frame& frame) {
     return wrapPng(frame.width, frame.height, 2, raw);
 }
 
-std::vector<std::uint8_t> encodeRgbaPng(int width, int height, const std::uint8_t* rgba) {
+std::vector<std::uint8_t> encodeRgbaPng(int width, int height, const std::uint8_t* rgba,
+                                        Deflate deflate) {
     std::vector<std::uint8_t> raw;
     const std::size_t row = static_cast<std::size_t>(width) * 4;
     raw.reserve(static_cast<std::size_t>(height) * (1 + row));
@@ -105,7 +107,7 @@ std::vector<std::uint8_t> encodeRgbaPng(int width, int height, const std::uint8_
         raw.push_back(0);
         raw.insert(raw.end(), rgba + y * row, rgba + (y + 1) * row);
     }
-    return wrapPng(width, height, 6, raw);
+    return wrapPng(width, height, 6, raw, deflate ? deflate : zlibStored);
 }
 
 bool writeFile(const std::vector<std::uint8_t>& bytes, const std::string& path) {

@@ -11,7 +11,8 @@
   // --- settings: remembered in the browser, overridden for one visit by the address ---------
 
   // language: '' follows the browser's languages; 'cs' or 'en' as the player chose.
-  const settings = { zoom: 0, autoPause: true, mute: false, classicTiming: false, language: '' };
+  const settings = { zoom: 0, autoPause: true, mute: false, classicTiming: false, record: false,
+                     language: '' };
   const store = {
     read() {
       try {
@@ -60,9 +61,11 @@
         settings.mute = true;
       } else if (name === 'no-auto-pause') {
         settings.autoPause = false;
+      } else if (name === 'record') {
+        settings.record = true;
       } else {
         notices.push([later('Parametr {name} hra nezná; platí classic-timing, mute, zoom=N, ' +
-                            'no-auto-pause, lang=cs|en.'), { name }]);
+                            'no-auto-pause, record, lang=cs|en.'), { name }]);
       }
     }
   }
@@ -89,6 +92,7 @@
     document.documentElement.lang = chosen.code;
     $('ended').textContent = shown('Hra skončila. Znovu ji spustíte obnovením stránky.');
     showNotices();
+    for (const listener of extras.onLanguage) listener();
   }
   // The player's choice, remembered: the game's windows, its menus and the page's words anew.
   function switchLanguage(code) {
@@ -99,8 +103,8 @@
       closeMenus();
       $('menubar').replaceChildren();
       menuElements.clear();
-      buildMenus(view.menus);
-      updateMenus(view.menus);
+      buildMenus(allMenus());
+      updateMenus(allMenus());
       wantFrame = true;
     });
   }
@@ -157,10 +161,11 @@
     busy = true;
     while (queue.length) {
       const event = queue.shift();
-      const ret = event.done ? 'string' : null;
+      const ticks = event.name === 'smashbol_advance';
+      const ret = event.done ? 'string' : ticks ? 'number' : null;
       let result = call(event.name, ret, event.types, event.args);
       if (result instanceof Promise) result = await result;
-      if (event.name !== 'smashbol_advance') refreshView();
+      if (!ticks || result) refreshView();
       if (event.done) event.done(result);
     }
     busy = false;
@@ -218,12 +223,15 @@
     layout();
   }
 
+  const allMenus = () => view.menus.concat(extras.menus.map((menu) => menu(view)));
   function refreshView() {
     const before = view;
     view = JSON.parse(call('smashbol_view', 'string', [], []));
     document.title = view.title;
-    if (!before) buildMenus(view.menus);
-    updateMenus(view.menus);
+    // The page's own menus stand beside the game's.
+    const menus = allMenus();
+    if (!before) buildMenus(menus);
+    updateMenus(menus);
     $('menubar').hidden = !view.menuBar;
     if (view.modal && !(before && before.modal)) {
       releaseHeldKeys();
@@ -235,18 +243,25 @@
       $('modal-layer').hidden = true;
       $('ended').hidden = false;
     }
+    for (const listener of extras.onView) listener(view, before);
     wantFrame = true;
   }
 
-  // The largest whole zoom at which the window, grown for its menu bar, fits the browser's; the
-  // player's own choice (Ctrl+Plus, Ctrl+Minus, Ctrl+0, or ?zoom=) outside full screen.
-  function fittingZoom() {
-    const room = Math.min(innerWidth / view.width, innerHeight / view.grownHeight);
-    return Math.max(1, Math.floor(room));
+  // The largest whole zoom at which the window, grown for its menu bar, fits the browser's with
+  // what the page puts below the court (the touch screen's buttons); where not even the game's
+  // own size fits (a phone on its side), the largest scale that still gives each of the game's
+  // pixels a whole number of the screen's. The player's own choice (Ctrl+Plus, Ctrl+Minus,
+  // Ctrl+0, or ?zoom=) outside full screen.
+  function fittingZoom(below) {
+    const room = Math.min(innerWidth / view.width, (innerHeight - below) / view.grownHeight);
+    if (room >= 1) return Math.floor(room);
+    const dots = window.devicePixelRatio || 1;
+    return Math.max(1, Math.floor(room * dots)) / dots;
   }
   function layout() {
     if (!view) return;
-    zoom = document.fullscreenElement || !settings.zoom ? fittingZoom() : settings.zoom;
+    const below = $('window').offsetHeight - form1.offsetHeight - $('menubar').offsetHeight;
+    zoom = document.fullscreenElement || !settings.zoom ? fittingZoom(below) : settings.zoom;
     const bar = view.menuBar ? view.menuBarPx : 0;
     form1.style.width = view.width * zoom + 'px';
     form1.style.height = view.height * zoom + 'px';
@@ -388,7 +403,8 @@
     command(element.dataset.name);
   }
   function command(name) {
-    post('smashbol_menu', ['string'], [name]);
+    if (extras.commands[name]) extras.commands[name]();
+    else post('smashbol_menu', ['string'], [name]);
   }
   document.addEventListener('mousedown', (e) => {
     if (openTop && !openTop.contains(e.target)) closeMenus();
@@ -497,13 +513,13 @@
     return false;
   }
   function setZoom(z) {
-    settings.zoom = Math.max(1, Math.min(MAX_ZOOM, z));
+    settings.zoom = Math.max(1, Math.min(MAX_ZOOM, Math.floor(z)));  // whole from a small screen's scale
     store.save({ zoom: settings.zoom });
     wantFrame = true;
     return true;
   }
 
-  addEventListener('keydown', (e) => {
+  function onKeyDown(e) {
     startSound();
     if (!view) return;
     if (msgbox.open) {
@@ -527,8 +543,8 @@
     const code = keyCodeOf(e);
     held.add(code);
     key(true, code, shiftOf(e));
-  });
-  addEventListener('keyup', (e) => {
+  }
+  function onKeyUp(e) {
     if (!view || msgbox.open) return;
     if (swallowed.delete(e.code)) return;
     if (e.key === 'Alt' && altAlone && view.menuBar && !view.modal) {
@@ -545,7 +561,9 @@
     const code = keyCodeOf(e);
     held.delete(code);
     key(false, code, shiftOf(e));
-  });
+  }
+  addEventListener('keydown', onKeyDown);
+  addEventListener('keyup', onKeyUp);
 
   // Leaving the page: every held key is let go, and a running match pauses (unless turned off).
   function left() {
@@ -696,6 +714,21 @@
   // --- start ------------------------------------------------------------------------------------
 
   Module.smashbolPage = { playWave, messageBox: (title, text) => msgbox.show(title, text) };
+  // What the page's other scripts build on: the settings, the way of a key (they hand it what a
+  // key event carries), a call into the game that answers text, and what they add: menus beside
+  // the game's (each a function of the view giving a menu as the game's look), the commands of
+  // their items by name, listeners told of each new view and of each language shown, and the
+  // page's words in that language.
+  const extras = Object.assign(Module.smashbolPage, {
+    shown,
+    onLanguage: [],
+    settings,
+    keyEvent: (down, e) => (down ? onKeyDown : onKeyUp)(e),
+    ask: (name) => new Promise((resolve) => post(name, [], [], resolve)),
+    menus: [],
+    commands: {},
+    onView: [],
+  });
 
   // What the tests read and do: the game's state as the headless driver prints it, a script of
   // the driver's events played into this page's game, the clips played, the timers' rates.
@@ -720,8 +753,8 @@
     readAddress();
     showLanguage();
     decodeClips().then(Module.smashbolClipsDecoded, (e) => console.error('clips:', e));
-    call('smashbol_start', null, ['number', 'number'],
-         [settings.mute ? 1 : 0, settings.classicTiming ? 1 : 0]);
+    call('smashbol_start', null, ['number', 'number', 'string'],
+         [settings.mute ? 1 : 0, settings.classicTiming ? 1 : 0, extras.recordingName || '']);
     refreshView();
     $('window').hidden = false;
     present();
