@@ -2,12 +2,12 @@
 // load to first frame (median of 5), the timers' rates over 10 s of the intro rally with today's
 // timing and with 2002's, and the page's CPU meanwhile, in headless chromium on a local server.
 //   SMASHBOL_NODE_MODULES=build/tests/web/npm/node_modules SMASHBOL_SITE=build-web/site \
-//   node tests/web/measure.mjs
+//   node bench/web_figures.mjs
 import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 
-import { clickSplash, launch, open, pause, serve, site } from './lib.mjs';
+import { clickSplash, launch, open, pause, serve, site } from '../tests/web/lib.mjs';
 
 let total = 0, totalGzip = 0, whole = 0, wholeGzip = 0;
 for (const name of fs.readdirSync(site).sort()) {
