@@ -27,7 +27,7 @@ TEST(Translation, ReadsCataloguesAndLeavesCzechWhereTheyHaveNothing) {
     const std::span<const std::uint8_t> made = assets::translationCatalogues()[0].mo;
     const std::vector<std::uint8_t> little(made.begin(), made.end());
     std::vector<std::uint8_t> big = little, badMagic = little, pastTheEnd = little;
-    const std::size_t count = little[8] | little[9] << 8;  // the header among the texts
+    const std::size_t count = little[8] | little[9] << 8;    // the header among the texts
     for (std::size_t at = 0; at < 28 + 16 * count; at += 4)  // the header and the two tables
         std::reverse(big.begin() + static_cast<long>(at), big.begin() + static_cast<long>(at) + 4);
     badMagic[0] ^= 1;
