@@ -1,6 +1,6 @@
 // A window's menu bar built from the game's menu items, their captions in the language shown.
-// The game owns Visible and Enabled; after each event the link mirrors them. Shortcut keys are registered on the window as well, so they
-// act whether or not their menu is shown.
+// The game owns Visible and Enabled; after each event the link mirrors them. Shortcut keys are
+// registered on the window as well, so they act whether or not their menu is shown.
 #pragma once
 
 #include <QAction>
