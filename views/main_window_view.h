@@ -191,7 +191,7 @@ class MainWindowView : public QMainWindow {
     QMargins normalFrameMargins_;
     bool autoPause_ = true;
     bool muted_ = false;
-    std::string language_;  // as chosen: "cs", "en", or empty for the desktop's
+    std::string language_;            // as chosen: "cs", "en", or empty for the desktop's
     std::vector<int> heldKeys_;       // codes the game saw go down and not yet up
     std::vector<int> swallowedKeys_;  // the window's own keys, kept from the game until released
 };
