@@ -85,10 +85,9 @@ void MainWindowView::buildSettings() {
     // Each language in its own words; "as the desktop" follows LANGUAGE, LANG and the rest.
     QMenu* languages = settings_->addMenu(tkqt::shown("&Jazyk"));
     auto* oneLanguage = new QActionGroup(languages);
-    const std::pair<const char*, QString> choices[] = {
-        {"", tkqt::shown("Podle &systému")},
-        {"cs", QStringLiteral("&Čeština")},
-        {"en", QStringLiteral("&English")}};
+    const std::pair<const char*, QString> choices[] = {{"", tkqt::shown("Podle &systému")},
+                                                       {"cs", QStringLiteral("&Čeština")},
+                                                       {"en", QStringLiteral("&English")}};
     for (const auto& [code, caption] : choices) {
         QAction* action = languages->addAction(caption);
         action->setCheckable(true);
