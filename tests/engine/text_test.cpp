@@ -1,5 +1,5 @@
 // Text from the baked faces: letters read out of UTF-8, widths, where a wrapped label breaks its
-// lines, and every letter the three windows can show carried by the face its label asks for.
+// lines. (Every letter the windows show, in each language, is the translations' test.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,11 +8,7 @@
 #include <utility>
 
 #include "assets/embedded_glyphs.h"
-#include "flow/session.h"
-#include "screens/about_window.h"
-#include "screens/help_window.h"
 #include "toolkit/render/text.h"
-#include "tools/trace/scripted_host.h"
 
 namespace {
 
@@ -84,41 +80,6 @@ TEST(Typesetter, Widths) {
                 tk::Typesetter(face).width(text) * 64L - tk::Typesetter(face).width64(text);
             EXPECT_TRUE(off > -32 && off <= 32) << face.sizePt << " pt, " << off << "/64 px";
         }
-}
-
-// No letter of any text the windows show falls back to "?", and no label's font to another face.
-TEST(Typesetter, EveryLetterTheWindowsShowIsInItsFace) {
-    flow::Session<trace::ScriptedHost> session;
-    screens::Form2 about(session.host);
-    about.Load();
-    screens::Form3 help(session.host);
-    game::Form1& form = session.form;
-    // With what the game writes into its labels while it runs.
-    form.Label12.Caption += std::string(game::kYouWon) + game::kYouLost;
-    for (tk::Label* digits : {&form.Label9, &form.Label11, &form.Label2, &form.Label4})
-        digits->Caption += "0123456789";
-    int labels = 0;
-    for (const auto& list : {form.windowControls(), form.courtControls(), form.splashControls(),
-                             about.controls(), help.controls()})
-        for (const tk::ControlRef& ref : list) {
-            const tk::Label* label = ref.label();
-            if (!label)
-                continue;
-            ++labels;
-            SCOPED_TRACE(label->name + " \"" + label->Caption + "\"");
-            const tk::GlyphFace* face = kFaces.faceFor(label->font);
-            ASSERT_TRUE(face && face->sizePt == label->font.sizePt &&
-                        face->bold == label->font.bold && face->italic == label->font.italic);
-            for (const char32_t c : tk::lettersOf(label->Caption))
-                EXPECT_TRUE(face->find(c)) << "no letter " << static_cast<unsigned>(c);
-        }
-    EXPECT_EQ(labels, 8 + 3 + 1 + 8 + 3);
-    // And every letter of Czech, for whatever a caption is given later.
-    for (const tk::GlyphFace& face : assets::glyphFaces())
-        for (const char32_t c : std::u32string_view(U"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"))
-            EXPECT_TRUE(face.find(c)) << face.sizePt << " pt lacks " << static_cast<unsigned>(c);
-    // A font with no face of its own takes the nearest size of its style, not another style.
-    EXPECT_EQ(kFaces.faceFor({"MS Sans Serif", 24, false, false}), &faceOf(8.25f, false));
 }
 
 }  // namespace

@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "flow/session.h"
+#include "flow/session_recorder.h"
+#include "tools/trace/scripted_host.h"
 #include "tools/trace/trace.h"
 
 namespace {
@@ -57,6 +60,50 @@ TEST(Trace, ReplaysEveryFixture) {
         ++replayed;
     }
     EXPECT_GE(replayed, 10);
+}
+
+// A session recorded as it is played replays in the driver to the very state the recorder wrote
+// at its end: the intro's ticks taking turns, a match's keys, points with their random numbers,
+// pauses, clips and the window's growth.
+TEST(SessionRecorder, ARecordingReplaysToTheStateItEndsWith) {
+    struct Text : flow::RecordingSink {
+        std::string text;
+        bool write(std::string_view more) override { return text += more, true; }
+    } sink;
+    trace::ScriptedHost host;
+    for (int i = 0; i < 400; ++i)
+        host.queueRnd({0.1f + 0.2f * static_cast<float>(i % 5)});
+    flow::Session<flow::SessionRecorder> session(host);
+    flow::SessionRecorder& recorder = session.host;
+    flow::MainWindow& form = session.form;
+    recorder.recordTo(sink, "s.trace");
+    const auto run = [&](const std::string& line, auto&& handler) {
+        recorder.begin(line);
+        handler();
+        recorder.end();
+    };
+    using W = flow::MainWindow;
+    const auto tick = [&](void (W::*handler)(), const tk::Timer& timer) {
+        if (timer.Enabled)  // as the clock ticks only running timers
+            run(recorder.lineOf(handler), [&] { (form.*handler)(); });
+    };
+    run("load", [&] { form.Form_Load(); });
+    run("click splash", [&] { form.Picture4_Click(); });
+    for (int i = 0; i < 300; ++i)
+        i % 10 ? tick(&W::Timer4_Timer, form.Timer4) : tick(&W::Timer1_Timer, form.Timer1);
+    run("menu hard", [&] { form.hard_Click(); });
+    run("keydown 37", [&] { form.Form_KeyDown(37, 0); });
+    for (int i = 0; i < 3000; ++i)
+        i % 2 ? tick(&W::Timer2_Timer, form.Timer2) : tick(&W::Timer1_Timer, form.Timer1);
+    recorder.finish(form);
+    for (const char* part :
+         {"\nload\nclick splash\n", "\nmenu hard\nkeydown 37\n", "\nrnd 0.", "\nprint\n# "})
+        EXPECT_NE(sink.text.find(part), std::string::npos) << part;
+    EXPECT_GT(host.sleeps.size(), 0u) << "points were played";
+    std::istringstream script(sink.text);
+    std::ostringstream out, bad;
+    EXPECT_EQ(trace::Trace().run(script, out, bad), 0) << bad.str();
+    EXPECT_EQ(out.str(), sink.text.substr(sink.text.rfind("\n# ") + 3));
 }
 
 }  // namespace

@@ -155,7 +155,12 @@ TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
                                                    [](char c) { return std::isalpha(c & 0x7F); });
                     EXPECT_TRUE(!words || english.has(label->Caption)) << "no English";
                     const tk::Rect box = renderer.labelRect(*label);
-                    const tk::Typesetter setter(*renderer.faces().faceFor(label->font));
+                    // The face of the label's very font, with every letter of its text.
+                    const tk::GlyphFace* face = renderer.faces().faceFor(label->font);
+                    ASSERT_TRUE(face && face->sizePt == label->font.sizePt &&
+                                face->bold == label->font.bold &&
+                                face->italic == label->font.italic);
+                    const tk::Typesetter setter(*face);
                     for (const char32_t c : tk::lettersOf(tk::tr(label->Caption)))
                         EXPECT_TRUE(setter.face().find(c)) << "no letter " << unsigned(c);
                     if (label->AutoSize) {
@@ -180,6 +185,14 @@ TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
     }
     tk::showLanguage({});
     EXPECT_EQ(checked, 2 * (3 * (8 + 1 + 8 + 3) + 2));
+    // And every digit of the score, and every letter of Czech, for whatever a caption is given
+    // later; a font with no face of its own takes the nearest size of its style, not another.
+    for (const tk::GlyphFace& face : assets::glyphFaces())
+        for (const char32_t c : std::u32string_view(U"0123456789áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"))
+            EXPECT_TRUE(face.find(c)) << face.sizePt << " pt lacks " << static_cast<unsigned>(c);
+    const tk::GlyphFaces& faces = renderer.faces();
+    EXPECT_EQ(faces.faceFor({"MS Sans Serif", 24, false, false}),
+              faces.faceFor({"MS Sans Serif", 8.25f, false, false}));
 }
 
 }  // namespace
