@@ -29,6 +29,7 @@ TEST(Value, ComparedWithATextReadAsANumberWrittenAsACaption) {
         {"digits with spaces", Value(" 55 "), "55", false, 55, " 55 "},
         {"a fraction", Value("2.5"), "2.5", true, 2.5, "2.5"},
         {"negative", Value("-70"), "", false, -70, "-70"},
+        {"a plus sign", Value("+45"), "", false, 45, "+45"},
         {"digits then letters count 0", Value("12abc"), "", false, 0, "12abc"},
         {"a single with a fraction", Value(1777.5f), "", false, 1777.5, "1777.5"},
         {"a whole single has no point", Value(50.0f), "50", false, 50, "50"},
