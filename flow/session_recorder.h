@@ -55,6 +55,10 @@ class SessionRecorder : public tk::Host {
     // The closing lines, written to the sink. Once.
     void finish(const MainWindow& form);
 
+    // What the game asked of the world since the recorder was made: the clips it played, its
+    // pauses and message boxes, and how much the window grew. Noted whether recording or not.
+    const OutsideEffects& effects() const { return effects_; }
+
     // The script line of a handler without arguments (a comment for one a script cannot name).
     static std::string lineOf(void (MainWindow::*handler)());
 

@@ -2,7 +2,9 @@
 
 #include <emscripten.h>
 
+#include <cstddef>
 #include <stdexcept>
+#include <type_traits>
 
 #include "assets/embedded_glyphs.h"
 #include "flow/menu_tree.h"
@@ -245,8 +247,18 @@ std::string PageGame::playScript(const std::string& text) {
     return out;
 }
 
+// What the game asked of the world since the last report (the window's growth since the start),
+// as the driver's `print` says it, out of what the recorder notes.
 std::string PageGame::report() {
-    return flow::stateReport(session_.form, host_.takeEffects());
+    const flow::OutsideEffects& all = session_.host.effects();
+    const auto since = [](const auto& list, std::size_t& reported) {
+        const auto from = list.begin() + static_cast<std::ptrdiff_t>(reported);
+        reported = list.size();
+        return std::decay_t<decltype(list)>(from, list.end());
+    };
+    return flow::stateReport(
+        session_.form, {since(all.clips, reported_.clips), since(all.sleeps, reported_.sleeps),
+                        since(all.messages, reported_.messages), all.heightAdded});
 }
 
 void PageGame::shot(const std::string&, const std::string&) {

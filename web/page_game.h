@@ -126,6 +126,10 @@ class PageGame final : public Director, public trace::ScriptStage {
     tk::Renderer renderer_;
     flow::Clock clock_;
     flow::Clock::Id timer1_ = 0, timer2_ = 0, timer4_ = 0, aboutTimer_ = 0;
+    // How much of each list of the game's effects the last report gave.
+    struct {
+        std::size_t clips = 0, sleeps = 0, messages = 0;
+    } reported_;
     bool scripted_ = false;
     bool ended_ = false;
     std::vector<std::uint32_t> rgba_;

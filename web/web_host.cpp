@@ -2,8 +2,6 @@
 
 #include <emscripten.h>
 
-#include <utility>
-
 #include "game/form1.h"
 #include "toolkit/core/translation.h"
 
@@ -33,27 +31,21 @@ tk::Picture WebHost::picture(std::string_view owner) {
 }
 
 tk::Resource WebHost::LoadResData(int id, std::string_view type) {
-    tk::Resource resource = embedded_.LoadResData(id, type);
-    if (resource.error == 0)
-        lastLoaded_ = id;
-    return resource;
+    return embedded_.LoadResData(id, type);
 }
 
 void WebHost::playWaveImage(std::span<const std::uint8_t> waveImage) {
-    effects_.clips.push_back(lastLoaded_);
     if (!muted_)
         page_play_wave(waveImage.data(), static_cast<int>(waveImage.size()));
 }
 
 void WebHost::MsgBox(std::string_view text) {
-    effects_.messages.emplace_back(text);
     director_.holdUp();
     page_message_box(std::string(tk::tr(game::kTitle)).c_str(), std::string(tk::tr(text)).c_str());
     director_.goOn();
 }
 
 void WebHost::Sleep(int milliseconds) {
-    effects_.sleeps.push_back(milliseconds);
     director_.holdUp();
     emscripten_sleep(static_cast<unsigned>(milliseconds));
     director_.goOn();
@@ -74,12 +66,6 @@ float WebHost::Rnd() {
     }
     // 24 random bits make every single in [0, 1) on a 2^-24 grid equally likely, and never 1.
     return static_cast<float>(random_() >> 8) * (1.0f / 16777216.0f);
-}
-
-flow::OutsideEffects WebHost::takeEffects() {
-    flow::OutsideEffects effects = std::exchange(effects_, {});
-    effects.heightAdded = static_cast<double>(height_ - kStartHeight);
-    return effects;
 }
 
 }  // namespace web

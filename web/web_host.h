@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "assets/embedded_resources.h"
-#include "flow/state_report.h"
 #include "toolkit/core/host.h"
 
 namespace web {
@@ -47,10 +46,6 @@ class WebHost final : public tk::Host {
     void playScripted() { scripted_ = true; }
     void queueRnd(float value) { rnd_.push_back(value); }
 
-    // What the game asked of the world since the last call: clips, pauses, message boxes, and
-    // how much the window grew since the start.
-    flow::OutsideEffects takeEffects();
-
   private:
     Director& director_;
     assets::EmbeddedResources embedded_;
@@ -59,8 +54,6 @@ class WebHost final : public tk::Host {
     bool scripted_ = false;
     bool muted_ = false;
     float height_ = kStartHeight;
-    int lastLoaded_ = 0;
-    flow::OutsideEffects effects_;
 };
 
 }  // namespace web
