@@ -6,22 +6,14 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { ctrl, done, launch, open, pause, readPng, serve, site, state, tmpFile, trace } from './lib.mjs';
+import { ctrl, done, open, pause, readPng, serve, sharedBrowser, site, state, tmpFile, trace } from './lib.mjs';
 
 const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
 const { KnownDevices } = require('puppeteer-core');
 
-let server, browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser.close();
-  server.close();
-});
+const shared = sharedBrowser();
 
 const centre = async (page, selector) => {
   const box = await (await page.$(selector)).boundingBox();
@@ -47,7 +39,7 @@ test('on a phone upright and on its side: buttons below the court, the page fits
   // The Galaxy S5 on its side is 360 px high: the game with its buttons fits only below its own
   // size, at the largest scale that gives each pixel a whole number of the screen's three.
   for (const [device, zoom] of [['iPhone 13', 1], ['Galaxy S5 landscape', 2 / 3]]) {
-    const opened = await open(browser, server.url, '', { device: KnownDevices[device] });
+    const opened = await shared.open('', { device: KnownDevices[device] });
     const { page } = opened;
     const downloaded = await downloadsTo(page);
     const at = (selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
@@ -105,7 +97,7 @@ test('on a phone upright and on its side: buttons below the court, the page fits
 });
 
 test('a recording downloaded from the page replays in the driver to the page\'s state', async () => {
-  const opened = await open(browser, server.url, '?record');
+  const opened = await shared.open('?record');
   const { page } = opened;
   const downloaded = await downloadsTo(page);
   assert.equal(await page.$eval('#touch', (e) => e.hidden), true, 'no buttons without a touch screen');
@@ -134,7 +126,7 @@ test('the game opens offline, and a rebuilt site takes over on the next load wit
   const copy = path.dirname(tmpFile('x'));
   fs.cpSync(site, copy, { recursive: true });
   const own = await serve(copy);
-  const opened = await open(browser, own.url);
+  const opened = await open(shared.browser, own.url);
   const { page } = opened;
   await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: 10000 });
   const caches = () => page.evaluate(() => caches.keys());

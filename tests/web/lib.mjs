@@ -7,6 +7,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import zlib from 'node:zlib';
 
 const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
@@ -84,6 +85,21 @@ export async function done({ page, trouble }) {
   if (trouble.length) throw new Error(`console errors or requests outside the page: ${trouble.join('; ')}`);
 }
 export const state = (page) => page.evaluate(() => window.smashbol.state());
+
+// A test file's server and browser, started before its tests and ended after them; `open` opens
+// a page of the site on them.
+export function sharedBrowser() {
+  const shared = { open: (query, options) => open(shared.browser, shared.server.url, query, options) };
+  before(async () => {
+    shared.server = await serve();
+    shared.browser = await launch();
+  });
+  after(async () => {
+    await shared.browser.close();
+    shared.server.close();
+  });
+  return shared;
+}
 
 // A click in the middle of the main window: on the splash, it starts the intro.
 export async function clickSplash(page) {

@@ -4,22 +4,14 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { canvasPixels, clickSplash, ctrl, difference, done, fixtures, launch, open, pause, readPng,
-         serve, state, tmpFile, trace } from './lib.mjs';
+import { canvasPixels, clickSplash, ctrl, difference, done, fixtures, pause, readPng, sharedBrowser,
+         state, tmpFile, trace } from './lib.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser.close();
-  server.close();
-});
+const shared = sharedBrowser();
 
-const fresh = (query = '') => open(browser, server.url, query);
+const fresh = (query = '') => shared.open(query);
 const view = (page) => page.evaluate(() => window.smashbol.view());
 const script = (page, text) => page.evaluate((t) => window.smashbol.script(t), text);
 // A frame drawn after everything asked so far.
@@ -106,7 +98,7 @@ test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P p
   // A hidden tab pauses a running match too.
   await page.keyboard.press('KeyP');
   assert.equal((await state(page)).Timer1, true);
-  const other = await browser.newPage();
+  const other = await shared.browser.newPage();
   await other.bringToFront();
   await pause(100);
   assert.equal(await page.evaluate(() => document.visibilityState), 'hidden');
@@ -218,7 +210,7 @@ test('the words follow ?lang=, then the remembered choice, then the browser\'s l
   const topMenu = (page) => page.$eval('#menubar .top',
                                         (e) => e.textContent.replace(e.querySelector('.menu').textContent, ''));
   for (const row of rows) {
-    const opened = await open(browser, server.url, row.query, row);
+    const opened = await shared.open(row.query, row);
     const { page } = opened;
     const name = JSON.stringify(row);
     assert.equal(await page.evaluate(() => document.documentElement.lang), row.code, name);
@@ -237,7 +229,7 @@ test('the words follow ?lang=, then the remembered choice, then the browser\'s l
     await done(opened);
   }
   // Chosen on the page's own menu (a right click on the game): at once, and remembered.
-  const opened = await open(browser, server.url);
+  const opened = await shared.open();
   const { page } = opened;
   await clickSplash(page);
   await page.click('#form1', { button: 'right' });
