@@ -115,12 +115,10 @@ bool PageGame::advance(double nowMs) {
 
 std::string PageGame::viewStamp() {
     flow::MainWindow& f = session_.form;
-    std::string stamp = {f.matchRunning(), !f.Label12.Caption.empty(), ended_, menuBarShown()};
-    for (const flow::MenuNode& top : flow::menuTree(f)) {
-        stamp += top.item->Visible;
-        stamp += top.item->Enabled;
-    }
-    return stamp;
+    // Asked at every animation frame: the two top-level menus read directly, no menu tree built.
+    const tk::MenuItem &gameMenu = f.menu(10), &infoMenu = f.info(15);
+    return {f.matchRunning(), !f.Label12.Caption.empty(), ended_,           menuBarShown(),
+            gameMenu.Visible, gameMenu.Enabled,           infoMenu.Visible, infoMenu.Enabled};
 }
 
 double PageGame::nextDueMs() const {
