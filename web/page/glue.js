@@ -79,7 +79,7 @@
   function showLanguage() {
     const choose = (wishes) => JSON.parse(call('smashbol_language', 'string', ['string'], [wishes]));
     let chosen = choose(settings.language || browserLanguages());
-    if (settings.language && chosen.code !== settings.language.split(/[-_]/)[0]) {
+    if (settings.language && chosen.code !== settings.language) {
       notices.push([later('Parametr lang={value} neplatí (cs nebo en); hra mluví jazykem prohlížeče.'),
                     { value: settings.language }]);
       settings.language = '';
