@@ -61,7 +61,7 @@ case "${1:-}" in
     play)
         install_missing "${BUILD_PACKAGES[@]}"
         build
-        exec ./build/app/smashbol
+        exec ./build/desktop/app/smashbol
         ;;
     test)
         install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <span>
 
-#include "toolkit/core/glyphs.h"
+#include "engine/core/glyphs.h"
 
 namespace assets {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/core/host.h"
+#include "engine/core/host.h"
 
 namespace assets {
 

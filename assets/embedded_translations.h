@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "toolkit/core/translation.h"
+#include "engine/core/translation.h"
 
 namespace assets {
 

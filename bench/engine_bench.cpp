@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "flow/session.h"
+#include "engine/flow/session.h"
 #include "tools/trace/scripted_host.h"
 
 namespace {

@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-game="$PWD/$build/app/smashbol"
+game="$PWD/$build/desktop/app/smashbol"
 runs=${RUNS:-3}
 window_s=${WINDOW_S:-10}
 zooms=${ZOOMS:-1 3}

@@ -7,7 +7,7 @@
 #   bench/tick_rates.sh [BUILD_DIR]        (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-SMASHBOL="$PWD/${1:-build}/app/smashbol"
+SMASHBOL="$PWD/${1:-build}/desktop/app/smashbol"
 [ -x "$SMASHBOL" ] || { echo "tick_rates: no $SMASHBOL; build first" >&2; exit 1; }
 . tests/e2e/lib.sh
 if [ -n "${KEEP:-}" ]; then

@@ -7,11 +7,11 @@
 #include <type_traits>
 
 #include "assets/embedded_glyphs.h"
-#include "flow/menu_tree.h"
-#include "flow/script_words.h"
-#include "flow/state_report.h"
-#include "screens/window_scenes.h"
-#include "toolkit/core/translation.h"
+#include "engine/flow/menu_tree.h"
+#include "engine/flow/script_words.h"
+#include "engine/flow/state_report.h"
+#include "engine/screens/window_scenes.h"
+#include "engine/core/translation.h"
 
 namespace web {
 
@@ -240,7 +240,7 @@ std::string PageGame::playScript(const std::string& text) {
     scripted_ = true;
     host_.playScripted();
     std::string out;
-    const trace::ScriptSink write = [&out](std::string_view s) { out += s; };
+    const running::ScriptSink write = [&out](std::string_view s) { out += s; };
     player_.run(text, write, write);
     return out;
 }

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "flow/clock.h"
-#include "flow/session.h"
-#include "flow/session_recorder.h"
-#include "screens/about_window.h"
-#include "screens/help_window.h"
-#include "toolkit/render/renderer.h"
-#include "tools/trace/script_player.h"
+#include "engine/flow/clock.h"
+#include "engine/flow/session.h"
+#include "engine/flow/session_recorder.h"
+#include "engine/screens/about_window.h"
+#include "engine/screens/help_window.h"
+#include "engine/render/renderer.h"
+#include "engine/running/script_player.h"
 #include "web/web_host.h"
 
 namespace web {
@@ -26,7 +26,7 @@ std::string quoted(std::string_view text);
 
 enum class Window { Main = 1, About = 2, Help = 3 };
 
-class PageGame final : public Director, public trace::ScriptStage {
+class PageGame final : public Director, public running::ScriptStage {
   public:
     // Classic timing: every timer on the beat of 2002. The recording is named `recordingName`
     // in its first line, the name the page gives its file.
@@ -133,7 +133,7 @@ class PageGame final : public Director, public trace::ScriptStage {
     bool scripted_ = false;
     bool ended_ = false;
     std::vector<std::uint32_t> rgba_;
-    trace::ScriptPlayer player_{*this};
+    running::ScriptPlayer player_{*this};
 };
 
 }  // namespace web

@@ -2,8 +2,8 @@
 
 #include <emscripten.h>
 
-#include "game/form1.h"
-#include "toolkit/core/translation.h"
+#include "engine/game/form1.h"
+#include "engine/core/translation.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "toolkit/core/line_steps.h"
+#include "engine/core/line_steps.h"
 
 namespace assetgen {
 

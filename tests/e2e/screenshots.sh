@@ -2,7 +2,7 @@
 # Screenshots of a whole run at scale 1 and 2 (QT_SCALE_FACTOR): the splash, the intro rally, the
 # help and about windows, a running match and the end message, taken from the real program under
 # a private Xvfb. The match is played out by the computer against a player who stands still.
-#   tests/e2e/screenshots.sh build/app/smashbol /tmp/shots
+#   tests/e2e/screenshots.sh build/desktop/app/smashbol /tmp/shots
 set -euo pipefail
 SMASHBOL=${1:?usage: $0 path/to/smashbol [output folder]}
 OUT=${2:-/tmp/shots}

@@ -10,7 +10,7 @@
 #               Shift+F10) changes each setting, at once, and the settings file shows it
 #   shots       the menus at the largest zoom and the help and about windows in full screen,
 #               kept in the work folder to be looked at
-#   tests/e2e/window_manager.sh build/app/smashbol WORK walk fullscreen ...
+#   tests/e2e/window_manager.sh build/desktop/app/smashbol WORK walk fullscreen ...
 set -euo pipefail
 SMASHBOL=${1:?usage: $0 path/to/smashbol work-folder check...}
 WORK=${2:?usage: $0 path/to/smashbol work-folder check...}

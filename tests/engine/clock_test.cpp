@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "flow/clock.h"
+#include "engine/flow/clock.h"
 
 namespace engine_test {
 namespace {

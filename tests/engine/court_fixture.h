@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "flow/session.h"
+#include "engine/flow/session.h"
 #include "tools/trace/scripted_host.h"
 
 namespace engine_test {

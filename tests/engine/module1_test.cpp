@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "assets/catalog.h"
-#include "flow/module1.h"
+#include "engine/flow/module1.h"
 #include "tools/trace/scripted_host.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "toolkit/core/number_text.h"
+#include "engine/core/number_text.h"
 
 namespace {
 

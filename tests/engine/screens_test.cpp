@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "screens/about_window.h"
+#include "engine/screens/about_window.h"
 #include "tools/trace/scripted_host.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "assets/embedded_glyphs.h"
-#include "toolkit/render/text.h"
+#include "engine/render/text.h"
 
 namespace {
 

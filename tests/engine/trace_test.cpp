@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "flow/session.h"
-#include "flow/session_recorder.h"
+#include "engine/flow/session.h"
+#include "engine/flow/session_recorder.h"
 #include "tools/trace/scripted_host.h"
 #include "tools/trace/trace.h"
 

@@ -12,12 +12,12 @@
 
 #include "assets/embedded_glyphs.h"
 #include "assets/embedded_translations.h"
-#include "flow/menu_tree.h"
-#include "flow/session.h"
-#include "screens/about_window.h"
-#include "screens/help_window.h"
-#include "toolkit/render/renderer.h"
-#include "toolkit/render/text.h"
+#include "engine/flow/menu_tree.h"
+#include "engine/flow/session.h"
+#include "engine/screens/about_window.h"
+#include "engine/screens/help_window.h"
+#include "engine/render/renderer.h"
+#include "engine/render/text.h"
 #include "tools/trace/scripted_host.h"
 
 namespace {

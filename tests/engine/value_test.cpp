@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "toolkit/core/value.h"
+#include "engine/core/value.h"
 
 namespace {
 

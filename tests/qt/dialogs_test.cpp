@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "tests/qt/window_fixture.h"
-#include "views/about_view.h"
+#include "desktop/views/about_view.h"
 
 namespace qt_tests {
 namespace {

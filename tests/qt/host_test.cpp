@@ -7,9 +7,9 @@
 #include <set>
 #include <sstream>
 
-#include "flow/session.h"
+#include "engine/flow/session.h"
 #include "tools/trace/trace.h"
-#include "views/session_recorder.h"
+#include "desktop/views/session_recorder.h"
 
 #include "tests/qt/window_fixture.h"
 

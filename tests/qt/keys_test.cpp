@@ -6,7 +6,7 @@
 #include <SDL.h>
 
 #include "tests/qt/window_fixture.h"
-#include "toolkit/sdl/gamepad_keys.h"
+#include "desktop/sdl/gamepad_keys.h"
 
 namespace qt_tests {
 namespace {

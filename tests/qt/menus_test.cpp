@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/qt/window_fixture.h"
-#include "toolkit/qt/menu_style.h"
+#include "desktop/qt/menu_style.h"
 
 namespace qt_tests {
 namespace {

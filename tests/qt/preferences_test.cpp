@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "views/preferences.h"
+#include "desktop/views/preferences.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QFile>
 
 #include "tests/qt/window_fixture.h"
-#include "views/about_view.h"
+#include "desktop/views/about_view.h"
 
 namespace qt_tests {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/display_check.h"
+#include "desktop/app/command_line.h"
+#include "desktop/app/display_check.h"
 
 namespace {
 

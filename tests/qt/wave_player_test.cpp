@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "assets/catalog.h"
-#include "toolkit/sdl/wave_player.h"
+#include "desktop/sdl/wave_player.h"
 
 namespace {
 

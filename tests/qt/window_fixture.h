@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "assets/embedded_resources.h"
-#include "flow/session.h"
-#include "toolkit/qt/qt_host.h"
-#include "views/game_windows.h"
+#include "engine/flow/session.h"
+#include "desktop/qt/qt_host.h"
+#include "desktop/views/game_windows.h"
 
 namespace qt_tests {
 

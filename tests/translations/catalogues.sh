@@ -9,8 +9,8 @@ root=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$root"
-sources=$(git ls-files 'views/*.cpp' 'toolkit/qt/*.cpp' 'web/*.cpp' 'web/page/*.js' 2>/dev/null ||
-          ls views/*.cpp toolkit/qt/*.cpp web/*.cpp web/page/*.js)
+sources=$(git ls-files 'desktop/views/*.cpp' 'desktop/qt/*.cpp' 'web/*.cpp' 'web/page/*.js' 2>/dev/null ||
+          ls desktop/views/*.cpp desktop/qt/*.cpp web/*.cpp web/page/*.js)
 xgettext --from-code=UTF-8 --keyword=shown --keyword=later --keyword=makeDialogCanvas:2 --no-location \
     --output="$work/smashbol.pot" $sources
 marked=$(grep -c '^msgid "' "$work/smashbol.pot")

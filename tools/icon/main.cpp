@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "assets/catalog.h"
-#include "toolkit/render/png.h"
+#include "engine/render/png.h"
 
 namespace {
 

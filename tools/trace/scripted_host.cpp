@@ -1,6 +1,6 @@
 #include "tools/trace/scripted_host.h"
 
-#include "toolkit/core/value.h"
+#include "engine/core/value.h"
 
 namespace trace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "assets/embedded_resources.h"
-#include "toolkit/core/host.h"
+#include "engine/core/host.h"
 
 namespace trace {
 

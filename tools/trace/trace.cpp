@@ -5,9 +5,9 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "flow/state_report.h"
-#include "screens/window_scenes.h"
-#include "toolkit/render/png.h"
+#include "engine/flow/state_report.h"
+#include "engine/screens/window_scenes.h"
+#include "engine/render/png.h"
 
 namespace trace {
 

@@ -8,17 +8,17 @@
 #include <string>
 
 #include "assets/embedded_glyphs.h"
-#include "screens/about_window.h"
-#include "screens/help_window.h"
-#include "toolkit/render/renderer.h"
+#include "engine/screens/about_window.h"
+#include "engine/screens/help_window.h"
+#include "engine/render/renderer.h"
 
-#include "flow/session.h"
-#include "tools/trace/script_player.h"
+#include "engine/flow/session.h"
+#include "engine/running/script_player.h"
 #include "tools/trace/scripted_host.h"
 
 namespace trace {
 
-class Trace final : public ScriptStage {
+class Trace final : public running::ScriptStage {
   public:
     // The desktop's menu bar at zoom 1, which the main window's shots leave out once it shows.
     static constexpr int kMenuBarPx = 19;
@@ -46,7 +46,7 @@ class Trace final : public ScriptStage {
     tk::Renderer renderer{tk::GlyphFaces(assets::glyphFaces())};
 
   private:
-    ScriptPlayer player_{*this};
+    running::ScriptPlayer player_{*this};
 };
 
 }  // namespace trace

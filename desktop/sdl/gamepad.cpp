@@ -1,0 +1,113 @@
+#include "desktop/sdl/gamepad.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace tksdl {
+
+Gamepad::Gamepad(KeySink sink) : sink_(std::move(sink)) {}
+
+Gamepad::~Gamepad() {
+    for (auto& [id, pad] : pads_)
+        SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
+    if (started_)
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool Gamepad::start() {
+    if (started_)
+        return true;
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    return started_;
+}
+
+void Gamepad::poll(std::uint32_t nowMs) {
+    if (!started_)
+        return;
+    // Every event SDL queued is taken, so that the queue never fills with the joystick events
+    // that stand behind the controller's.
+    for (SDL_Event e; SDL_PollEvent(&e);) {
+        if (e.type == SDL_CONTROLLERDEVICEADDED) {
+            SDL_GameController* c = SDL_GameControllerOpen(e.cdevice.which);
+            if (!c)
+                continue;
+            const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c));
+            if (pads_.count(id))
+                SDL_GameControllerClose(c);  // announced twice; SDL counts the opens
+            else
+                pads_[id].controller = c;
+        } else if (e.type == SDL_CONTROLLERDEVICEREMOVED) {
+            if (auto pad = pads_.find(e.cdevice.which); pad != pads_.end()) {
+                SDL_GameControllerClose(static_cast<SDL_GameController*>(pad->second.controller));
+                pads_.erase(pad);
+            }
+        } else if (e.type == SDL_CONTROLLERBUTTONDOWN || e.type == SDL_CONTROLLERBUTTONUP) {
+            auto pad = pads_.find(e.cbutton.which);
+            if (pad == pads_.end())
+                continue;
+            // The buttons the game reads: the d-pad's sides steer, A and Start are "P".
+            static constexpr std::pair<SDL_GameControllerButton, bool Pad::*> kButtons[] = {
+                {SDL_CONTROLLER_BUTTON_DPAD_LEFT, &Pad::dpadLeft},
+                {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, &Pad::dpadRight},
+                {SDL_CONTROLLER_BUTTON_A, &Pad::a},
+                {SDL_CONTROLLER_BUTTON_START, &Pad::start}};
+            for (const auto& [button, held] : kButtons) {
+                if (e.cbutton.button == button)
+                    pad->second.*held = e.type == SDL_CONTROLLERBUTTONDOWN;
+            }
+        } else if (e.type == SDL_CONTROLLERAXISMOTION &&
+                   e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+            auto pad = pads_.find(e.caxis.which);
+            if (pad == pads_.end())
+                continue;
+            // A dead zone with some slack, so that a stick resting near its edge does not
+            // flicker between held and let go.
+            const int x = e.caxis.value;
+            Pad& p = pad->second;
+            p.stickLeft = x < -(p.stickLeft ? kStickRelease : kStickPress);
+            p.stickRight = x > (p.stickRight ? kStickRelease : kStickPress);
+        }
+    }
+    send(nowMs);
+}
+
+void Gamepad::send(std::uint32_t nowMs) {
+    auto any = [this](auto held) {
+        return std::any_of(pads_.begin(), pads_.end(),
+                           [&](const auto& p) { return held(p.second); });
+    };
+    const bool wanted[] = {any([](const Pad& p) { return p.dpadLeft || p.stickLeft; }),
+                           any([](const Pad& p) { return p.dpadRight || p.stickRight; }),
+                           any([](const Pad& p) { return p.a || p.start; })};
+    Key* keys[] = {&left_, &right_, &pause_};
+    for (int i = 0; i < 3; ++i) {
+        if (keys[i]->held && !wanted[i]) {
+            keys[i]->held = false;
+            sink_(keys[i]->code, false, false);
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        Key& key = *keys[i];
+        if (!key.held && wanted[i]) {
+            // As on a keyboard, only the key pressed last repeats; pausing on and off while A
+            // is held would be no use, so "P" never does.
+            for (Key* other : keys)
+                other->repeats = false;
+            key.held = true;
+            key.repeats = &key != &pause_;
+            key.nextRepeat = nowMs + kRepeatDelayMs;
+            sink_(key.code, true, false);
+        }
+    }
+    for (Key* key : keys) {
+        if (key->held && key->repeats && static_cast<std::int32_t>(nowMs - key->nextRepeat) >= 0) {
+            key->nextRepeat = nowMs + kRepeatIntervalMs;
+            sink_(key->code, true, true);
+        }
+    }
+}
+
+}  // namespace tksdl
