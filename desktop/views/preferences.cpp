@@ -99,10 +99,10 @@ Preferences PreferenceStore::load() {
     SettingReader read(ini, path_);
     p.zoom = read.zoom("window/zoom");
     p.fullScreen = read.flag("window/fullscreen", p.fullScreen);
-    p.autoPause = read.flag("engine/game/autopause", p.autoPause);
-    p.classicTiming = read.flag("engine/game/classic-timing", p.classicTiming);
+    p.autoPause = read.flag("game/autopause", p.autoPause);
+    p.classicTiming = read.flag("game/classic-timing", p.classicTiming);
     p.mute = read.flag("sound/mute", p.mute);
-    p.language = read.language("engine/game/language");
+    p.language = read.language("game/language");
     stored_ = p;
     return p;
 }
@@ -130,16 +130,16 @@ bool PreferenceStore::save(const Preferences& p) {
     if (p.fullScreen != old.fullScreen)
         ini.setValue("window/fullscreen", p.fullScreen);
     if (p.autoPause != old.autoPause)
-        ini.setValue("engine/game/autopause", p.autoPause);
+        ini.setValue("game/autopause", p.autoPause);
     if (p.classicTiming != old.classicTiming)
-        ini.setValue("engine/game/classic-timing", p.classicTiming);
+        ini.setValue("game/classic-timing", p.classicTiming);
     if (p.mute != old.mute)
         ini.setValue("sound/mute", p.mute);
     if (p.language != old.language) {
         if (p.language.empty())
-            ini.remove("engine/game/language");
+            ini.remove("game/language");
         else
-            ini.setValue("engine/game/language", QString::fromStdString(p.language));
+            ini.setValue("game/language", QString::fromStdString(p.language));
     }
     ini.sync();
     if (ini.status() != QSettings::NoError)
