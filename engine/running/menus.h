@@ -9,6 +9,11 @@
 #include <vector>
 
 #include "engine/running/keys.h"
+#include "engine/running/settings.h"
+
+namespace flow {
+struct MenuNode;
+}
 
 namespace running {
 
@@ -20,7 +25,19 @@ struct MenuEntry {
     bool enabled = true;
     std::optional<bool> checked;  // a setting that is on or off, or one of several
     std::vector<MenuEntry> children;
+    std::string tip;  // a line on what the entry does, in the language shown; empty for none
 };
+
+// The game's menu bar as it stands, captions in the language shown.
+std::vector<MenuEntry> gameMenuEntries(const std::vector<flow::MenuNode>& tree);
+// The settings menu: "zoom" (the commands "zoom1" to "zoom4"; none in full screen, nor one
+// above `fittingZoom`), "fullscreen", "sound", "autopause", "classictiming" and "language"
+// ("language-" for the desktop's or the browser's own, "language-cs", "language-en"), each
+// checked as `settings` and the zoom shown have it.
+std::vector<MenuEntry> settingsMenuEntries(const Settings& settings, int shownZoom,
+                                           int fittingZoom = Settings::kMaxZoom);
+// Applies a command of the settings menu; false when `name` is none.
+bool applySettingsCommand(Settings& settings, std::string_view name);
 
 // The access letter of a caption, lower case; 0 for none.
 char accessLetter(std::string_view caption);

@@ -1,0 +1,125 @@
+// The two menus a player meets, as entries every front end shows alike: the game's menu bar, read
+// from the main window's items, and the settings menu with what each of its commands changes.
+#include <string>
+
+#include "engine/core/translation.h"
+#include "engine/flow/menu_tree.h"
+#include "engine/running/menus.h"
+
+namespace running {
+
+namespace {
+
+constexpr std::string_view kZoomPrefix = "zoom";
+constexpr std::string_view kLanguagePrefix = "language-";
+
+// The languages offered, each named in its own words; "" follows the desktop or the browser.
+struct LanguageChoice {
+    const char* code;
+    const char* caption;
+    bool translated;
+};
+constexpr LanguageChoice kLanguages[] = {
+    {"", "Podle &systému", true}, {"cs", "&Čeština", false}, {"en", "&English", false}};
+
+MenuEntry setting(const char* name, const char* czech, bool on, const char* tip = nullptr) {
+    MenuEntry entry;
+    entry.name = name;
+    entry.caption = tk::tr(czech);
+    entry.checked = on;
+    if (tip)
+        entry.tip = tk::tr(tip);
+    return entry;
+}
+
+}  // namespace
+
+std::vector<MenuEntry> gameMenuEntries(const std::vector<flow::MenuNode>& tree) {
+    std::vector<MenuEntry> entries;
+    entries.reserve(tree.size());
+    for (const flow::MenuNode& node : tree) {
+        const tk::MenuItem& item = *node.item;
+        MenuEntry entry;
+        entry.name = item.name;
+        entry.caption = tk::tr(item.Caption);
+        entry.shortcut = item.shortcut;
+        entry.visible = item.Visible;
+        entry.enabled = item.Enabled;
+        entry.children = gameMenuEntries(node.children);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::vector<MenuEntry> settingsMenuEntries(const Settings& s, int shownZoom, int fittingZoom) {
+    std::vector<MenuEntry> menu;
+    MenuEntry zooms;
+    zooms.name = kZoomPrefix;
+    zooms.caption = tk::tr("&Zvětšení");
+    for (int zoom = 1; zoom <= Settings::kMaxZoom; ++zoom) {
+        MenuEntry entry;
+        entry.name = std::string(kZoomPrefix) + std::to_string(zoom);
+        entry.caption = "&" + std::to_string(zoom) + "\u00d7";
+        entry.checked = zoom == shownZoom;
+        // Full screen takes the largest zoom the screen holds; a window no larger than it.
+        entry.enabled = !s.fullScreen && zoom <= fittingZoom;
+        zooms.children.push_back(std::move(entry));
+    }
+    menu.push_back(std::move(zooms));
+
+    // The caption was written with its key beside it, as a desktop menu shows it.
+    MenuEntry fullScreen = setting("fullscreen", "&Celá obrazovka\tF11", s.fullScreen);
+    fullScreen.caption = fullScreen.caption.substr(0, fullScreen.caption.find('\t'));
+    fullScreen.shortcut = "F11";
+    menu.push_back(std::move(fullScreen));
+    menu.push_back(setting("sound", "Z&vuk", !s.mute));
+    menu.push_back(
+        setting("autopause", "&Automatická pauza", s.autoPause,
+                "Když přepnete do jiného programu nebo okno minimalizujete, zápas se pozastaví."));
+    menu.push_back(setting("classictiming", "&Rychlost z roku 2002", s.classicTiming,
+                           "Časovače tikají jako na počítačích z roku 2002: 64krát za sekundu."));
+
+    MenuEntry languages;
+    languages.name = "language";
+    languages.caption = tk::tr("&Jazyk");
+    for (const LanguageChoice& choice : kLanguages) {
+        MenuEntry entry;
+        entry.name = std::string(kLanguagePrefix) + choice.code;
+        entry.caption = choice.translated ? std::string(tk::tr(choice.caption)) : choice.caption;
+        entry.checked = s.language == choice.code;
+        languages.children.push_back(std::move(entry));
+    }
+    menu.push_back(std::move(languages));
+    return menu;
+}
+
+bool applySettingsCommand(Settings& s, std::string_view name) {
+    if (name.starts_with(kZoomPrefix) && name.size() == kZoomPrefix.size() + 1) {
+        const int zoom = name.back() - '0';
+        if (zoom < 1 || zoom > Settings::kMaxZoom)
+            return false;
+        s.zoom = zoom;
+        return true;
+    }
+    if (name.starts_with(kLanguagePrefix)) {
+        const std::string_view code = name.substr(kLanguagePrefix.size());
+        for (const LanguageChoice& choice : kLanguages) {
+            if (code == choice.code) {
+                s.language = code;
+                return true;
+            }
+        }
+        return false;
+    }
+    bool* flag = name == "fullscreen"      ? &s.fullScreen
+                 : name == "sound"         ? &s.mute
+                 : name == "autopause"     ? &s.autoPause
+                 : name == "classictiming" ? &s.classicTiming
+                                           : nullptr;
+    if (!flag)
+        return false;
+    *flag = !*flag;
+    return true;
+}
+
+}  // namespace running
