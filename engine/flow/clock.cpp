@@ -121,6 +121,8 @@ int Clock::advance(Nanos now) {
         ++ran;
         e->tick();
         followAll(moment_);
+        if (holds_ > 0)
+            break;  // the tick holds the thread beyond its end: nothing more runs until goOn
     }
     entries_.remove_if([](const Entry& e) { return !e.timer; });
     ticking_ = false;

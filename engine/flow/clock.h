@@ -65,7 +65,8 @@ class Clock {
     void sync(Nanos now);
 
     // Runs every tick due by `now`, in order, and says how many ran. Does nothing inside a tick
-    // or while held up.
+    // or while held up, and stops after a tick that left the clock held up: a front end that
+    // does not block ends the hold later and advances again.
     int advance(Nanos now);
 
     // The window's thread is held up from `now`: no tick runs until goOn. Holds may nest. What
@@ -85,6 +86,8 @@ class Clock {
     std::optional<Nanos> dueOf(const tk::Timer& timer) const;
 
     bool ticking() const { return ticking_; }
+    // The moment the event in hand stands for: inside a tick the tick's own, else `now`.
+    Nanos momentOf(Nanos now) const { return ticking_ ? moment_ : now; }
     bool heldUp() const { return holds_ > 0; }
 
     // How many times the timer ticked since the last call (for a diagnostic).

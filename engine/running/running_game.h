@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -47,8 +48,9 @@ class Outlet {
     // Shows a message box over the game's windows; the front end calls dismissMessage() once
     // the player has closed it (OK, Enter, Escape or the window's close button).
     virtual void showMessage(std::string_view title, std::string_view text) = 0;
-    // The menus, the menu bar, a window's title, the open window or the main window's size
-    // changed: the front end reads them anew.
+    // The menus, the menu bar, a window's title, the open window, the main window's size, the
+    // zoom, the settings, the menu walk, the match's running or decision, or the end changed:
+    // the front end reads them anew. Told once after the event or advance that changed them.
     virtual void windowsChanged() {}
     // The player asked for something of the front end's own window, with a key or a menu: full
     // screen on or off, the menu bar or the settings menu opened. The zoom is the game's own
@@ -57,15 +59,18 @@ class Outlet {
     virtual void menuBarAsked() {}
     virtual void settingsMenuAsked() {}
     // A setting changed by the player (key or menu): the front end keeps it for the next run.
+    // A language chosen is the front end's to show (tk::showLanguage), here, before it reads the
+    // windows anew.
     virtual void settingsChanged(const Settings& settings) { (void)settings; }
-    // The main window was unloaded: the run is over, the front end closes.
+    // The main window was unloaded: the run is over, the front end closes. Told after the event
+    // that ended it.
     virtual void ended() {}
 };
 
 // How the game runs.
 struct Options {
     Settings settings;
-    // Where the time comes from: nanoseconds of a steady clock.
+    // Where the time comes from: nanoseconds of a steady clock (unset: always 0).
     std::function<Nanos()> now;
     // The random source's seed. Unset: Rnd answers the values a script queues, then 0, and only
     // a script's ticks move the game (the headless driver).
@@ -85,14 +90,16 @@ class Game final : public ScriptStage {
     // The main window's load: its start-up values and the intro sound.
     void load();
 
-    // --- time ----------------------------------------------------------------------------------
+    // --- time ------------------------------------------------------------------------------------
     // Runs what fell due by `now`: the end of a hold and the input it held back, then every tick.
     void advance(Nanos now);
     // When advance has something to do next; none while nothing runs.
     std::optional<Nanos> nextWake() const;
     bool held() const;
 
-    // --- input ---------------------------------------------------------------------------------
+    // --- input -----------------------------------------------------------------------------------
+    // While the game holds the thread, input is held back and handed over when the hold ends;
+    // behind a message box the game's windows take none (keys only close the box).
     // A key of the keyboard, as the window that has the focus gets it: the window's own keys
     // (zoom, full screen, the menus, the menu shortcuts) are decided here and kept from the game
     // until released; a message box or the about or help window takes the keys while open;
@@ -103,7 +110,7 @@ class Game final : public ScriptStage {
     // control under both.
     void click(Window window, int pressX, int pressY, int releaseX, int releaseY);
     // A menu command by its item's name, the game's ("easy", "about") or the settings menu's
-    // ("zoom2", "sound"); false when it cannot be chosen now.
+    // ("zoom2", "sound"); false when it cannot be chosen now (held back during a hold: true).
     bool command(std::string_view name);
     // The keyboard focus left the game's windows; `toAnotherProgram` when it left the program
     // (or the window was minimised): held keys come up and a running match pauses.
@@ -114,7 +121,7 @@ class Game final : public ScriptStage {
     // --- what a front end shows ------------------------------------------------------------------
     // A window's picture, one pixel per window pixel, and the area that changed since the front
     // end last took it (the whole frame the first time and after a size change). During a hold
-    // the picture stays as it was.
+    // the picture stays as it was, and a closed window keeps its last; the change is then none.
     struct FrameUpdate {
         const tk::Frame& frame;
         tk::Rect changed;
@@ -136,17 +143,18 @@ class Game final : public ScriptStage {
     bool matchRunning() const;
     bool matchDecided() const;
 
-    // --- the player's settings and the zoom -------------------------------------------------------
+    // --- the player's settings and the zoom ------------------------------------------------------
     const Settings& settings() const;
     // The room the front end has for the game: the screen's work area less the window's frame,
     // or the page's viewport. The zoom shown is the chosen one as far as the room takes it.
     void setRoom(const Room& room);
-    int zoom() const;
+    int zoom() const;      // the whole zoom shown, at least 1
+    double scale() const;  // the scale shown: the zoom, or below 1 where the room shrinks the game
     // A change the front end made itself (full screen left with the window manager, a language
     // chosen before the start).
     void changeSettings(const Settings& settings);
 
-    // --- recording and state ------------------------------------------------------------------------
+    // --- recording and state ---------------------------------------------------------------------
     // From now on the session is recorded to `sink`, first naming it `name` (a file's path).
     void recordTo(flow::RecordingSink& sink, std::string_view name);
     // The closing lines, written to the sink (the run's end does it too).
@@ -155,13 +163,15 @@ class Game final : public ScriptStage {
     // the last report.
     std::string report() override;
 
-    // --- a script of events (the driver's words) --------------------------------------------------
+    // --- a script of events (the driver's words) -------------------------------------------------
     // Plays a script; what `print` writes and the lines it could not read go to `out`. From then
     // on Rnd answers the script and only the script's ticks move the game.
     int playScript(std::string_view script, const ScriptSink& out, const ScriptSink& errors);
     flow::MainWindow& form() override;
     void queueRnd(float value) override;
     void shot(const std::string& window, const std::string& file) override;
+    // After each line a script plays: the front end hears what changed.
+    void afterEvent() override;
 
   private:
     struct State;

@@ -1,0 +1,123 @@
+// What a running game keeps between its calls: the session and its recorder, the windows, the
+// clock and its holds, the input held back meanwhile, the keys down, the frames last taken.
+// Private to the running game's own files.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/flow/session.h"
+#include "engine/render/renderer.h"
+#include "engine/running/game_host.h"
+#include "engine/running/running_game.h"
+#include "engine/screens/about_window.h"
+#include "engine/screens/help_window.h"
+
+namespace running {
+
+struct Game::State final : GameHost::Windows {
+    State(Game& game, Outlet& outlet, Options options);
+
+    // --- the host's windows and holds -----------------------------------------------------------
+    void pause(int milliseconds) override;
+    void message(std::string_view text) override;
+    bool holding() const override { return hold.has_value(); }
+    void showModal(std::string_view form) override;
+    void unload(std::string_view form) override;
+
+    // The time an event stands for: a tick's moment, the end of the hold that held it back, or
+    // the front end's now.
+    Nanos eventTime() const;
+    // Runs what fell due by `now`: holds that ended, the input they held back, the ticks.
+    void runDue(Nanos now);
+    void endHold(Nanos end);
+    // Input that cannot be handed over now: held back, or (behind a message box) dropped.
+    bool holdBack(std::function<void()> input);
+
+    // One event of the player's: the handler, then the clock reads the timers and the front end
+    // hears of what changed.
+    template <typename Handler>
+    void event(Handler&& handler) {
+        handler();
+        afterEvent();
+    }
+    void afterEvent();
+    // A handler of the main window as the recording's event `line`.
+    template <typename Handler>
+    void recorded(std::string line, Handler&& handler) {
+        session.host.begin(std::move(line));
+        handler();
+        session.host.end();
+    }
+
+    // --- keys, clicks and commands (game_input.cpp) ----------------------------------------------
+    void keyDown(const Key& key);
+    void keyUp(const Key& key);
+    void click(Window window, int pressX, int pressY, int releaseX, int releaseY);
+    bool command(std::string_view name);
+    void focusLost(bool toAnotherProgram);
+    void gameKeyDown(int code, int shift);
+    void gameKeyUp(int code, int shift);
+    void releaseHeldKeys();
+    void openMenuBar();
+    void swallow(const Key& key);
+    bool runMenuCommand(std::string_view name);
+    bool runSettingsCommand(std::string_view name);
+    void setSettings(const Settings& next, bool byPlayer);
+
+    // --- what the front end shows (game_view.cpp) -----------------------------------------------
+    bool menuBarShown() const;
+    tk::Rect clientArea(Window window) const;
+    bool isOpen(Window window) const;
+    void render(Window window, tk::Frame& frame);
+    double scale() const;
+    int zoom() const;
+    std::string stamp() const;
+
+    Game& game;
+    Outlet& outlet;
+    Options options;
+    Room room;
+    GameHost host;
+    flow::Session<flow::SessionRecorder> session{host};
+    flow::MainWindow& form = session.form;
+    screens::Form2 about{session.host};  // lives for the whole run, as its globe does
+    std::optional<screens::Form3> help;  // made anew at each opening
+    std::optional<Window> modal;
+    tk::Renderer renderer;
+    flow::Clock clock;
+    flow::Clock::Id aboutTimer = 0;
+    std::vector<flow::Clock::Id> mainTimers;
+
+    // The window's thread held: until a time, and until every message box is closed.
+    struct Hold {
+        Nanos until;
+        std::deque<std::string> messages;
+    };
+    std::optional<Hold> hold;
+    std::deque<std::function<void()>> heldBack;
+    std::optional<Nanos> handingOverAt;
+
+    std::vector<int> heldCodes;  // the game's codes of the keys down
+    std::vector<int> swallowed;  // the window's own keys down, kept from the game
+    bool altAlone = false;       // Alt is down and no other key went down since
+    MenuWalk walk;
+
+    std::array<tk::Frame, 3> frames;  // as each window's frame was last taken
+    std::array<bool, 3> taken{};
+    tk::Frame scratch;
+    struct {
+        std::size_t clips = 0, sleeps = 0, messages = 0;
+    } reported;
+    std::string lastStamp;
+    bool scripted = false;
+    bool ended = false;
+    bool endTold = false;
+    ScriptPlayer player{game};
+};
+
+}  // namespace running

@@ -1,0 +1,243 @@
+// The running game as a front end drives it, on a clock the test sets: holds that keep the ticks
+// and the input back and hand the input over in order, the window's own keys, the open windows,
+// the focus, the frames and clips around a point's pause, and a live session's recording
+// replayed by the driver.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "assets/embedded_resources.h"
+#include "engine/running/running_game.h"
+#include "engine/screens/window_scenes.h"
+#include "tools/trace/trace.h"
+
+namespace {
+
+using flow::Nanos;
+using running::Key;
+using running::Window;
+
+// What the game asked of the front end.
+struct Notes final : running::Outlet {
+    std::vector<std::vector<std::uint8_t>> waves;
+    std::string log;
+    void playWave(std::span<const std::uint8_t> wave) override {
+        waves.emplace_back(wave.begin(), wave.end());
+    }
+    void showMessage(std::string_view, std::string_view) override { log += "message;"; }
+    void fullScreenAsked(bool on) override { log += on ? "full screen;" : "window;"; }
+    void menuBarAsked() override { log += "menu bar;"; }
+    void settingsMenuAsked() override { log += "settings menu;"; }
+    void ended() override { log += "ended;"; }
+};
+
+struct Text final : flow::RecordingSink {
+    std::string text;
+    bool write(std::string_view more) override { return text += more, true; }
+};
+
+Key keyNamed(std::string name) {
+    Key key;
+    if (name.rfind("ctrl+", 0) == 0) {
+        key.ctrl = true;
+        name = name.substr(5);
+    }
+    const struct {
+        const char* name;
+        Key::Named named;
+    } named[] = {{"left", Key::Named::Left},   {"right", Key::Named::Right},
+                 {"F10", Key::Named::F10},     {"F11", Key::Named::F11},
+                 {"alt", Key::Named::Alt},     {"esc", Key::Named::Escape},
+                 {"enter", Key::Named::Enter}, {"space", Key::Named::Space}};
+    for (const auto& n : named) {
+        if (name == n.name)
+            key.named = n.named;
+    }
+    if (key.named == Key::Named::None)
+        key.symbol = key.place = static_cast<char>(std::toupper(name[0]));
+    key.alt = key.named == Key::Named::Alt;
+    return key;
+}
+
+// A front end on a clock the test sets, the session recorded. Steps joined by ";":
+//   "load", "click" (the splash), "cmd NAME", "at MS" (the time comes: advance),
+//   "down KEY", "repeat KEY", "up KEY" ("left", "p", "ctrl+a", "F11", "alt", "esc"),
+//   "away" (the focus goes to another program), "inside" (to another window of the game),
+//   "point" (the ball put where the next game tick scores: not a player's input).
+class Live {
+  public:
+    Live() : game(notes, options()) { game.recordTo(sink, "live.trace"); }
+
+    void play(const std::string& steps) {
+        std::istringstream in(steps);
+        for (std::string step; std::getline(in, step, ';');) {
+            std::istringstream words(step);
+            std::string verb, arg;
+            words >> verb >> arg;
+            if (verb == "load") {
+                game.load();
+            } else if (verb == "click") {
+                const tk::Rect splash = tk::controlRect(game.form().Picture4);
+                const int x = splash.x + splash.width / 2, y = splash.y + splash.height / 2;
+                game.click(Window::Main, x, y, x, y);
+            } else if (verb == "cmd") {
+                if (!game.command(arg))
+                    notes.log += "refused " + arg + ";";
+            } else if (verb == "at") {
+                now = static_cast<Nanos>(std::stod(arg) * 1e6);
+                game.advance(now);
+            } else if (verb == "down" || verb == "repeat") {
+                Key key = keyNamed(arg);
+                key.repeat = verb == "repeat";
+                game.keyDown(key);
+            } else if (verb == "up") {
+                game.keyUp(keyNamed(arg));
+            } else if (verb == "away" || verb == "inside") {
+                game.focusLost(verb == "away");
+            } else if (verb == "point") {
+                game.form().ball.Top = -1;
+                game.form().ballStepY = 0;
+            } else {
+                ADD_FAILURE() << "no step " << step;
+            }
+        }
+    }
+
+    // The recording's events, without the random numbers drawn, joined by " | ".
+    std::string events() {
+        game.finishRecording();
+        std::istringstream in(sink.text);
+        std::string out;
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty() || line[0] == '#' || line.rfind("rnd ", 0) == 0 || line == "print")
+                continue;
+            out += (out.empty() ? "" : " | ") + line;
+        }
+        return out;
+    }
+
+    Nanos now = 0;
+    Notes notes;
+    Text sink;
+    running::Game game;
+
+  private:
+    running::Options options() {
+        running::Options o;
+        o.now = [this] { return now; };
+        o.seed = 2002;
+        return o;
+    }
+};
+
+TEST(RunningGame, InputOnItsWay) {
+    struct Row {
+        const char* name;
+        const char* steps;
+        const char* events;
+        const char* notes;
+    };
+    const Row rows[] = {
+        {"a window key's release never reaches the game; Ctrl+A sets up a match on the splash",
+         "load; down F11; repeat F11; up F11; down ctrl+a; repeat ctrl+a; up ctrl+a; up a",
+         "load | menu easy | menu easy | keyup 65", "full screen;"},
+        {"a pause holds the input back and hands it over in order at its end; each timer due "
+         "meanwhile ticks once after",
+         "load; click; cmd easy; down p; up p; point; at 10; down left; up left; down right; "
+         "at 709; at 710",
+         "load | click splash | menu easy | keydown 80 | keyup 80 | tick1 | keydown 37 | keyup 37 "
+         "| "
+         "keydown 39 | tick1 | tick2",
+         ""},
+        {"focus lost releases the keys held, and pauses only a running match",
+         "load; click; down left; away; cmd easy; down p; up p; down right; inside; down right; "
+         "away; away",
+         "load | click splash | keydown 37 | keyup 37 | menu easy | keydown 80 | keyup 80 | "
+         "keydown 39 | keyup 39 | keydown 39 | keyup 39 | keydown 80",
+         ""},
+        {"an open window takes the keys and refuses the game's menu; Escape closes it",
+         "load; click; cmd about; cmd easy; down left; up left; down esc; up esc; cmd easy",
+         "load | click splash | menu about | menu easy", "refused easy;"},
+        {"Alt let go alone opens the menu bar; with a key between, it is the game's",
+         "load; click; down alt; down left; up left; up alt; down alt; up alt",
+         "load | click splash | keydown 0 | keydown 37 | keyup 37 | keyup 0 | keydown 0 | keyup 0",
+         "menu bar;"},
+        {"the menu's exit ends the run: nothing more reaches the game",
+         "load; click; cmd exit; down left; cmd easy", "load | click splash | menu exit",
+         "ended;refused easy;"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Live live;
+        live.play(row.steps);
+        EXPECT_EQ(live.events(), row.events);
+        EXPECT_EQ(live.notes.log, row.notes);
+    }
+}
+
+// Around a point's pause: the ticks and the frame stand still, the clip the handler played after
+// the pause began sounds at its end, not before.
+TEST(RunningGame, APointsPauseHoldsTheFrameAndTheClipAfterIt) {
+    Live live;
+    live.play("load; click; cmd easy; down p; up p; point");
+    const tk::Frame before = live.game.takeFrame(Window::Main).frame;
+    const std::size_t clips = live.notes.waves.size();
+    live.play("at 10");
+    ASSERT_TRUE(live.game.held());
+    EXPECT_EQ(live.game.nextWake(), 710 * flow::kMillisecond);
+    EXPECT_EQ(live.notes.waves.size(), clips + 1) << "the point's clip, before the pause";
+    const auto held = live.game.takeFrame(Window::Main);
+    EXPECT_TRUE(held.changed.empty());
+    EXPECT_TRUE(held.frame == before) << "the picture from before the pause";
+    live.play("at 709.999");
+    EXPECT_EQ(live.notes.waves.size(), clips + 1);
+    live.play("at 710");
+    EXPECT_FALSE(live.game.held());
+    ASSERT_EQ(live.notes.waves.size(), clips + 2) << "the serve's knock, at the pause's end";
+    const std::string report = live.game.report();
+    const auto clipsEnd = report.find(']', report.find("\"clips\":["));
+    ASSERT_NE(clipsEnd, std::string::npos);
+    const int knockId = report[clipsEnd - 1] - '0';
+    EXPECT_EQ(live.notes.waves.back(),
+              assets::EmbeddedResources().LoadResData(knockId, "RESTYPE").bytes);
+    const auto after = live.game.takeFrame(Window::Main);
+    EXPECT_FALSE(after.changed.empty());
+    EXPECT_TRUE(tk::Rect(after.frame.bounds()).intersected(after.changed) == after.changed);
+}
+
+std::string driverPrints(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out, bad;
+    EXPECT_EQ(trace::Trace().run(in, out, bad), 0) << bad.str();
+    return out.str();
+}
+
+TEST(RunningGame, CtrlAOnTheSplashIsTheDriversEasyMatch) {
+    Live live;
+    live.play("load; down ctrl+a");
+    EXPECT_EQ(live.game.report() + "\n", driverPrints("load\nmenu easy\nprint\n"));
+}
+
+// Half a minute of a live session, the intro and a match with its points and pauses, keys coming
+// in the pauses: the driver replays its recording to the very state the game ended in.
+TEST(RunningGame, ALiveSessionsRecordingReplaysInTheDriver) {
+    Live live;
+    live.play("load; at 3; click");
+    for (int step = 0; step < 4'000; ++step) {
+        live.play("at " + std::to_string(4 + 7 * step));
+        if (step == 300)
+            live.play("cmd hard; down p; up p");
+        if (step % 100 == 50)
+            live.play(step % 200 == 50 ? "down left" : "up left; down right; up right");
+    }
+    EXPECT_NE(live.sink.text.find("\nkeydown 37\n"), std::string::npos);
+    live.game.finishRecording();
+    const std::string& text = live.sink.text;
+    EXPECT_EQ(driverPrints(text), text.substr(text.rfind("\n# ") + 3));
+    EXPECT_NE(text.find("\"sleeps\":[700"), std::string::npos) << "points were played";
+}
+
+}  // namespace
