@@ -66,7 +66,9 @@ void Game::State::keyDown(const Key& key) {
         }
         if (options.walksMenus && walk.isOpen()) {
             swallow(key);
-            if (const std::optional<std::string> chosen = walk.key(game.menuBar(), key))
+            const std::vector<MenuEntry> bar = game.menuBar();
+            if (const std::optional<std::string> chosen = walk.key(bar, key);
+                chosen && findCommand(bar, *chosen))
                 runMenuCommand(*chosen);
             return;
         }

@@ -31,6 +31,9 @@ struct Notes final : running::Outlet {
     void fullScreenAsked(bool on) override { log += on ? "full screen;" : "window;"; }
     void menuBarAsked() override { log += "menu bar;"; }
     void settingsMenuAsked() override { log += "settings menu;"; }
+    void settingsChanged(const running::Settings& s) override {
+        log += "zoom " + std::to_string(s.zoom) + (s.fullScreen ? " full;" : ";");
+    }
     void ended() override { log += "ended;"; }
 };
 
@@ -143,7 +146,10 @@ TEST(RunningGame, InputOnItsWay) {
     const Row rows[] = {
         {"a window key's release never reaches the game; Ctrl+A sets up a match on the splash",
          "load; down F11; repeat F11; up F11; down ctrl+a; repeat ctrl+a; up ctrl+a; up a",
-         "load | menu easy | menu easy | keyup 65", "full screen;"},
+         "load | menu easy | menu easy | keyup 65", "full screen;zoom 0 full;"},
+        {"the zoom keys step from the zoom shown, within 1 to 4",
+         "load; down ctrl+=; up ctrl+=; down ctrl+-; down ctrl+-; down ctrl+0; down ctrl+-", "load",
+         "zoom 4;zoom 3;zoom 2;zoom 1;"},
         {"a pause holds the input back and hands it over in order at its end; each timer due "
          "meanwhile ticks once after",
          "load; click; cmd easy; down p; up p; point; at 10; down left; up left; down right; "
