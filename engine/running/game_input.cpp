@@ -20,6 +20,10 @@ int identity(const Key& key) {
     return (key.place ? key.place : key.symbol) + (key.numpad ? 256 : 0);
 }
 
+bool contains(const std::vector<int>& keys, int key) {
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
 bool erase(std::vector<int>& keys, int key) {
     const auto at = std::find(keys.begin(), keys.end(), key);
     if (at == keys.end())
@@ -35,7 +39,7 @@ bool closesWindow(const Key& key) {
 }  // namespace
 
 void Game::State::swallow(const Key& key) {
-    if (std::find(swallowed.begin(), swallowed.end(), identity(key)) == swallowed.end())
+    if (!contains(swallowed, identity(key)))
         swallowed.push_back(identity(key));
 }
 
@@ -43,8 +47,10 @@ void Game::State::keyDown(const Key& key) {
     if (ended)
         return;
     if (hold && !hold->messages.empty()) {
-        // The message box has the keys: OK with Enter, Escape or Space.
-        swallow(key);
+        // The message box has the keys: OK with Enter, Escape or Space. A key the game has
+        // down still comes up for the game.
+        if (!key.repeat)
+            swallow(key);
         const bool closes = closesWindow(key) || key.named == Key::Named::Space;
         if (closes && !key.repeat)
             game.dismissMessage();
@@ -116,8 +122,13 @@ void Game::State::keyDown(const Key& key) {
 void Game::State::keyUp(const Key& key) {
     if (ended || key.repeat)
         return;
-    if (holdBack([this, key] { keyUp(key); }))
+    if (hold) {
+        const bool gameHasIt =
+            !contains(swallowed, identity(key)) && contains(heldCodes, key.gameCode());
+        if (hold->messages.empty() || gameHasIt)
+            heldBack.push_back([this, key] { keyUp(key); });
         return;
+    }
     if (erase(swallowed, identity(key)))
         return;
     event([&] {
@@ -136,7 +147,7 @@ void Game::State::keyUp(const Key& key) {
 }
 
 void Game::State::gameKeyDown(int code, int shift) {
-    if (std::find(heldCodes.begin(), heldCodes.end(), code) == heldCodes.end())
+    if (!contains(heldCodes, code))
         heldCodes.push_back(code);
     recorded("keydown " + std::to_string(code), [&] { form.Form_KeyDown(code, shift); });
 }
