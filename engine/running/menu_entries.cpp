@@ -14,21 +14,23 @@ constexpr std::string_view kZoomPrefix = "zoom";
 constexpr std::string_view kLanguagePrefix = "language-";
 
 // The languages offered, each named in its own words; "" follows the desktop or the browser.
-struct LanguageChoice {
-    const char* code;
-    const char* caption;
-    bool translated;
-};
-constexpr LanguageChoice kLanguages[] = {
-    {"", "Podle &systému", true}, {"cs", "&Čeština", false}, {"en", "&English", false}};
+constexpr const char* kLanguages[] = {"", "cs", "en"};
 
-MenuEntry setting(const char* name, const char* czech, bool on, const char* tip = nullptr) {
+std::string languageCaption(std::string_view code) {
+    if (code == "cs")
+        return "&Čeština";
+    if (code == "en")
+        return "&English";
+    return std::string(tk::tr("Podle &systému"));
+}
+
+// The texts come translated, each marked where it stands for the translators' tools.
+MenuEntry setting(const char* name, std::string_view caption, bool on, std::string_view tip = {}) {
     MenuEntry entry;
     entry.name = name;
-    entry.caption = tk::tr(czech);
+    entry.caption = caption;
     entry.checked = on;
-    if (tip)
-        entry.tip = tk::tr(tip);
+    entry.tip = tip;
     return entry;
 }
 
@@ -68,25 +70,26 @@ std::vector<MenuEntry> settingsMenuEntries(const Settings& s, int shownZoom, int
     menu.push_back(std::move(zooms));
 
     // The caption was written with its key beside it, as a desktop menu shows it.
-    MenuEntry fullScreen = setting("fullscreen", "&Celá obrazovka\tF11", s.fullScreen);
+    MenuEntry fullScreen = setting("fullscreen", tk::tr("&Celá obrazovka\tF11"), s.fullScreen);
     fullScreen.caption = fullScreen.caption.substr(0, fullScreen.caption.find('\t'));
     fullScreen.shortcut = "F11";
     menu.push_back(std::move(fullScreen));
-    menu.push_back(setting("sound", "Z&vuk", !s.mute));
+    menu.push_back(setting("sound", tk::tr("Z&vuk"), !s.mute));
+    menu.push_back(setting(
+        "autopause", tk::tr("&Automatická pauza"), s.autoPause,
+        tk::tr("Když přepnete do jiného programu nebo okno minimalizujete, zápas se pozastaví.")));
     menu.push_back(
-        setting("autopause", "&Automatická pauza", s.autoPause,
-                "Když přepnete do jiného programu nebo okno minimalizujete, zápas se pozastaví."));
-    menu.push_back(setting("classictiming", "&Rychlost z roku 2002", s.classicTiming,
-                           "Časovače tikají jako na počítačích z roku 2002: 64krát za sekundu."));
+        setting("classictiming", tk::tr("&Rychlost z roku 2002"), s.classicTiming,
+                tk::tr("Časovače tikají jako na počítačích z roku 2002: 64krát za sekundu.")));
 
     MenuEntry languages;
     languages.name = "language";
     languages.caption = tk::tr("&Jazyk");
-    for (const LanguageChoice& choice : kLanguages) {
+    for (const char* code : kLanguages) {
         MenuEntry entry;
-        entry.name = std::string(kLanguagePrefix) + choice.code;
-        entry.caption = choice.translated ? std::string(tk::tr(choice.caption)) : choice.caption;
-        entry.checked = s.language == choice.code;
+        entry.name = std::string(kLanguagePrefix) + code;
+        entry.caption = languageCaption(code);
+        entry.checked = s.language == code;
         languages.children.push_back(std::move(entry));
     }
     menu.push_back(std::move(languages));
@@ -103,8 +106,8 @@ bool applySettingsCommand(Settings& s, std::string_view name) {
     }
     if (name.starts_with(kLanguagePrefix)) {
         const std::string_view code = name.substr(kLanguagePrefix.size());
-        for (const LanguageChoice& choice : kLanguages) {
-            if (code == choice.code) {
+        for (const char* offered : kLanguages) {
+            if (code == offered) {
                 s.language = code;
                 return true;
             }

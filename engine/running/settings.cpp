@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <map>
 
 #include "assets/embedded_translations.h"
@@ -52,6 +51,7 @@ std::string_view trimmed(std::string_view text) {
 std::map<std::string, std::string, std::less<>> entriesOf(std::string_view ini) {
     std::map<std::string, std::string, std::less<>> entries;
     std::string section;
+    bool badSection = false;  // keys under a broken "[section" line are not the section's
     while (!ini.empty()) {
         const std::size_t end = ini.find_first_of("\r\n");
         const std::string_view line = trimmed(ini.substr(0, end));
@@ -60,13 +60,13 @@ std::map<std::string, std::string, std::less<>> entriesOf(std::string_view ini) 
             continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            const std::string_view name =
-                trimmed(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+            badSection = close == std::string_view::npos;
+            const std::string_view name = trimmed(line.substr(1, close - 1));
             section = name == "General" || name.empty() ? std::string() : std::string(name) + "/";
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos)
+        if (equals == std::string_view::npos || badSection)
             continue;
         std::string key = section + std::string(trimmed(line.substr(0, equals)));
         std::replace(key.begin(), key.end(), '\\', '/');
@@ -121,12 +121,11 @@ int largestZoomThatFits(const Room& room, int widthPx, int heightPx) {
 // of the screen's dots so that none is drawn wider than another.
 double shownScale(const Settings& settings, const Room& room, int widthPx, int heightPx) {
     const bool whole = settings.fullScreen || settings.zoom <= 0;
-    const int cap =
-        whole ? std::numeric_limits<int>::max() / 2 : std::min(settings.zoom, Settings::kMaxZoom);
+    const int chosen = std::min(settings.zoom, Settings::kMaxZoom);
     if (!known(room) || widthPx <= 0 || heightPx <= 0)
-        return whole ? Settings::kMaxZoom : cap;
-    const int zoom =
-        wholeZoomThatFits(room, widthPx, heightPx, whole ? std::max(1, room.width / widthPx) : cap);
+        return whole ? Settings::kMaxZoom : chosen;
+    const int cap = whole ? std::max(1, room.width / widthPx) : chosen;
+    const int zoom = wholeZoomThatFits(room, widthPx, heightPx, cap);
     if (zoom > 1 || !room.mayShrink || !(room.devicePixelRatio > 0))
         return zoom;
     const double free = std::min(static_cast<double>(room.width - room.aroundWidth) / widthPx,
@@ -171,12 +170,12 @@ Settings readSettings(std::string_view ini) {
 }
 
 // As QSettings writes it: sections and keys in alphabetical order, a language left out when
-// the desktop's own is followed, the zoom when none was chosen.
+// the desktop's own is followed (or the game does not speak it), the zoom when none was chosen.
 std::string writeSettings(const Settings& s) {
     std::string out = "[game]\n";
     out += std::string("autopause=") + text(s.autoPause) + "\n";
     out += std::string("classic-timing=") + text(s.classicTiming) + "\n";
-    if (!s.language.empty())
+    if (!s.language.empty() && assets::speaks(s.language))
         out += "language=" + s.language + "\n";
     out += std::string("\n[sound]\nmute=") + text(s.mute) + "\n";
     out += std::string("\n[window]\nfullscreen=") + text(s.fullScreen) + "\n";

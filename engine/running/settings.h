@@ -15,7 +15,7 @@ struct Settings {
     bool autoPause = true;
     bool classicTiming = false;
     bool mute = false;
-    std::string language;  // "cs", "en"; empty: as the desktop or the browser asks
+    std::string language = {};  // "cs", "en"; empty: as the desktop or the browser asks
 
     bool operator==(const Settings&) const = default;
 };
