@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The translations as translators' tools see them: every po/*.po passes `msgfmt --check`, and
-# every text the front ends mark for showing (shown(...) in C++, shown('...') and later('...') in
-# the page's script, the dialogs' titles) has a translation in each, neither missing nor fuzzy. And the
+# every text the game and its front ends mark for showing (tk::tr("...") and shown(...) in C++,
+# shown('...') and later('...') in the page's script, the dialogs' titles) has a translation in each, neither missing nor fuzzy. And the
 # manual pages, English as command-line tools' are, keep the Czech words they quote under a
 # POSIX locale: without their marks, but no letter dropped and no warning.
 set -euo pipefail
@@ -9,9 +9,9 @@ root=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$root"
-sources=$(git ls-files 'desktop/views/*.cpp' 'desktop/qt/*.cpp' 'web/*.cpp' 'web/page/*.js' 2>/dev/null ||
-          ls desktop/views/*.cpp desktop/qt/*.cpp web/*.cpp web/page/*.js)
-xgettext --from-code=UTF-8 --keyword=shown --keyword=later --keyword=makeDialogCanvas:2 --no-location \
+sources=$(ls desktop/*/*.cpp engine/running/*.cpp web/*.cpp web/page/*.js windows/*.cpp 2>/dev/null)
+xgettext --from-code=UTF-8 --keyword=shown --keyword=later --keyword=tr --keyword=makeDialogCanvas:2 \
+    --no-location \
     --output="$work/smashbol.pot" $sources
 marked=$(grep -c '^msgid "' "$work/smashbol.pot")
 echo "texts marked for showing: $((marked - 1))"
