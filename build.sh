@@ -5,6 +5,8 @@
 #                     Debian package's build, lintian and file-list check among them, and the
 #                     browser's page in headless chromium)
 #   ./build.sh web    install what is missing, build the browser's site in build-web/site
+#   ./build.sh windows  install what is missing, cross-build build-windows/smashbol.exe and its zip
+#                     (`./build.sh test` then runs it under Wine too)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,6 +18,9 @@ TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-forma
 # The browser's build: the generators run natively, the game compiles with Debian's emscripten.
 WEB_PACKAGES=(build-essential cmake libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra
     fonts-wine gettext emscripten)
+# The Windows program: the generators run natively, the game compiles with MinGW-w64; Wine runs it.
+WINDOWS_PACKAGES=(build-essential cmake libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra
+    fonts-wine gettext g++-mingw-w64-x86-64-posix wine wine64)
 
 install_missing() {
     local missing=()
@@ -57,6 +62,28 @@ build_web() {
     echo "The site is in build-web/site: python3 -m http.server -d build-web/site"
 }
 
+# build-windows/smashbol.exe and the zip, with the generators of the native build given or of
+# their own in build-windows/native.
+build_windows() {
+    local tools=${1:-}
+    if [ -z "$tools" ]; then
+        cmake -S . -B build-windows/native -DSMASHBOL_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+        cmake --build build-windows/native -j "$(nproc)" --target smashbol-assetgen smashbol-glyphgen smashbol-icon
+        tools=$PWD/build-windows/native/smashbol-host-tools.cmake
+    fi
+    cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DSMASHBOL_HOST_TOOLS="$tools" >/dev/null
+    cmake --build build-windows -j "$(nproc)" --target windows-zip
+    echo "The Windows program is build-windows/smashbol.exe: wine build-windows/smashbol.exe"
+}
+
+# The Windows program's tests run when it has been built here: brought up to date first.
+windows_exe() {
+    [ -f build-windows/CMakeCache.txt ] || return 0
+    cmake --build build-windows -j "$(nproc)" --target windows-zip >/dev/null
+    echo "$PWD/build-windows/smashbol.exe"
+}
+
 case "${1:-}" in
     play)
         install_missing "${BUILD_PACKAGES[@]}"
@@ -67,7 +94,7 @@ case "${1:-}" in
         install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
         install_npm
         git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
-        build -DSMASHBOL_WEB_SITE="$PWD/build-web/site"
+        build -DSMASHBOL_WEB_SITE="$PWD/build-web/site" -DSMASHBOL_WINDOWS_EXE="$(windows_exe)"
         build_web "$PWD/build/smashbol-host-tools.cmake"
         ctest --preset default -j "$(nproc)"
         ;;
@@ -75,8 +102,12 @@ case "${1:-}" in
         install_missing "${WEB_PACKAGES[@]}"
         build_web
         ;;
+    windows)
+        install_missing "${WINDOWS_PACKAGES[@]}"
+        build_windows
+        ;;
     *)
-        echo "usage: $0 play|test|web" >&2
+        echo "usage: $0 play|test|web|windows" >&2
         exit 2
         ;;
 esac
