@@ -41,6 +41,10 @@ App::App(HINSTANCE instance, running::Options options, SettingsFile& store)
     options.seed = static_cast<std::uint32_t>(now()) ^ GetCurrentProcessId();
     game_ = std::make_unique<running::Game>(*this, std::move(options));
     known_ = game_->settings();
+    HDC screen = GetDC(nullptr);
+    if (const int hz = GetDeviceCaps(screen, VREFRESH); hz >= 24 && hz <= 360)
+        frameEvery_ = 1'000'000'000 / hz;
+    ReleaseDC(nullptr, screen);
     // The clock's own resolution where Windows has it (10, 1803 on); else a plain timer on a
     // beat of a millisecond.
     timer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
@@ -91,9 +95,20 @@ int App::run() {
             due.QuadPart = -std::max<LONGLONG>(1, (*wake - at + 99) / 100);  // 100 ns, from now
             SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE);
         }
+        // The windows' pictures at most once a refresh of the screen, as the last event left them.
+        if (frameDue_ && at - lastFrame_ >= frameEvery_) {
+            frameDue_ = false;
+            lastFrame_ = at;
+            present(running::Window::Main);
+            if (dialogOf_)
+                present(*dialogOf_);
+            continue;
+        }
         const std::uint32_t ms = static_cast<std::uint32_t>(at / 1'000'000);
         const std::uint32_t every = gamepad_.pollEveryMs();
-        const DWORD timeout = every == INFINITE ? INFINITE : every - std::min(every, ms - lastPoll);
+        DWORD timeout = every == INFINITE ? INFINITE : every - std::min(every, ms - lastPoll);
+        if (frameDue_)
+            timeout = std::min<DWORD>(timeout, (lastFrame_ + frameEvery_ - at) / 1'000'000 + 1);
         MsgWaitForMultipleObjectsEx(wake ? 1 : 0, &timer_, timeout, QS_ALLINPUT,
                                     MWMO_INPUTAVAILABLE);
         if (const std::uint32_t t = static_cast<std::uint32_t>(now() / 1'000'000);
@@ -143,9 +158,7 @@ void App::settleOnce() {
         PostMessageW(main_.window, WM_SYSCOMMAND, SC_KEYMENU, 0);
     if (asked.settingsMenu)
         PostMessageW(main_.window, kSettingsMenu, 0, 0);
-    present(running::Window::Main);
-    if (dialogOf_)
-        present(*dialogOf_);
+    frameDue_ = true;
 }
 
 void App::showMessage(std::string_view title, std::string_view text) {

@@ -99,6 +99,8 @@ class App final : public running::Outlet {
     Asked asked_;
     std::optional<std::pair<std::string, std::string>> message_;  // the box to open
     bool settling_ = false, again_ = false, closed_ = false;
+    bool frameDue_ = false;  // the game may show something new
+    flow::Nanos lastFrame_ = 0, frameEvery_ = 1'000'000'000 / 60;
     bool fullScreen_ = false;
     RECT normal_{};  // the window's place before full screen
     POINT press_{};

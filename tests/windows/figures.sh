@@ -38,7 +38,7 @@ intro_cpu() {
     hz=$(getconf CLK_TCK)
     xdotool mousemove --window "$WIN" 150 150 click 1
     sleep 1
-    server=$(pgrep -n -x wineserver || true)
+    server=$(pgrep -n '^wineserver' || true)
     a=$(ticks "$GAME_PID")
     s1=$([ -n "$server" ] && ticks "$server" || echo 0)
     sleep 10
@@ -47,10 +47,12 @@ intro_cpu() {
     echo "intro CPU $(((b - a) * 100 / hz / 10)) % of a core${server:+, wineserver $(((s2 - s1) * 100 / hz / 10)) %}"
 }
 
+# stop: Ctrl+D, as a player ends it (a killed Wine program slows the next start down)
 stop() {
-    kill_tree "$GAME_PID"
+    xdotool windowactivate --sync "$WIN" key ctrl+d 2>/dev/null || true
+    timeout 5 tail --pid="$GAME_PID" -f /dev/null || kill_tree "$GAME_PID"
+    wait "$GAME_PID" 2>/dev/null || true
     GAME_PID=""
-    sleep 0.5
 }
 
 shown wine "$EXE" --zoom 1 --mute
