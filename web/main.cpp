@@ -1,116 +1,186 @@
-// The WebAssembly module's entry: the functions the page's script calls. Every one of them may
-// suspend the module (the point's pause, a message box); the page calls nothing else into it
-// until that call has finished.
+// The WebAssembly module's entry: the bridge's functions (bridge.h) over the one running game of
+// the page. None of them waits: a point's pause or a message box is a hold of the game's clock,
+// and every call returns at once.
 #include <emscripten.h>
 
-#include <cstdint>
+#include <cctype>
 #include <memory>
-#include <span>
 #include <string>
 
-#include "assets/catalog.h"
 #include "assets/embedded_translations.h"
-#include "web/page_game.h"
+#include "engine/core/translation.h"
+#include "web/bridge.h"
+#include "web/page.h"
 
 namespace {
 
-std::unique_ptr<web::PageGame> page;
-std::string text;  // the last text handed to the page
+std::unique_ptr<web::Page> page;
+SmashbolKey keyRecord;
+SmashbolRoom roomRecord;
+std::string handed;  // the last text handed to the page
 
-const char* handOver(std::string s) {
-    text = std::move(s);
-    return text.c_str();
+const char* handOver(std::string text) {
+    handed = std::move(text);
+    return handed.c_str();
+}
+
+// The language a browser's tag names ("en-GB", "CS"), if the game speaks it; "" if not.
+std::string spokenLanguage(std::string tag) {
+    for (char& c : tag)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto catalogues = assets::translationCatalogues();
+    // A tag the game does not speak gives the fallback, whichever comes after it.
+    const std::string before = tk::pickLanguage(tag + ":en", catalogues);
+    if (before != tk::pickLanguage(tag + ":cs", catalogues))
+        return "";
+    return before;
+}
+
+running::Key keyOf(const SmashbolKey& k) {
+    running::Key key;
+    key.named = static_cast<running::Key::Named>(k.named);
+    key.symbol = static_cast<char>(k.symbol);
+    key.place = static_cast<char>(k.place);
+    key.numpad = k.numpad != 0;
+    key.shift = k.shift != 0;
+    key.ctrl = k.ctrl != 0;
+    key.alt = k.alt != 0;
+    key.meta = k.meta != 0;
+    key.repeat = k.repeat != 0;
+    return key;
+}
+
+running::Window windowOf(int32_t window) {
+    return window == 1   ? running::Window::About
+           : window == 2 ? running::Window::Help
+                         : running::Window::Main;
 }
 
 }  // namespace
 
 extern "C" {
 
-// The language of the game's words: the first of `wishes` ("en-US:de", the browser's languages
-// or the player's choice) that the game speaks, Czech when none is. The page's own texts come
-// along: {"code": "en", "words": {"<Czech>": "<English>", ...}}.
-EMSCRIPTEN_KEEPALIVE const char* smashbol_language(const char* wishes) {
-    tk::showLanguage(
-        assets::translationFor(tk::pickLanguage(wishes, assets::translationCatalogues())));
-    const tk::Translation& shown = tk::shownLanguage();
-    std::string json = "{\"code\":" + web::quoted(shown.code()) + ",\"words\":{";
-    for (const tk::Translation::Entry& entry : shown.entries())
-        json += web::quoted(entry.source) + ":" + web::quoted(entry.translated) + ",";
-    if (json.back() == ',')
-        json.pop_back();
-    return handOver(json + "}}");
+EMSCRIPTEN_KEEPALIVE SmashbolKey* smashbol_key_record(void) {
+    return &keyRecord;
 }
 
-// The recording's name is the one its file will be offered under.
-EMSCRIPTEN_KEEPALIVE void smashbol_start(int muted, int classicTiming, const char* recordingName) {
-    page = std::make_unique<web::PageGame>(muted != 0, classicTiming != 0, recordingName);
-    page->load();
+EMSCRIPTEN_KEEPALIVE SmashbolRoom* smashbol_room_record(void) {
+    return &roomRecord;
 }
 
-// Nonzero when the ticks changed what the page mirrors beyond the frames.
-EMSCRIPTEN_KEEPALIVE int smashbol_advance(double nowMs) {
-    return page->advance(nowMs) ? 1 : 0;
+EMSCRIPTEN_KEEPALIVE void smashbol_start(const char* kept, const char* browserLanguages,
+                                         int32_t zoom, int32_t mute, int32_t classicTiming,
+                                         int32_t autoPause, const char* language,
+                                         const char* recordingName) {
+    running::Settings remembered = running::readSettings(kept);
+    // A remembered language the game no longer speaks is forgotten without a word.
+    if (!assets::speaks(remembered.language))
+        remembered.language.clear();
+    running::Settings shown = remembered;
+    // A page opens in its tab; only the player's key or menu takes it to full screen.
+    shown.fullScreen = false;
+    std::optional<int> askedZoom;
+    if (zoom > 0)
+        shown.zoom = *(askedZoom = zoom);
+    if (mute >= 0)
+        shown.mute = mute != 0;
+    if (classicTiming >= 0)
+        shown.classicTiming = classicTiming != 0;
+    if (autoPause >= 0)
+        shown.autoPause = autoPause != 0;
+    bool languageUnknown = false;
+    if (*language) {
+        const std::string spoken = spokenLanguage(language);
+        languageUnknown = spoken.empty();
+        shown.language = languageUnknown ? std::string() : spoken;
+    }
+    page = std::make_unique<web::Page>(remembered, shown, browserLanguages, askedZoom,
+                                       languageUnknown);
+    if (*recordingName)
+        page->recordTo(recordingName);
+    page->game().load();
 }
 
-EMSCRIPTEN_KEEPALIVE double smashbol_next_due() {
-    return page->nextDueMs();
+EMSCRIPTEN_KEEPALIVE void smashbol_advance(double nowMs) {
+    page->game().advance(static_cast<flow::Nanos>(nowMs * 1e6));
 }
 
-EMSCRIPTEN_KEEPALIVE void smashbol_key(int down, int code, int shift) {
-    page->key(down != 0, code, shift);
+EMSCRIPTEN_KEEPALIVE double smashbol_next_wake(void) {
+    const std::optional<flow::Nanos> wake = page->game().nextWake();
+    return wake ? static_cast<double>(*wake) / 1e6 : -1.0;
 }
 
-// A press at (x0, y0) and a release at (x1, y1) of a window's client area.
-EMSCRIPTEN_KEEPALIVE void smashbol_click(int window, int x0, int y0, int x1, int y1) {
-    page->click(static_cast<web::Window>(window), x0, y0, x1, y1);
+EMSCRIPTEN_KEEPALIVE int32_t smashbol_key(int32_t down) {
+    return page->key(down != 0, keyOf(keyRecord)) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE int smashbol_menu(const char* name) {
-    return page->menu(name) ? 1 : 0;
+EMSCRIPTEN_KEEPALIVE void smashbol_click(int32_t window, int32_t pressX, int32_t pressY,
+                                         int32_t releaseX, int32_t releaseY) {
+    page->settingsMenu(false);
+    page->game().click(windowOf(window), pressX, pressY, releaseX, releaseY);
 }
 
-EMSCRIPTEN_KEEPALIVE void smashbol_auto_pause() {
-    page->autoPause();
+EMSCRIPTEN_KEEPALIVE int32_t smashbol_command(const char* name) {
+    return page->command(name) ? 1 : 0;
 }
 
-// A window's picture: a pointer to {bytes, width, height}.
-EMSCRIPTEN_KEEPALIVE const int* smashbol_picture(int window) {
-    static int out[3];
-    const web::PageGame::Picture p = page->picture(static_cast<web::Window>(window));
-    out[0] = static_cast<int>(reinterpret_cast<std::uintptr_t>(p.rgba));
-    out[1] = p.width;
-    out[2] = p.height;
-    return out;
+EMSCRIPTEN_KEEPALIVE void smashbol_focus_lost(int32_t toAnotherProgram) {
+    page->settingsMenu(false);
+    page->game().focusLost(toAnotherProgram != 0);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* smashbol_view() {
-    return handOver(page->view());
+EMSCRIPTEN_KEEPALIVE void smashbol_dismiss_message(void) {
+    page->game().dismissMessage();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* smashbol_report() {
-    return handOver(page->report());
+EMSCRIPTEN_KEEPALIVE void smashbol_set_room(void) {
+    running::Room room;
+    room.width = roomRecord.width;
+    room.height = roomRecord.height;
+    room.aroundWidth = roomRecord.aroundWidth;
+    room.aroundHeight = roomRecord.aroundHeight;
+    room.devicePixelRatio = roomRecord.devicePixelRatio;
+    room.mayShrink = roomRecord.mayShrink != 0;
+    page->game().setRoom(room);
 }
 
-// The session's script so far, closed by the state it ends in; empty when none was kept.
-EMSCRIPTEN_KEEPALIVE const char* smashbol_recording() {
-    return handOver(page->recording());
+EMSCRIPTEN_KEEPALIVE void smashbol_full_screen(int32_t on) {
+    page->fullScreen(on != 0);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* smashbol_tick_counts() {
-    return handOver(page->tickCounts());
+EMSCRIPTEN_KEEPALIVE void smashbol_settings_menu(int32_t open) {
+    page->settingsMenu(open != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE const SmashbolFrame* smashbol_frame(int32_t window) {
+    return &page->frame(windowOf(window));
+}
+
+EMSCRIPTEN_KEEPALIVE const SmashbolView* smashbol_view(void) {
+    return &page->view();
+}
+
+EMSCRIPTEN_KEEPALIVE const SmashbolMenus* smashbol_menus(int32_t which) {
+    return &page->menus(which);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* smashbol_text(const char* czech) {
+    return handOver(std::string(tk::tr(czech)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* smashbol_report(void) {
+    return handOver(page->game().report());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* smashbol_script(const char* script) {
-    return handOver(page->playScript(script));
+    std::string out;
+    const running::ScriptSink write = [&out](std::string_view s) { out += s; };
+    page->game().playScript(script, write, write);
+    return handOver(std::move(out));
 }
 
-// A clip's wave image, for the page to decode ahead of its first play: {bytes, size}.
-EMSCRIPTEN_KEEPALIVE const int* smashbol_clip(int id) {
-    static int out[2];
-    const std::span<const std::uint8_t> wave = assets::clipWave(id);
-    out[0] = static_cast<int>(reinterpret_cast<std::uintptr_t>(wave.data()));
-    out[1] = static_cast<int>(wave.size());
-    return out;
+EMSCRIPTEN_KEEPALIVE const char* smashbol_recording(void) {
+    return page->recording().c_str();
 }
 
 }  // extern "C"

@@ -1,6 +1,6 @@
 // What the page's tests share: the site on a small server of their own on 127.0.0.1, Debian's
-// chromium driven by puppeteer-core, the headless driver's shots read back, and a watch on the
-// console and on every request the page makes.
+// chromium (or firefox-esr) driven by puppeteer-core, the headless driver's shots read back, and a
+// watch on the console and on every request the page makes.
 import { createRequire } from 'node:module';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -40,7 +40,11 @@ export async function serve(root = site) {
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
 }
 
-export async function launch() {
+export async function launch(engine = 'chromium') {
+  if (engine === 'firefox') {
+    return puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+                              extraPrefsFirefox: { 'media.autoplay.default': 0 } });
+  }
   return puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
@@ -54,7 +58,7 @@ export async function launch() {
 // A page on the game, with what went wrong on it collected: console errors and warnings, page
 // errors, and requests to anywhere but the page's own origin. On a desktop's screen, or on an
 // emulated `device`. The browser asks for Czech unless told other `languages`; `remembered` is
-// the page's stored settings (none by default).
+// the text of the page's stored settings (none by default).
 export async function open(browser, origin, query = '',
                            { device = null, languages = ['cs-CZ', 'cs'], remembered } = {}) {
   const page = await browser.newPage();
@@ -62,7 +66,7 @@ export async function open(browser, origin, query = '',
     Object.defineProperty(navigator, 'languages', { get: () => wanted });
     if (stored) localStorage.setItem('smashbol.settings', stored);
     else localStorage.removeItem('smashbol.settings');
-  }, languages, remembered ? JSON.stringify(remembered) : '');
+  }, languages, remembered || '');
   if (device) await page.emulate(device);
   else await page.setViewport({ width: 1000, height: 800 });
   const trouble = [];
@@ -79,20 +83,41 @@ export async function open(browser, origin, query = '',
   return { page, trouble };
 }
 
+// The page's view of the game, and a frame drawn after everything asked so far.
+export const view = (page) => page.evaluate(() => window.smashbol.view());
+export const nextFrame = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+// Waits until the game holds its clock (a point's pause), and gives the page's time then.
+export function heldAt(page, timeout = 20000) {
+  return page.evaluate((timeout) => new Promise((resolve, reject) => {
+    const until = performance.now() + timeout;
+    const look = () => {
+      if (window.smashbol.view().held) resolve(performance.now());
+      else if (performance.now() > until) reject(new Error('no pause came'));
+      else requestAnimationFrame(look);
+    };
+    look();
+  }), timeout);
+}
+
 // The page closed, with nothing gone wrong on it.
 export async function done({ page, trouble }) {
   await page.close();
   if (trouble.length) throw new Error(`console errors or requests outside the page: ${trouble.join('; ')}`);
 }
-export const state = (page) => page.evaluate(() => window.smashbol.state());
+// The game's state once it holds nothing (a point's pause hands the input that came meanwhile
+// over at its end).
+export async function state(page) {
+  await page.waitForFunction(() => !window.smashbol.view().held, { polling: 'raf' });
+  return page.evaluate(() => window.smashbol.state());
+}
 
 // A test file's server and browser, started before its tests and ended after them; `open` opens
 // a page of the site on them.
-export function sharedBrowser() {
+export function sharedBrowser(engine) {
   const shared = { open: (query, options) => open(shared.browser, shared.server.url, query, options) };
   before(async () => {
     shared.server = await serve();
-    shared.browser = await launch();
+    shared.browser = await launch(engine);
   });
   after(async () => {
     await shared.browser.close();

@@ -1,21 +1,24 @@
 // The browser page in Debian's headless chromium: the same pixels and the same states as the
-// headless driver for the same scripts, real input on the real page, the clips, the point's
-// pause, and nothing fetched from anywhere but the page's own origin.
+// headless driver for the same scripts, real input on the real page, the windows and menus as the
+// desktop's, the point's pause, the address and the settings kept, and nothing fetched from
+// anywhere but the page's own origin.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
 
-import { canvasPixels, clickSplash, ctrl, difference, done, fixtures, pause, readPng, sharedBrowser,
-         state, tmpFile, trace } from './lib.mjs';
+import { canvasPixels, clickSplash, ctrl, difference, done, fixtures, heldAt, nextFrame, pause,
+         readPng, sharedBrowser, state, tmpFile, trace, view } from './lib.mjs';
 
 const shared = sharedBrowser();
 
-const fresh = (query = '') => shared.open(query);
-const view = (page) => page.evaluate(() => window.smashbol.view());
+const fresh = (query = '', options) => shared.open(query, options);
 const script = (page, text) => page.evaluate((t) => window.smashbol.script(t), text);
-// A frame drawn after everything asked so far.
-const nextFrame = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+const driverShot = (lines, window, language = 'cs') => {
+  const shot = tmpFile('shot.png');
+  trace(`load\n${lines}\nshot ${window} ${shot}\n`, language);
+  return readPng(shot);
+};
 
 test('the start and scripted moments look as the driver shows them', async () => {
   const moments = [
@@ -30,9 +33,8 @@ test('the start and scripted moments look as the driver shows them', async () =>
     const opened = await fresh();
     await script(opened.page, moment.lines);
     await nextFrame(opened.page);
-    const shot = tmpFile('shot.png');
-    trace(`load\n${moment.lines}\nshot ${moment.window} ${shot}\n`);
-    assert.equal(difference(await canvasPixels(opened.page, moment.canvas), readPng(shot)), null, moment.name);
+    assert.equal(difference(await canvasPixels(opened.page, moment.canvas), driverShot(moment.lines, moment.window)),
+                 null, moment.name);
     await done(opened);
   }
 });
@@ -40,18 +42,19 @@ test('the start and scripted moments look as the driver shows them', async () =>
 test('every trace fixture plays in the page to the driver\'s very states', async () => {
   const scripts = fs.readdirSync(fixtures).filter((f) => f.endsWith('.trace'));
   assert.ok(scripts.length >= 10);
+  const opened = await fresh();
   for (const name of scripts) {
     const text = fs.readFileSync(path.join(fixtures, name), 'utf8');
     // The page has loaded its game already: the script's own load stays a line (for the line
     // numbers of what it cannot read) that does nothing.
     const played = text.replace(/^load$/m, '# load');
     assert.notEqual(played, text, name);
-    const opened = await fresh();
-    const printed = await script(opened.page, played);
+    await opened.page.reload();
+    await opened.page.evaluate(() => window.smashbol.ready);
     const expected = fs.readFileSync(path.join(fixtures, name.replace(/\.trace$/, '.expected')), 'utf8');
-    assert.equal(printed, expected, name);
-    await done(opened);
+    assert.equal(await script(opened.page, played), expected, name);
   }
+  await done(opened);
 });
 
 test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P pauses', async () => {
@@ -60,17 +63,12 @@ test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P p
   await clickSplash(page);
   await pause(300);
   let s = await state(page);
-  assert.equal((await view(page)).menuBar, true, 'the menu bar shows');
+  assert.equal((await view(page)).menuBarShown, 1, 'the menu bar shows');
   assert.deepEqual([s.Timer1, s.Timer4], [true, true], 'the intro rally runs');
-  const ballInRally = s.ball.Top;
-  await pause(200);
-  assert.notEqual((await state(page)).ball.Top, ballInRally, 'the ball flies');
-
   await ctrl(page, 'KeyA');
   s = await state(page);
   assert.deepEqual([s.Label4Visible, s.Timer1, s.Timer4, s.ballStepY], [true, false, false, 80]);
   const start = s.man.Left;
-
   await page.keyboard.down('ArrowRight');
   await pause(300);
   s = await state(page);
@@ -78,109 +76,193 @@ test('a click starts the intro, Ctrl+A the match, an arrow walks the player, P p
   assert.ok(s.man.Left > start, `the player walked right from ${start} to ${s.man.Left}`);
   await page.keyboard.up('ArrowRight');
   assert.equal((await state(page)).manKeyDir, '');
-
   await page.keyboard.press('KeyP');
   s = await state(page);
   assert.deepEqual([s.Timer1, s.Timer2, s.infoEnabled], [false, false, true], 'paused');
   await page.keyboard.press('KeyP');
-  s = await state(page);
-  assert.deepEqual([s.Timer1, s.Timer2], [true, true], 'going on');
-
-  // A key held while the page loses the focus is let go, and the running match pauses.
+  // A key held while the page loses the focus is let go, and the running match pauses; a
+  // hidden tab pauses it too.
   await page.keyboard.down('ArrowLeft');
-  await pause(50);
   await page.evaluate(() => window.dispatchEvent(new Event('blur')));
   s = await state(page);
-  assert.deepEqual(await page.evaluate(() => window.smashbol.heldKeys()), []);
   assert.deepEqual([s.manKeyDir, s.Timer1, s.Timer2], ['', false, false]);
   await page.keyboard.up('ArrowLeft');
-
-  // A hidden tab pauses a running match too.
   await page.keyboard.press('KeyP');
   assert.equal((await state(page)).Timer1, true);
   const other = await shared.browser.newPage();
   await other.bringToFront();
   await pause(100);
-  assert.equal(await page.evaluate(() => document.visibilityState), 'hidden');
-  s = await state(page);
-  assert.deepEqual([s.Timer1, s.Timer2], [false, false], 'paused while hidden');
+  assert.deepEqual([(await state(page)).Timer1, await page.evaluate(() => document.hidden)], [false, true]);
   await other.close();
   await page.bringToFront();
   await done(opened);
 });
 
-test('the menus open the help and about windows over the running game; a click closes them', async () => {
+test('the about and help windows: a title bar, Escape, the close button, a click; the focus comes back', async () => {
   const opened = await fresh();
   const { page } = opened;
   await clickSplash(page);
-  for (const [item, window] of [['hra', 'Form3'], ['about', 'Form2']]) {
+  for (const [item, window, close] of [['hra', 2, 'Escape'], ['about', 1, 'button'], ['hra', 2, 'click']]) {
     await page.click('#menubar [data-name="info"]');
     await page.click(`#menubar [data-name="${item}"]`);
-    assert.equal((await view(page)).modal, window);
-    await page.evaluate(() => window.smashbol.tickCounts());
-    await nextFrame(page);
-    const first = await canvasPixels(page, 'modal');
+    const shown = await view(page);
+    assert.equal(shown.modalWindow, window);
+    assert.equal(await page.$eval('#dialog-title', (e) => e.textContent), shown.modalTitle);
+    assert.match(shown.modalTitle, /^SMASHBOL 2002 - /);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'dialog', 'the window has the focus');
+    const ball = (await state(page)).ball.Top;
     await page.keyboard.press('ArrowRight');  // taken by the window, not the game
-    await pause(250);
-    assert.ok((await page.evaluate(() => window.smashbol.tickCounts())).Timer1 > 0, 'the rally goes on behind it');
-    // The globe turns: a frame soon differs from the first (every eighth tick shows it again).
-    let turned = window !== 'Form2';
-    for (let i = 0; i < 8 && !turned; ++i, await pause(10)) turned = difference(await canvasPixels(page, 'modal'), first);
-    assert.ok(turned, 'the globe turns');
-    const modal = await (await page.$('#modal')).boundingBox();
-    await page.mouse.click(modal.x + 10, modal.y + 10);
-    assert.equal((await view(page)).modal, '', `${window} closed`);
-    assert.equal(await page.$eval('#modal-layer', (e) => e.hidden), true);
+    await pause(200);
+    assert.notEqual((await state(page)).ball.Top, ball, 'the rally goes on behind it');
+    if (close === 'Escape') await page.keyboard.press('Escape');
+    else if (close === 'button') await page.click('#dialog-close');
+    else await page.click('#modal');
+    assert.equal((await view(page)).modalWindow, -1, `closed by ${close}`);
+    await nextFrame(page);
+    assert.equal(await page.$eval('#dialog-layer', (e) => e.hidden), true);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'form1', 'the focus is back');
   }
-  // The shortcuts reach the game with the menu bar showing, and its access keys choose.
+  // The shortcuts reach the game with the menu bar showing, and the walk's access keys choose.
   await ctrl(page, 'KeyB');
   assert.equal((await state(page)).ballStepY, 150);
-  await page.keyboard.press('Alt');
+  await page.keyboard.press('F10');
+  await nextFrame(page);
+  assert.equal(await page.$eval('#menubar .top.active', (e) => e.dataset.name), 'menu', 'F10 marks the first menu');
+  await page.keyboard.press('Enter');
   await page.keyboard.press('KeyO');
   await page.keyboard.press('KeyV');
   assert.equal((await state(page)).ballStepY, 200);
   await done(opened);
 });
 
-test('the clips decode, and a point plays its clips in the rules\' order', async () => {
+test('Ctrl+A at any moment of the intro or of a point\'s pause never breaks the page', async () => {
   const opened = await fresh();
-  const { page } = opened;
-  const clips = await page.evaluate(() => window.smashbol.clipsDecoded());
-  assert.deepEqual(clips.map((c) => c.id), [1, 2, 3, 4, 5, 6, 7, 8]);
-  for (const c of clips) assert.ok(c.duration > 0.01, `clip ${c.id} lasts ${c.duration} s`);
-  const printed = await script(page, [
-    'click splash', 'menu easy', 'set Label2.Caption "5"', 'set Label4.Caption "4"', 'keydown 80',
-    'print', 'set ball.Top -1', 'set ballDirY "up"', 'rnd 0.3', 'tick1', 'print'].join('\n'));
-  const point = JSON.parse(printed.trim().split('\n')[1]);
-  assert.deepEqual(point.clips, [8, 7, 2], 'point, set, the serve\'s stroke');
-  assert.deepEqual(await page.evaluate(() => window.smashbol.clipsPlayed()), [6, 2, 2, 8, 7, 2]);
+  await ctrl(opened.page, 'KeyA');  // on the splash: the shortcut acts as the menu would
+  await nextFrame(opened.page);
+  assert.equal(difference(await canvasPixels(opened.page, 'form1'), driverShot('menu easy', 'Form1')), null);
   await done(opened);
+  // In the intro, by the time since the click; in a match, by the time since its pause began.
+  for (const [during, after] of [['intro', 0], ['intro', 150], ['intro', 900], ['intro', 2500],
+                                 ['pause', 0], ['pause', 350], ['pause', 690], ['pause', 720]]) {
+    const { page, trouble } = await fresh();
+    await clickSplash(page);
+    if (during === 'pause') {
+      await ctrl(page, 'KeyC');
+      await page.keyboard.press('KeyP');
+      await heldAt(page);
+    }
+    await pause(after);
+    await ctrl(page, 'KeyA');
+    await pause(800);
+    const s = await state(page);
+    assert.deepEqual([s.ballStepY, s.Timer1, s.Timer4], [80, false, false], `Ctrl+A ${after} ms into the ${during}`);
+    await page.keyboard.press('KeyP');
+    const ball = (await state(page)).ball.Top;
+    await pause(200);
+    assert.notEqual((await state(page)).ball.Top, ball, 'the match plays');
+    await done({ page, trouble });
+  }
 });
 
-test('the point\'s pause holds the game; keys pressed meanwhile follow it in order', async () => {
+test('the point\'s pause holds the game and its picture; keys pressed meanwhile follow it in order', async () => {
   const opened = await fresh();
   const { page } = opened;
-  await script(page, 'click splash\nmenu easy\nkeydown 80');
-  const before = await state(page);
-  const started = Date.now();
-  const scored = script(page, 'set ball.Top -1\nset ballDirY "up"\ntick1\nprint');
-  await pause(150);
-  await page.keyboard.down('ArrowLeft');
-  await page.keyboard.up('ArrowLeft');
-  await page.keyboard.down('ArrowRight');
-  const printed = JSON.parse((await scored).trim());
-  const took = Date.now() - started;
-  assert.ok(took >= 700, `the tick took ${took} ms`);
-  assert.deepEqual(printed.sleeps, [700]);
-  assert.equal(printed.manKeyDir, before.manKeyDir, 'no key reached the game during the pause');
-  assert.equal((await state(page)).manKeyDir, 'right', 'the keys came after it, in order');
+  await clickSplash(page);
+  await ctrl(page, 'KeyC');
+  await page.keyboard.press('KeyP');
+  const result = await page.evaluate(async (held) => {
+    const waitHeld = new Promise((resolve) => {
+      const look = () => (window.smashbol.view().held ? resolve() : requestAnimationFrame(look));
+      look();
+    });
+    await waitHeld;
+    const before = await window.smashbol.state();
+    for (const [type, key] of [['keydown', 'ArrowLeft'], ['keyup', 'ArrowLeft'], ['keydown', 'ArrowRight']])
+      window.dispatchEvent(new KeyboardEvent(type, { key, code: key }));
+    const during = await window.smashbol.state();
+    await new Promise((resolve) => setTimeout(resolve, held));
+    return { before, during, after: await window.smashbol.state() };
+  }, 800);
+  assert.deepEqual(result.before.sleeps, [700]);
+  assert.equal(result.during.manKeyDir, result.before.manKeyDir, 'no key reached the game during the pause');
+  assert.equal(result.after.manKeyDir, 'right', 'the keys came after it, in order');
   await page.keyboard.up('ArrowRight');
   await done(opened);
 });
 
-test('points in real time pause the game and play on', async () => {
+test('the clips decode, and a point plays its clips in the rules\' order', async () => {
   const opened = await fresh();
   const { page } = opened;
+  const printed = await script(page, [
+    'click splash', 'menu easy', 'set Label2.Caption "5"', 'set Label4.Caption "4"', 'keydown 80',
+    'print', 'set ball.Top -1', 'set ballDirY "up"', 'rnd 0.3', 'tick1', 'print'].join('\n'));
+  assert.deepEqual(JSON.parse(printed.trim().split('\n')[1]).clips, [8, 7, 2], 'point, set, the serve\'s stroke');
+  await pause(300);
+  const clips = await page.evaluate(() => window.smashbol.clips());
+  assert.equal(clips.length, 6, 'the intro, two menu cues, the point, the set, the stroke');
+  for (const clip of clips) assert.ok(clip.seconds > 0.01, JSON.stringify(clip));
+  await done(opened);
+});
+
+// A bad address parameter is said in one line, in the language shown, and the game starts anyway.
+test('the address, the kept settings and the browser\'s languages', async () => {
+  const rows = [
+    { name: 'Czech first', languages: ['cs-CZ', 'en'], code: 'cs', top: 'Hra' },
+    { name: 'English second', languages: ['de-DE', 'en-US'], code: 'en', top: 'Game' },
+    { name: 'none spoken', languages: ['de-DE'], code: 'cs', top: 'Hra' },
+    { name: 'kept', languages: ['en-US'], remembered: '[game]\nlanguage=cs\n', code: 'cs', top: 'Hra' },
+    { name: 'a bad kept language forgotten', languages: ['en-US'], remembered: '[game]\nlanguage=xx\n', code: 'en', top: 'Game' },
+    { name: 'a tag', query: '?lang=en-GB', remembered: '[game]\nlanguage=cs\n', code: 'en', top: 'Game' },
+    { name: 'capitals', query: '?lang=CS', languages: ['en'], code: 'cs', top: 'Hra' },
+    { name: 'all wrong', query: '?zoom=9&lang=xx&bogus=1&mute=yes', languages: ['en-GB'], code: 'en', top: 'Game',
+      notice: /zoom=9 is not valid.*parameter bogus;.*mute=yes is not valid.*lang=xx is not valid/s },
+    { name: 'a zoom cut', query: '?zoom=4', code: 'cs', top: 'Hra', notice: /^Zvětšení 4× .* 2×/ },
+  ];
+  for (const row of rows) {
+    const opened = await shared.open(row.query, row);
+    const { page } = opened;
+    assert.equal(await page.evaluate(() => document.documentElement.lang), row.code, row.name);
+    await ctrl(page, 'KeyA');
+    await nextFrame(page);
+    assert.equal(await page.$eval('#menubar .top', (e) => e.firstChild.textContent), row.top, row.name);
+    const notice = await page.$eval('#notices', (e) => e.textContent);
+    if (row.notice) assert.match(notice, row.notice, row.name); else assert.equal(notice, '', row.name);
+    assert.equal((await view(page)).zoom, 2, 'no zoom beyond the viewport');
+    if (row.notice) {
+      // Dismissed, the notices are gone, and the game has their room.
+      while (await page.$('#notices button')) await page.click('#notices button:last-child');
+      assert.equal(await page.$eval('#notices', (e) => e.textContent), '');
+    }
+    await done(opened);
+  }
+});
+
+test('the settings menu by the keyboard: the zoom and the sound, kept; a bad kept text replaced', async () => {
+  const opened = await fresh('', { remembered: '\u0000garbage' });
+  const { page } = opened;
+  await clickSplash(page);
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('F10');
+  await page.keyboard.up('Shift');
+  await nextFrame(page);
+  const box = await page.$eval('#settings', (e) => e.getBoundingClientRect().toJSON());
+  assert.ok(box.right <= 1000 && box.bottom <= 800 && box.left >= 0 && box.top >= 0, JSON.stringify(box));
+  // Zoom 1 (the first entry, its first choice), then the sound off.
+  for (const key of ['Enter', 'Enter']) await page.keyboard.press(key);
+  assert.equal((await view(page)).zoom, 1);
+  await page.click('#form1', { button: 'right' });
+  await page.click('#settings [data-name="sound"]');
+  const kept = await page.evaluate(() => localStorage.getItem('smashbol.settings'));
+  assert.match(kept, /zoom=1/);
+  assert.match(kept, /mute=true/);
+  assert.equal(await page.$eval('#settings', (e) => e.hidden), true);
+  await done(opened);
+});
+
+test('points in real time pause the game and play on', async () => {
+  const opened = await fresh('?classic-timing');
+  const { page } = opened;
+  assert.equal((await view(page)).classicTiming, 1);
   await clickSplash(page);
   await ctrl(page, 'KeyC');
   await state(page);  // forget what came before
@@ -194,64 +276,4 @@ test('points in real time pause the game and play on', async () => {
   assert.ok(points >= 2, `${points} points in 20 s`);
   assert.equal(s.Timer1, true, 'the match plays on after its pauses');
   await done(opened);
-});
-
-// A bad address parameter is said in one line, in the language shown, and the game starts anyway.
-test('the words follow ?lang=, then the remembered choice, then the browser\'s languages', async () => {
-  const rows = [
-    { languages: ['cs-CZ', 'en'], code: 'cs', top: 'Hra' },
-    { languages: ['de-DE', 'en-US'], code: 'en', top: 'Game' },
-    { languages: ['de-DE'], code: 'cs', top: 'Hra' },
-    { languages: ['en-US'], remembered: { language: 'cs' }, code: 'cs', top: 'Hra' },
-    { query: '?lang=en', remembered: { language: 'cs' }, code: 'en', top: 'Game' },
-    { query: '?zoom=9&lang=xx&bogus&mute', languages: ['en-GB'], code: 'en', top: 'Game',
-      notice: /zoom=9 is not valid.*parameter bogus;.*parameter lang=xx is not valid/ },
-  ];
-  const topMenu = (page) => page.$eval('#menubar .top',
-                                        (e) => e.textContent.replace(e.querySelector('.menu').textContent, ''));
-  for (const row of rows) {
-    const opened = await shared.open(row.query, row);
-    const { page } = opened;
-    const name = JSON.stringify(row);
-    assert.equal(await page.evaluate(() => document.documentElement.lang), row.code, name);
-    assert.equal(await topMenu(page), row.top, name);
-    const notice = await page.$eval('#notice', (e) => e.textContent);
-    if (row.notice) assert.match(notice, row.notice, name); else assert.equal(notice, '', name);
-    assert.equal(await page.evaluate(() => window.smashbol.zoom()), 2, 'the fitting zoom');
-    if (row.code === 'en') {
-      // The windows drawn in English, as the driver draws them under LANGUAGE=en.
-      await script(page, 'click splash\nmenu hra');
-      await nextFrame(page);
-      const shot = tmpFile('help-en.png');
-      trace(`load\nclick splash\nmenu hra\nshot Form3 ${shot}\n`, 'en');
-      assert.equal(difference(await canvasPixels(page, 'modal'), readPng(shot)), null, name);
-    }
-    await done(opened);
-  }
-  // Chosen on the page's own menu (a right click on the game): at once, and remembered.
-  const opened = await shared.open();
-  const { page } = opened;
-  await clickSplash(page);
-  await page.click('#form1', { button: 'right' });
-  const items = await page.$$eval('#language-menu .item', (all) => all.map((e) => e.textContent));
-  assert.deepEqual(items, ['\u2713 Jazyk prohlížeče', 'Čeština', 'English'], 'the browser\'s, ticked');
-  await (await page.$$('#language-menu .item'))[2].click();
-  await page.waitForFunction(() => document.documentElement.lang === 'en');
-  assert.equal(await topMenu(page), 'Game');
-  const stored = await page.evaluate(() => JSON.parse(localStorage.getItem('smashbol.settings')));
-  assert.equal(stored.language, 'en');
-  await done(opened);
-});
-
-test('the intro\'s timers tick by their intervals, or both on the beat of 2002', async () => {
-  for (const [query, fastPerSlow] of [['', 10], ['?classic-timing', 1]]) {
-    const opened = await fresh(query);
-    assert.equal((await view(opened.page)).classicTiming, query !== '');
-    await clickSplash(opened.page);
-    await opened.page.evaluate(() => window.smashbol.tickCounts());
-    await pause(1000);
-    const counts = await opened.page.evaluate(() => window.smashbol.tickCounts());
-    assert.equal(Math.round(counts.Timer4 / counts.Timer1), fastPerSlow, `${query} ${JSON.stringify(counts)}`);
-    await done(opened);
-  }
 });

@@ -6,7 +6,8 @@
 'use strict';
 
 const BUILD = '@BUILD@';
-const FILES = [@FILES@];
+// Every other file of the site (the page, its style and script modules, the module, the icons).
+const FILES = '@FILES@'.split(' ');
 const CACHE = 'smashbol-' + BUILD;
 
 function hex(buffer) {

@@ -1,52 +1,32 @@
-// The touch screen's keys: three buttons below the court, left, "P" and right. Each is the key it
-// shows, sent down the page's own way of a key: pressed, the key goes down; held, it repeats at a
-// keyboard's rate; lifted, or the finger slid off the button, it comes up. They show on a touch
-// screen, hide once a real keyboard is used, and show again at the next touch.
-(function () {
-  'use strict';
+// The touch screen's keys: three buttons below the court, left, P and right, each the key it
+// shows. Pressed, the key goes down; held, it repeats at a keyboard's rate; lifted, or slid off,
+// it comes up. They show on a touch screen and hide once a real keyboard is used.
+import { keyOf } from './keys.js';
 
-  const page = Module.smashbolPage, texts = Module.smashbolTexts;
-  // A keyboard's usual repeat: the first after half a second, then 30 a second.
-  const REPEAT_DELAY = 500, REPEAT_EVERY = 33;
-  const keys = [
-    { label: '\u25C0', name: 'left', key: 'ArrowLeft', code: 'ArrowLeft' },
-    { label: 'P', name: 'pause', key: 'p', code: 'KeyP' },
-    { label: '\u25B6', name: 'right', key: 'ArrowRight', code: 'ArrowRight' },
-  ];
-  // What a key event of that key carries, as the way of a key reads it.
-  const eventOf = (k, repeat) => ({
-    key: k.key, code: k.code, repeat, shiftKey: false, ctrlKey: false, altKey: false,
-    metaKey: false, preventDefault() {},
-  });
+const REPEAT_DELAY = 500, REPEAT_EVERY = 33;
+const later = (czech) => czech;
+const BUTTONS = [['\u25C0', 'ArrowLeft', 'ArrowLeft', later('Doleva')],
+                 ['P', 'p', 'KeyP', later('Pauza (P)')],
+                 ['\u25B6', 'ArrowRight', 'ArrowRight', later('Doprava')]];
 
-  const bar = document.createElement('div');
-  bar.id = 'touch';
-  const lifts = [];
-  for (const k of keys) {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.textContent = k.label;
-    button.dataset.code = k.code;
-    page.onLanguage.push(() => {
-      button.title = texts[k.name];
-      button.setAttribute('aria-label', texts[k.name]);
-    });
-    lifts.push(hold(button, k));
+export function touchButtons(bridge, onChange) {
+  const bar = document.getElementById('touch');
+  const lifts = BUTTONS.map(([label, key, code, name]) => {
+    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: label });
+    button.dataset.code = code;
+    button.dataset.words = name;
     bar.append(button);
-  }
-  document.getElementById('window').append(bar);
-
-  function hold(button, k) {
+    const send = (down, repeat) => bridge.key(down, keyOf({ key, code, repeat }));
     let finger = null, timer = 0;
     const lift = () => {
       if (finger === null) return;
       finger = null;
       clearTimeout(timer);
       button.classList.remove('down');
-      page.keyEvent(false, eventOf(k, false));
+      send(false, false);
     };
     const repeat = () => {
-      page.keyEvent(true, eventOf(k, true));
+      send(true, true);
       timer = setTimeout(repeat, REPEAT_EVERY);
     };
     button.addEventListener('pointerdown', (e) => {
@@ -55,29 +35,33 @@
       finger = e.pointerId;
       button.setPointerCapture(e.pointerId);
       button.classList.add('down');
-      page.keyEvent(true, eventOf(k, false));
+      send(true, false);
       timer = setTimeout(repeat, REPEAT_DELAY);
     });
-    // The button keeps the finger (it is captured): whether it is still on the button is
-    // measured.
+    // The button keeps the finger (captured): whether it is still on the button is measured.
     button.addEventListener('pointermove', (e) => {
-      if (e.pointerId !== finger) return;
       const box = button.getBoundingClientRect();
-      if (e.clientX < box.left || e.clientX >= box.right || e.clientY < box.top || e.clientY >= box.bottom)
-        lift();
+      if (e.pointerId === finger && (e.clientX < box.left || e.clientX >= box.right ||
+                                     e.clientY < box.top || e.clientY >= box.bottom)) lift();
     });
     for (const type of ['pointerup', 'pointercancel', 'lostpointercapture'])
       button.addEventListener(type, (e) => { if (e.pointerId === finger) lift(); });
-    button.addEventListener('contextmenu', (e) => e.preventDefault());
     return lift;
-  }
-
-  function show(shown) {
-    if (!shown) for (const lift of lifts) lift();
+  });
+  const show = (shown) => {
+    if (!shown) lifts.forEach((lift) => lift());
+    if (bar.hidden === !shown) return;
     bar.hidden = !shown;
-  }
+    document.documentElement.classList.toggle('touch', shown);  // menu rows a finger high
+    onChange();
+  };
   show(navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches);
-  // The buttons' own presses are no key events: any key event is a real keyboard's.
-  addEventListener('keydown', () => show(false), true);
+  addEventListener('keydown', (e) => { if (e.isTrusted) show(false); }, true);
   addEventListener('pointerdown', (e) => { if (e.pointerType === 'touch') show(true); }, true);
-})();
+}
+
+// The buttons' names in the language shown.
+export function nameButtons(words) {
+  for (const button of document.querySelectorAll('#touch button'))
+    button.setAttribute('aria-label', button.title = words(button.dataset.words));
+}
