@@ -107,7 +107,7 @@ export async function done({ page, trouble }) {
 // The game's state once it holds nothing (a point's pause hands the input that came meanwhile
 // over at its end).
 export async function state(page) {
-  await page.waitForFunction(() => !window.smashbol.view().held, { polling: 'raf' });
+  await page.waitForFunction(() => !window.smashbol.view().held, { polling: 20 });
   return page.evaluate(() => window.smashbol.state());
 }
 

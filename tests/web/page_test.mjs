@@ -251,6 +251,7 @@ test('the settings menu by the keyboard: the zoom and the sound, kept; a bad kep
   for (const key of ['Enter', 'Enter']) await page.keyboard.press(key);
   assert.equal((await view(page)).zoom, 1);
   await page.click('#form1', { button: 'right' });
+  await nextFrame(page);
   await page.click('#settings [data-name="sound"]');
   const kept = await page.evaluate(() => localStorage.getItem('smashbol.settings'));
   assert.match(kept, /zoom=1/);

@@ -1,6 +1,5 @@
-// The keyboard: each key event as the key the game takes (what it is named, what it types, where
-// it lies, its modifiers), handed to the game; the game says whether it used it, and then the
-// browser does nothing more with it.
+// The keyboard: each key event as the key the game takes (its name, what it types, where it lies,
+// its modifiers); a key the game used does nothing more in the browser.
 const NAMED = { ArrowLeft: 'Left', ArrowUp: 'Up', ArrowRight: 'Right', ArrowDown: 'Down',
                 F10: 'F10', F11: 'F11', ContextMenu: 'Menu', Alt: 'Alt', Escape: 'Escape',
                 Enter: 'Enter', ' ': 'Space', Spacebar: 'Space' };

@@ -1,9 +1,8 @@
-// The page: the running game's module under the page's parts. At every animation frame the game
-// is handed the time and its windows are drawn; what the game asks of the page (a clip, a message
-// box, full screen, settings to keep) the parts do, and they hand the game the player's input.
+// The page: the running game's module under the page's parts, handed the time and drawn at every
+// animation frame; the parts do what the game asks of the page and hand it the player's input.
 import { openBridge } from './bridge.js';
 import { listenToKeys } from './keys.js';
-import { room, show } from './layout.js';
+import { make, room, show } from './layout.js';
 import { listenToMenus, openSettingsAt, renderMenus } from './menus.js';
 import { messageOpen, showMessage } from './msgbox.js';
 import { keepOffline } from './offline.js';
@@ -16,19 +15,15 @@ const later = (czech) => czech;
 let bridge = null, view = null, changed = true, roomChanged = true, wakeTimer = 0, pointerAt = null;
 const notices = [], drawn = new WeakMap();  // a canvas -> the window it shows
 const words = (czech) => bridge.text(czech);
-const button = (text, onclick) => Object.assign(document.createElement('button'), { type: 'button', textContent: text, onclick });
+const button = (text, onclick) => make('button', { type: 'button', textContent: text, onclick });
 
 // A notice is a Czech text with its {values}, and maybe what its button does.
 function showNotices(notice) {
   if (notice) notices.push(notice);
   $('notices').replaceChildren(...notices.map((shown) => {
-    const [czech, values, act] = shown, p = document.createElement('p');
-    p.textContent = words(czech).replace(/\{(\w+)\}/g, (all, key) => values[key]);
+    const [czech, values, act] = shown, p = make('p', { textContent: words(czech).replace(/\{(\w+)\}/g, (all, key) => values[key]) });
     if (act) p.append(button(words(later('Stáhnout nahrávku')), act));
-    p.append(button('\u00D7', () => {
-      notices.splice(notices.indexOf(shown), 1);
-      showNotices();
-    }));
+    p.append(button('\u00D7', () => showNotices(void notices.splice(notices.indexOf(shown), 1))));
     p.lastChild.setAttribute('aria-label', words(later('Zavřít')));
     return p;
   }));
@@ -38,21 +33,12 @@ function showNotices(notice) {
 // The session's script as a file, named by the start: smashbol-2024-05-01-1402.trace.
 const t = new Date(), two = (n) => String(n).padStart(2, '0');
 const recordingName = `smashbol-${t.getFullYear()}-${two(t.getMonth() + 1)}-${two(t.getDate())}-${two(t.getHours())}${two(t.getMinutes())}.trace`;
-function download() {
-  const link = Object.assign(document.createElement('a'), { download: recordingName,
-    href: URL.createObjectURL(new Blob([bridge.recording()], { type: 'text/plain' })) });
-  document.body.append(link);
-  link.click();
-  link.remove();
-}
+const download = () => make('a', { download: recordingName, href: URL.createObjectURL(new Blob([bridge.recording()], { type: 'text/plain' })) }).click();
 
 function draw(canvas, window) {
   const f = bridge.frame(window), context = canvas.getContext('2d');
-  let whole = drawn.get(canvas) !== window;
-  if (canvas.width !== f.width || canvas.height !== f.height) {
-    Object.assign(canvas, { width: f.width, height: f.height });
-    whole = true;
-  }
+  const resized = canvas.width !== f.width || canvas.height !== f.height, whole = resized || drawn.get(canvas) !== window;
+  if (resized) Object.assign(canvas, { width: f.width, height: f.height });
   drawn.set(canvas, window);
   const image = new ImageData(f.rgba, f.width, f.height);
   if (whole) context.putImageData(image, 0, 0);
@@ -102,8 +88,7 @@ function update() {
 
 function onFrame() {
   requestAnimationFrame(onFrame);
-  bridge.advance(performance.now());
-  update();
+  update(bridge.advance(performance.now()));
 }
 
 // No animation frames come to a hidden tab: a timeout wakes the game when its time comes.
@@ -131,12 +116,10 @@ function clicks(canvas, windowOf) {
   });
 }
 
+const toldChanged = () => { changed = true; };
 const outlet = {
-  playWave,
+  playWave, windowsChanged: toldChanged, ended: toldChanged, keepSettings: keep,
   showMessage: (title, text) => showMessage(title, text, () => bridge.dismissMessage()),
-  windowsChanged: () => { changed = true; },
-  ended: () => { changed = true; },
-  keepSettings: keep,
   fullScreenAsked(on) {
     if (on && !document.fullscreenElement) document.documentElement.requestFullscreen().catch(() => bridge.fullScreen(false));
     else if (!on && document.fullscreenElement) document.exitFullscreen();
@@ -148,12 +131,13 @@ async function start() {
   const address = asked(location.search, bridge.maxZoom);
   bridge.start({ ...address, kept: kept(), browserLanguages: (navigator.languages || []).join(':'),
                  recordingName: address.record > 0 ? recordingName : '' });
-  touchButtons(bridge, () => { roomChanged = true; });
+  const roomToldChanged = () => { roomChanged = true; };
+  touchButtons(bridge, roomToldChanged);
   update();
   notices.push(...address.notices, ...viewNotices(view, address));
   showNotices();
-  listenToKeys(bridge, messageOpen, () => { changed = true; });
-  listenToMenus(bridge, () => { changed = true; });
+  listenToKeys(bridge, messageOpen, toldChanged);
+  listenToMenus(bridge, toldChanged);
   clicks($('form1'), () => bridge.Window.Main);
   clicks($('modal'), () => view.modalWindow);
   $('dialog-close').addEventListener('click', () => bridge.click(view.modalWindow, 0, 0, 0, 0));
@@ -163,7 +147,7 @@ async function start() {
     bridge.settingsMenu(true);
   });
   for (const type of ['pointerdown', 'keydown']) addEventListener(type, startSound, true);
-  addEventListener('resize', () => { roomChanged = true; });
+  addEventListener('resize', roomToldChanged);
   document.addEventListener('fullscreenchange', () => {
     roomChanged = true;
     bridge.fullScreen(Boolean(document.fullscreenElement));
@@ -178,8 +162,7 @@ async function start() {
   requestAnimationFrame(onFrame);
 }
 
-// What the tests read and do: the view, the state as the headless driver prints it, a script of
-// the driver's words played here, the clips played.
+// For the tests: the view, the state as the headless driver prints it, a script played, the clips.
 const ready = start();
 window.smashbol = { ready, view: () => bridge && bridge.view(), state: async () => bridge.report(),
                     script: async (text) => bridge.script(text), clips: () => played.slice() };

@@ -1,7 +1,7 @@
-// The game's two menus drawn from its entries: the menu bar and the settings menu. The keyboard's
-// walk is the game's own (its marks and open menus come with the entries); a click or a tap opens
-// a menu here and chooses a command by its name.
-import { keepInside } from './layout.js';
+// The game's menu bar and settings menu drawn from its entries. The keyboard's walk is the game's
+// (its marks and open menus come with the entries); a click or a tap opens a menu here, and a
+// command goes to the game by its name.
+import { keepInside, make } from './layout.js';
 
 const $ = (id) => document.getElementById(id);
 const byHand = new Set();  // the menus a click opened, by name
@@ -21,37 +21,23 @@ function tree(entries) {
 
 // "&Malá": M is the access letter, underlined; "&&" is a plain '&'.
 function caption(text) {
-  const span = document.createElement('span');
-  const parts = text.split(/&(&|.)/u);
-  for (let i = 0; i < parts.length; ++i) {
-    if (i % 2 === 0 || parts[i] === '&') span.append(parts[i]);
-    else span.append(Object.assign(document.createElement('u'), { textContent: parts[i] }));
-  }
+  const span = make('span');
+  text.split(/&(&|.)/u).forEach((part, i) => span.append(i % 2 === 0 || part === '&' ? part : make('u', { textContent: part })));
   return span;
 }
 
 function element(entry, top) {
-  const el = document.createElement('div');
-  el.className = top ? 'top' : 'item';
-  el.dataset.name = entry.name;
-  el.hidden = !entry.visible;
-  el.title = entry.tip;
-  el.classList.toggle('disabled', !entry.enabled);
-  el.classList.toggle('active', Boolean(entry.marked));
-  el.setAttribute('role', entry.checked >= 0 ? 'menuitemcheckbox' : 'menuitem');
+  const el = make('div', { className: (top ? 'top' : 'item') + (entry.enabled ? '' : ' disabled') + (entry.marked ? ' active' : ''),
+                           hidden: !entry.visible, title: entry.tip },
+                  { 'data-name': entry.name, role: entry.checked >= 0 ? 'menuitemcheckbox' : 'menuitem' });
   if (!entry.enabled) el.setAttribute('aria-disabled', 'true');
   if (entry.checked >= 0) el.setAttribute('aria-checked', String(entry.checked === 1));
   el.append(caption(entry.caption));
-  if (!top) el.append(Object.assign(document.createElement('span'), { textContent: entry.shortcut }));
-  if (entry.children.length) {
-    el.classList.add('opens');
-    const menu = document.createElement('div');
-    menu.className = 'menu';
-    menu.setAttribute('role', 'menu');
-    menu.hidden = !entry.open && !byHand.has(entry.name);
-    for (const child of entry.children) menu.append(element(child, false));
-    el.append(menu);
-  }
+  if (!top) el.append(make('span', { textContent: entry.shortcut }));
+  if (!entry.children.length) return el;
+  el.classList.add('opens');
+  el.appendChild(make('div', { className: 'menu', hidden: !entry.open && !byHand.has(entry.name) }, { role: 'menu' }))
+      .append(...entry.children.map((child) => element(child, false)));
   return el;
 }
 
@@ -63,28 +49,23 @@ export function renderMenus(bar, settings) {
   shown = now;
   $('menubar').replaceChildren(...tree(bar.entries).map((entry) => element(entry, true)));
   const popup = $('settings');
-  const [root] = tree(settings.entries);
-  popup.replaceChildren(...root.children.map((entry) => element(entry, false)));
+  popup.replaceChildren(...tree(settings.entries)[0].children.map((entry) => element(entry, false)));
   popup.hidden = !settings.walked;
   if (popup.hidden) return;
   keepInside(popup, ...popupAt);
   // A submenu that would leave the viewport opens to the other side.
-  for (const menu of popup.querySelectorAll('.menu:not([hidden])'))
-    menu.classList.toggle('flip', menu.getBoundingClientRect().right > innerWidth);
+  for (const menu of popup.querySelectorAll('.menu:not([hidden])')) menu.classList.toggle('flip', menu.getBoundingClientRect().right > innerWidth);
 }
 
-export function openSettingsAt(x, y) {
-  popupAt = [x, y];
-}
+export const openSettingsAt = (x, y) => { popupAt = [x, y]; };
 
 // Opens or closes the menu of an entry a click or the pointer chose, the others of its level closed.
 function toggle(el, open) {
-  for (const sibling of el.parentElement.children) {
-    if (sibling === el || !sibling.classList.contains('opens')) continue;
-    byHand.delete(sibling.dataset.name);
-    sibling.querySelector('.menu').hidden = true;
+  for (const other of el.parentElement.querySelectorAll(':scope > .opens')) {
+    byHand.delete(other.dataset.name);
+    other.querySelector('.menu').hidden = true;
   }
-  if (open) byHand.add(el.dataset.name); else byHand.delete(el.dataset.name);
+  if (open) byHand.add(el.dataset.name);
   el.querySelector('.menu').hidden = !open;
 }
 
@@ -100,10 +81,7 @@ export function listenToMenus(bridge, onChange) {
     where.addEventListener('click', (e) => {
       const el = e.target.closest('[data-name]');
       if (!el || el.classList.contains('disabled')) return;
-      if (el.classList.contains('opens')) {
-        toggle(el, !byHand.has(el.dataset.name));
-        return;
-      }
+      if (el.classList.contains('opens')) return toggle(el, !byHand.has(el.dataset.name));
       close();
       bridge.command(el.dataset.name);
       onChange();
@@ -115,9 +93,8 @@ export function listenToMenus(bridge, onChange) {
     if (top && byHand.size && !byHand.has(top.dataset.name)) toggle(top, true);
   });
   addEventListener('pointerdown', (e) => {
-    if (!e.target.closest('#menubar, #settings') && (byHand.size || (last && last[1].walked))) {
-      close();
-      onChange();
-    }
+    if (e.target.closest('#menubar, #settings') || !(byHand.size || (last && last[1].walked))) return;
+    close();
+    onChange();
   }, true);
 }

@@ -1,9 +1,9 @@
 // The player's settings as the browser keeps them (their text is the game's own), and what the
-// address asks for one visit: ?zoom=N, ?lang=TAG, ?mute, ?classic-timing, ?no-auto-pause,
-// ?record. What the address gets wrong becomes a notice: a Czech text (marked with `later` for
-// the translators) with the values it names.
+// address asks for one visit: ?zoom=N, ?lang=TAG, ?mute, ?classic-timing, ?no-auto-pause, ?record.
+// What the address gets wrong is a notice: a Czech text (marked for the translators) and its values.
 const KEY = 'smashbol.settings';
 const later = (czech) => czech;
+const FLAGS = { 'classic-timing': ['classicTiming', 1], mute: ['mute', 1], 'no-auto-pause': ['autoPause', 0], record: ['record', 1] };
 
 export function kept() {
   try {
@@ -21,30 +21,16 @@ export function keep(text) {
   }
 }
 
-const FLAGS = { 'classic-timing': ['classicTiming', 1], mute: ['mute', 1],
-                'no-auto-pause': ['autoPause', 0], record: ['record', 1] };
-
 // -1 or '' where the address asks nothing.
 export function asked(search, maxZoom) {
-  const out = { zoom: -1, mute: -1, classicTiming: -1, autoPause: -1, record: -1, language: '',
-                notices: [] };
+  const out = { zoom: -1, mute: -1, classicTiming: -1, autoPause: -1, record: -1, language: '', notices: [] };
   for (const [name, value] of new URLSearchParams(search)) {
-    if (name === 'zoom') {
-      const zoom = /^[0-9]+$/.test(value) ? Number(value) : 0;
-      if (zoom >= 1 && zoom <= maxZoom) out.zoom = zoom;
-      else out.notices.push([later('Parametr zoom={value} neplatí (1 až {max}); hra má svou velikost.'),
-                             { value, max: maxZoom }]);
-    } else if (name === 'lang') {
-      out.language = value;
-    } else if (!(name in FLAGS)) {
-      out.notices.push([later('Parametr {name} hra nezná; platí classic-timing, mute, zoom=N, ' +
-                              'no-auto-pause, record, lang=cs|en.'), { name }]);
-    } else if (value !== '') {
-      out.notices.push([later('Parametr {name}={value} neplatí; {name} se píše bez hodnoty.'),
-                        { name, value }]);
-    } else {
-      out[FLAGS[name][0]] = FLAGS[name][1];
-    }
+    if (name === 'zoom' && /^[0-9]+$/.test(value) && value >= 1 && value <= maxZoom) out.zoom = Number(value);
+    else if (name === 'zoom') out.notices.push([later('Parametr zoom={value} neplatí (1 až {max}); hra má svou velikost.'), { value, max: maxZoom }]);
+    else if (name === 'lang') out.language = value;
+    else if (!(name in FLAGS)) out.notices.push([later('Parametr {name} hra nezná; platí classic-timing, mute, zoom=N, no-auto-pause, record, lang=cs|en.'), { name }]);
+    else if (value !== '') out.notices.push([later('Parametr {name}={value} neplatí; {name} se píše bez hodnoty.'), { name, value }]);
+    else out[FLAGS[name][0]] = FLAGS[name][1];
   }
   return out;
 }
@@ -52,11 +38,7 @@ export function asked(search, maxZoom) {
 // What the game's view says of the address: a language it does not speak, a zoom it cut.
 export function viewNotices(view, address) {
   const notices = [];
-  if (view.askedLanguageUnknown)
-    notices.push([later('Parametr lang={value} neplatí (cs nebo en); hra mluví jazykem prohlížeče.'),
-                  { value: address.language }]);
-  if (view.askedZoom > view.zoom && !view.fullScreen)
-    notices.push([later('Zvětšení {value}× se do okna prohlížeče nevejde; hra je zvětšená {shown}×.'),
-                  { value: view.askedZoom, shown: view.zoom }]);
+  if (view.askedLanguageUnknown) notices.push([later('Parametr lang={value} neplatí (cs nebo en); hra mluví jazykem prohlížeče.'), { value: address.language }]);
+  if (view.askedZoom > view.zoom && !view.fullScreen) notices.push([later('Zvětšení {value}× se do okna prohlížeče nevejde; hra je zvětšená {shown}×.'), { value: view.askedZoom, shown: view.zoom }]);
   return notices;
 }

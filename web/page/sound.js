@@ -1,10 +1,9 @@
-// The clips through Web Audio: each wave image the game plays is decoded once (known again by its
-// bytes), and a new clip cuts off the one playing. Browsers let a page sound only after a click or
-// a key: the first one starts the sound, and a clip asked for before goes on from where it would
-// be by then.
+// The clips through Web Audio: each wave image is decoded once (known again by its bytes), and a new
+// clip cuts off the one playing. Browsers let a page sound only after a click or a key: the first
+// one starts the sound, and a clip asked for before goes on from where it would be by then.
 const clips = new Map();  // fingerprint -> { buffer, decoded }
 let context = null, playing = null, waiting = null, latest = null;
-export const played = [];  // each clip played: its bytes' length and, once decoded, its length in s
+export const played = [];  // each clip played: its bytes' length and, once decoded, its seconds
 
 function fingerprint(bytes) {
   let hash = 0x811c9dc5;
@@ -13,11 +12,7 @@ function fingerprint(bytes) {
 }
 
 function start(clip, offset) {
-  try {
-    if (playing) playing.stop();
-  } catch {
-    // It had ended.
-  }
+  if (playing) playing.stop();  // one that ended takes it too
   playing = null;
   if (offset >= clip.buffer.duration) return;
   playing = context.createBufferSource();
@@ -27,18 +22,14 @@ function start(clip, offset) {
 }
 
 export function playWave(bytes) {
-  const key = fingerprint(bytes);
+  const key = fingerprint(bytes), note = { bytes: bytes.length, seconds: 0 }, asked = performance.now();
   let clip = clips.get(key);
   if (!clip) {
-    clip = { buffer: null };
-    clip.decoded = new OfflineAudioContext(1, 1, 22050).decodeAudioData(bytes.buffer)
-        .then((buffer) => { clip.buffer = buffer; });
-    clips.set(key, clip);
+    clips.set(key, clip = { buffer: null });
+    clip.decoded = new OfflineAudioContext(1, 1, 22050).decodeAudioData(bytes.buffer).then((buffer) => { clip.buffer = buffer; });
   }
-  const note = { bytes: bytes.length, seconds: 0 };
   played.push(note);
   latest = clip;
-  const asked = performance.now();
   clip.decoded.then(() => {
     note.seconds = clip.buffer.duration;
     if (latest !== clip) return;  // another came meanwhile and cut this one off

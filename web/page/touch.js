@@ -1,21 +1,18 @@
-// The touch screen's keys: three buttons below the court, left, P and right, each the key it
-// shows. Pressed, the key goes down; held, it repeats at a keyboard's rate; lifted, or slid off,
-// it comes up. They show on a touch screen and hide once a real keyboard is used.
+// The touch screen's keys: three buttons below the court, left, P and right, each the key it shows:
+// pressed, the key goes down; held, it repeats as a keyboard's does; lifted or slid off, it comes
+// up. They show on a touch screen and hide once a real keyboard is used.
 import { keyOf } from './keys.js';
+import { make } from './layout.js';
 
 const REPEAT_DELAY = 500, REPEAT_EVERY = 33;
 const later = (czech) => czech;
-const BUTTONS = [['\u25C0', 'ArrowLeft', 'ArrowLeft', later('Doleva')],
-                 ['P', 'p', 'KeyP', later('Pauza (P)')],
+const BUTTONS = [['\u25C0', 'ArrowLeft', 'ArrowLeft', later('Doleva')], ['P', 'p', 'KeyP', later('Pauza (P)')],
                  ['\u25B6', 'ArrowRight', 'ArrowRight', later('Doprava')]];
 
 export function touchButtons(bridge, onChange) {
   const bar = document.getElementById('touch');
-  const lifts = BUTTONS.map(([label, key, code, name]) => {
-    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: label });
-    button.dataset.code = code;
-    button.dataset.words = name;
-    bar.append(button);
+  const lifts = BUTTONS.map(([label, key, code, words]) => {
+    const button = bar.appendChild(make('button', { type: 'button', textContent: label }, { 'data-code': code, 'data-words': words }));
     const send = (down, repeat) => bridge.key(down, keyOf({ key, code, repeat }));
     let finger = null, timer = 0;
     const lift = () => {
@@ -32,8 +29,7 @@ export function touchButtons(bridge, onChange) {
     button.addEventListener('pointerdown', (e) => {
       e.preventDefault();
       if (finger !== null) return;
-      finger = e.pointerId;
-      button.setPointerCapture(e.pointerId);
+      button.setPointerCapture(finger = e.pointerId);
       button.classList.add('down');
       send(true, false);
       timer = setTimeout(repeat, REPEAT_DELAY);
@@ -41,11 +37,9 @@ export function touchButtons(bridge, onChange) {
     // The button keeps the finger (captured): whether it is still on the button is measured.
     button.addEventListener('pointermove', (e) => {
       const box = button.getBoundingClientRect();
-      if (e.pointerId === finger && (e.clientX < box.left || e.clientX >= box.right ||
-                                     e.clientY < box.top || e.clientY >= box.bottom)) lift();
+      if (e.pointerId === finger && (e.clientX < box.left || e.clientX >= box.right || e.clientY < box.top || e.clientY >= box.bottom)) lift();
     });
-    for (const type of ['pointerup', 'pointercancel', 'lostpointercapture'])
-      button.addEventListener(type, (e) => { if (e.pointerId === finger) lift(); });
+    for (const type of ['pointerup', 'pointercancel', 'lostpointercapture']) button.addEventListener(type, (e) => e.pointerId === finger && lift());
     return lift;
   });
   const show = (shown) => {
@@ -56,12 +50,11 @@ export function touchButtons(bridge, onChange) {
     onChange();
   };
   show(navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches);
-  addEventListener('keydown', (e) => { if (e.isTrusted) show(false); }, true);
-  addEventListener('pointerdown', (e) => { if (e.pointerType === 'touch') show(true); }, true);
+  addEventListener('keydown', (e) => e.isTrusted && show(false), true);
+  addEventListener('pointerdown', (e) => e.pointerType === 'touch' && show(true), true);
 }
 
 // The buttons' names in the language shown.
 export function nameButtons(words) {
-  for (const button of document.querySelectorAll('#touch button'))
-    button.setAttribute('aria-label', button.title = words(button.dataset.words));
+  for (const button of document.querySelectorAll('#touch button')) button.setAttribute('aria-label', button.title = words(button.dataset.words));
 }
