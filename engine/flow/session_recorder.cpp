@@ -3,14 +3,34 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/flow/script_words.h"
 #include "engine/core/number_text.h"
+#include "engine/flow/script_words.h"
 
 namespace flow {
 
-void SessionRecorder::recordTo(RecordingSink& sink, std::string_view name) {
+namespace {
+
+std::string timingLine(Clock::Timing timing) {
+    return std::string("# timing ") + (timing == Clock::Timing::Classic ? "classic" : "steady") +
+           "\n";
+}
+
+}  // namespace
+
+void SessionRecorder::recordTo(RecordingSink& sink, std::string_view name,
+                               std::optional<Clock::Timing> timing) {
     sink_ = &sink;
-    write("# smashbol session: replay with smashbol-trace < " + std::string(name) + "\n");
+    // A recording may come from anyone: --replay checks it whole and writes no file.
+    write("# smashbol session: replay with smashbol-trace --replay " + std::string(name) + "\n");
+    if (timing)
+        write(timingLine(*timing));
+}
+
+void SessionRecorder::timingChanged(Clock::Timing timing) {
+    if (!sink_)
+        return;
+    catchUp();  // the ticks so far went at the old pace
+    write(timingLine(timing));
 }
 
 std::string SessionRecorder::lineOf(void (MainWindow::*handler)()) {

@@ -7,13 +7,15 @@
 // memory in the browser.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/core/host.h"
+#include "engine/flow/clock.h"
 #include "engine/flow/main_window.h"
 #include "engine/flow/state_report.h"
-#include "engine/core/host.h"
 
 namespace flow {
 
@@ -34,9 +36,13 @@ class SessionRecorder : public tk::Host {
     SessionRecorder& operator=(const SessionRecorder&) = delete;
 
     // From now on the session's lines go to `sink`, after a first comment naming the script as
-    // the player will find it (a file's path, a download's name). Until then, and after the
-    // sink has failed, the recorder only passes everything on.
-    void recordTo(RecordingSink& sink, std::string_view name);
+    // the player will find it (a file's path, a download's name) and a second with the timing
+    // the game plays at ("# timing classic"), so that a replay can keep its pace. Until then,
+    // and after the sink has failed, the recorder only passes everything on.
+    void recordTo(RecordingSink& sink, std::string_view name,
+                  std::optional<Clock::Timing> timing = std::nullopt);
+    // The player changed the timing: noted as a comment where it happened.
+    void timingChanged(Clock::Timing timing);
     bool recording() const { return sink_ != nullptr; }
     // The recording ends here, without its closing lines.
     void stop() { sink_ = nullptr; }

@@ -260,6 +260,7 @@ void Game::State::setSettings(const Settings& next, bool byPlayer) {
         clock.setTiming(
             next.classicTiming ? flow::Clock::Timing::Classic : flow::Clock::Timing::Steady,
             eventTime());
+        session.host.timingChanged(clock.timing());
     }
     host.setMuted(next.mute);
     if (byPlayer)

@@ -204,7 +204,8 @@ void Game::shot(const std::string& window, const std::string& file) {
         throw std::invalid_argument("cannot write " + file);
 }
 
-int Game::playScript(std::string_view script, const ScriptSink& out, const ScriptSink& errors) {
+int Game::playScript(std::string_view script, const ScriptSink& out, const ScriptSink& errors,
+                     ScriptKind kind) {
     State& s = *s_;
     // A script sets what it likes and draws no random numbers: what follows is no session a
     // recording could replay. Its ticks alone move the game, and nothing holds it.
@@ -216,6 +217,7 @@ int Game::playScript(std::string_view script, const ScriptSink& out, const Scrip
         s.clock.goOn(s.options.now());
         s.heldBack.clear();
     }
+    s.player.setKind(kind);
     return s.player.run(script, out, errors);
 }
 

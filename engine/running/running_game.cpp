@@ -263,7 +263,7 @@ void Game::changeSettings(const Settings& settings) {
 }
 
 void Game::recordTo(flow::RecordingSink& sink, std::string_view name) {
-    s_->session.host.recordTo(sink, name);
+    s_->session.host.recordTo(sink, name, s_->clock.timing());
 }
 
 void Game::finishRecording() {

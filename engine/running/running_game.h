@@ -164,9 +164,11 @@ class Game final : public ScriptStage {
     std::string report() override;
 
     // --- a script of events (the driver's words) -------------------------------------------------
-    // Plays a script; what `print` writes and the lines it could not read go to `out`. From then
-    // on Rnd answers the script and only the script's ticks move the game.
-    int playScript(std::string_view script, const ScriptSink& out, const ScriptSink& errors);
+    // Plays a script; what `print` writes goes to `out`, the lines it could not play to
+    // `errors`. From then on Rnd answers the script and only the script's ticks move the game.
+    // A player's recording plays as ScriptKind::Recording, checked first (replay.h).
+    int playScript(std::string_view script, const ScriptSink& out, const ScriptSink& errors,
+                   ScriptKind kind = ScriptKind::TestScript);
     flow::MainWindow& form() override;
     void queueRnd(float value) override;
     void shot(const std::string& window, const std::string& file) override;

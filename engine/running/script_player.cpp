@@ -13,13 +13,8 @@ namespace running {
 namespace {
 
 using Form = flow::MainWindow;
-using Words = std::vector<std::string>;
 
-using flow::HandlerWord;
-using flow::kClickWords;
-using flow::kMenuWords;
 using flow::kTickWords;
-using flow::TickWord;
 
 // A control's place and size, as `set` writes them.
 const struct {
@@ -119,136 +114,109 @@ void set(Form& form, const std::string& name, const std::string& raw) {
     throw std::invalid_argument("no such control: " + object);
 }
 
-// The commands of a script, each with the number of words that follow it (-1: it counts them
-// itself).
-struct Command {
-    const char* name;
-    int arguments;
-    void (*run)(ScriptStage& t, const Words& w, const std::string& line, const ScriptSink& out);
-};
-
-void runHandler(const HandlerWord* handler, Form& form, const std::string& error) {
-    if (!handler)
-        throw std::invalid_argument(error);
+void runHandler(const flow::HandlerWord* handler, Form& form) {
     (form.*handler->handle)();
 }
-
-const Command kCommands[] = {
-    {"load", 0,
-     [](ScriptStage& t, const Words&, const std::string&, const ScriptSink&) {
-         t.form().Form_Load();
-     }},
-    {"click", 1,
-     [](ScriptStage& t, const Words& w, const std::string& line, const ScriptSink&) {
-         runHandler(find(kClickWords, w[1]), t.form(), "click what? splash or label: " + line);
-     }},
-    {"menu", 1,
-     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
-         runHandler(find(kMenuWords, w[1]), t.form(), "no such menu command: " + w[1]);
-     }},
-    {"keydown", 1,
-     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
-         t.form().Form_KeyDown(keyCode(w[1]), 0);
-     }},
-    {"keyup", 1,
-     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
-         t.form().Form_KeyUp(keyCode(w[1]), 0);
-     }},
-    {"rnd", -1,
-     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
-         if (w.size() < 2)
-             throw std::invalid_argument("'rnd' needs values");
-         for (std::size_t i = 1; i < w.size(); ++i)
-             t.queueRnd(parseLiteral(w[i]).asFloat("rnd"));
-     }},
-    {"set", -1,
-     [](ScriptStage& t, const Words&, const std::string& line, const ScriptSink&) {
-         // The value may be a quoted text with spaces: everything after the name.
-         const auto nameStart = line.find_first_not_of(" \t", line.find("set") + 3);
-         const auto nameEnd = line.find_first_of(" \t", nameStart);
-         if (nameStart == std::string::npos || nameEnd == std::string::npos)
-             throw std::invalid_argument("'set' needs a name and a value: " + line);
-         const auto valueStart = line.find_first_not_of(" \t", nameEnd);
-         const auto valueEnd = line.find_last_not_of(" \t");
-         if (valueStart == std::string::npos)
-             throw std::invalid_argument("'set' needs a value: " + line);
-         set(t.form(), line.substr(nameStart, nameEnd - nameStart),
-             line.substr(valueStart, valueEnd - valueStart + 1));
-     }},
-    {"shot", 2,
-     [](ScriptStage& t, const Words& w, const std::string&, const ScriptSink&) {
-         t.shot(w[1], w[2]);
-     }},
-    {"print", 0,
-     [](ScriptStage& t, const Words&, const std::string&, const ScriptSink& out) {
-         out(t.report() + "\n");
-     }},
-};
 
 }  // namespace
 
 int ScriptPlayer::run(std::string_view script, const ScriptSink& out, const ScriptSink& errors) {
-    int bad = 0;
-    int lineNumber = 0;
-    for (std::size_t at = 0; at < script.size();) {
-        const std::size_t end = std::min(script.find('\n', at), script.size());
-        std::string line(script.substr(at, end - at));
-        at = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        try {
-            execute(line, out);
-        } catch (const std::exception& e) {
-            ++bad;
-            errors("line " + std::to_string(lineNumber) + ": " + e.what() + "\n");
-        }
-    }
+    lines_ = LineReader();
+    ticks_ = 0;
+    bad_ = 0;
+    feed(script, out, errors);
+    return finish(out, errors);
+}
+
+void ScriptPlayer::feed(std::string_view piece, const ScriptSink& out, const ScriptSink& errors) {
+    lines_.feed(piece, [&](const LineReader::Line& line) {
+        play(line, out, errors);
+        return true;
+    });
+}
+
+int ScriptPlayer::finish(const ScriptSink& out, const ScriptSink& errors) {
+    // A script typed by hand may end without an end of line; its last line plays all the same.
+    if (const auto last = lines_.rest())
+        play(*last, out, errors);
+    const int bad = bad_;
+    lines_ = LineReader();
+    ticks_ = 0;
+    bad_ = 0;
     return bad;
 }
 
-void ScriptPlayer::execute(const std::string& line, const ScriptSink& out) {
-    const Words w = words(line);
-    if (w.empty() || w[0][0] == '#')
-        return;
-    if (find(kTickWords, w[0])) {
-        // "tick1 7": seven game ticks; "tick1 tick2 50": fifty rounds of a game tick and a step,
-        // as two timers of one interval take turns. A tick runs only while its timer is on; the
-        // count ends once no timer of the round is.
-        std::vector<const TickWord*> round;
-        std::size_t i = 0;
-        for (; i < w.size(); ++i) {
-            const auto* timer = find(kTickWords, w[i]);
-            if (!timer)
-                break;
-            round.push_back(timer);
-        }
-        if (w.size() > i + 1)
-            throw std::invalid_argument("ticks take at most one count, at the end: " + line);
-        const long count = w.size() == i + 1 ? parseCount(w[i]) : 1;
-        Form& form = stage_.form();
-        for (long n = 0; n < count; ++n) {
-            bool ran = false;
-            for (const auto* timer : round) {
-                if ((form.*timer->timer).Enabled) {
-                    (form.*timer->tick)();
-                    stage_.afterEvent();
-                    ran = true;
+void ScriptPlayer::play(const LineReader::Line& line, const ScriptSink& out,
+                        const ScriptSink& errors) {
+    try {
+        if (!line.fault.empty())
+            throw std::invalid_argument(line.fault);
+        execute(line.text, out);
+    } catch (const std::exception& e) {
+        ++bad_;
+        errors("line " + std::to_string(line.number) + ": " + e.what() + "\n");
+    }
+}
+
+void ScriptPlayer::execute(const std::string& text, const ScriptSink& out) {
+    const ScriptLine line = readLine(text);
+    if (kind_ == ScriptKind::Recording) {
+        if (const std::string why = notInRecording(line); !why.empty())
+            throw std::invalid_argument(why);
+    }
+    if (line.ticks() > kMaxTicks - ticks_) {
+        throw std::invalid_argument("more ticks than a match can hold: the script's ticks pass " +
+                                    std::to_string(kMaxTicks));
+    }
+    ticks_ += line.ticks();
+    Form& form = stage_.form();
+    using Verb = ScriptLine::Verb;
+    switch (line.verb) {
+        case Verb::Nothing:
+            return;
+        case Verb::Ticks:
+            // A tick runs only while its timer is on; the count ends once no timer of the round
+            // is.
+            for (std::uint64_t n = 0; n < line.count; ++n) {
+                bool ran = false;
+                for (const auto* timer : line.round) {
+                    if ((form.*timer->timer).Enabled) {
+                        (form.*timer->tick)();
+                        stage_.afterEvent();
+                        ran = true;
+                    }
                 }
+                if (!ran)
+                    break;
             }
-            if (!ran)
-                break;
-        }
-        return;
+            return;
+        case Verb::Load:
+            form.Form_Load();
+            break;
+        case Verb::Click:
+        case Verb::Menu:
+            runHandler(line.handler, form);
+            break;
+        case Verb::KeyDown:
+            form.Form_KeyDown(line.key, 0);
+            break;
+        case Verb::KeyUp:
+            form.Form_KeyUp(line.key, 0);
+            break;
+        case Verb::Rnd:
+            for (const float value : line.rnd)
+                stage_.queueRnd(value);
+            break;
+        case Verb::Set:
+            set(form, line.name, line.value);
+            break;
+        case Verb::Shot:
+            stage_.shot(line.name, line.value);
+            break;
+        case Verb::Print:
+            out(stage_.report() + "\n");
+            break;
     }
-    const Command* command = find(kCommands, w[0]);
-    if (!command)
-        throw std::invalid_argument("unknown command: " + line);
-    if (command->arguments >= 0 && w.size() != static_cast<std::size_t>(command->arguments) + 1) {
-        throw std::invalid_argument("'" + w[0] + "' takes " + std::to_string(command->arguments) +
-                                    " argument(s): " + line);
-    }
-    command->run(stage_, w, line, out);
     stage_.afterEvent();
 }
 

@@ -4,11 +4,13 @@
 // very scripts the driver replays.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
 #include "engine/flow/main_window.h"
+#include "engine/running/script_lines.h"
 
 namespace running {
 
@@ -28,23 +30,48 @@ class ScriptStage {
     virtual void afterEvent() {}
 };
 
+// Whose script it is.
+enum class ScriptKind {
+    // The developer's own, a test's: `set` puts the game anywhere, `shot` writes a picture file.
+    TestScript,
+    // A recording, from whichever player: only what the recorder writes. It never writes a
+    // file, whatever it says.
+    Recording,
+};
+
 // Where a script's output goes, a piece at a time, as it plays.
 using ScriptSink = std::function<void(std::string_view)>;
 
-// The player knows no streams: the browser's module carries no iostreams for it.
+// The player knows no streams: the browser's module carries no iostreams for it. Every line is
+// bounded (kMaxLineBytes), and so are the ticks of one script (kMaxTicks): a line past either is
+// reported and left unplayed, so no script keeps the game busy for long.
 class ScriptPlayer {
   public:
-    explicit ScriptPlayer(ScriptStage& stage) : stage_(stage) {}
+    explicit ScriptPlayer(ScriptStage& stage, ScriptKind kind = ScriptKind::TestScript)
+        : stage_(stage), kind_(kind) {}
 
-    // Runs every line; returns the number of lines that could not be understood, each reported
-    // to `errors` with its number. What `print` writes goes to `out`.
+    void setKind(ScriptKind kind) { kind_ = kind; }
+
+    // Runs every line, the last one even without its end; returns the number of lines that could
+    // not be played, each reported to `errors` with its number. What `print` writes goes to
+    // `out`.
     int run(std::string_view script, const ScriptSink& out, const ScriptSink& errors);
+    // The same for a script that comes a piece at a time: each line is played as it ends, the
+    // last when the script is over.
+    void feed(std::string_view piece, const ScriptSink& out, const ScriptSink& errors);
+    int finish(const ScriptSink& out, const ScriptSink& errors);
 
     // One line; throws std::invalid_argument with a message when it is not understood.
     void execute(const std::string& line, const ScriptSink& out);
 
   private:
+    void play(const LineReader::Line& line, const ScriptSink& out, const ScriptSink& errors);
+
     ScriptStage& stage_;
+    ScriptKind kind_;
+    LineReader lines_;
+    std::uint64_t ticks_ = 0;  // the script's ticks so far
+    int bad_ = 0;
 };
 
 }  // namespace running
