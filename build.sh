@@ -14,7 +14,7 @@ BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libsdl2-dev libgte
     libbenchmark-dev libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra fonts-wine gettext)
 TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
     desktop-file-utils appstream dpkg-dev debhelper devscripts lintian git file pulseaudio strace
-    chromium openbox wmctrl)
+    chromium firefox-esr openbox wmctrl)
 # The browser's build: the generators run natively, the game compiles with Debian's emscripten.
 WEB_PACKAGES=(build-essential cmake libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra
     fonts-wine gettext emscripten)
