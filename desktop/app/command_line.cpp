@@ -73,7 +73,7 @@ CommandLine refuse(const QString& what) {
 
 }  // namespace
 
-views::Preferences CommandLine::over(views::Preferences remembered) const {
+running::Settings CommandLine::over(running::Settings remembered) const {
     if (zoom)
         remembered.zoom = *zoom;
     remembered.fullScreen = remembered.fullScreen || fullScreen;

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "desktop/views/preferences.h"
+#include "engine/running/settings.h"
 
 namespace app {
 
@@ -29,7 +29,7 @@ struct CommandLine {
     int exitStatus() const { return action == Action::Refuse ? 2 : 0; }
 
     // The options of this run over the remembered preferences.
-    views::Preferences over(views::Preferences remembered) const;
+    running::Settings over(running::Settings remembered) const;
 };
 
 // `arguments` as main() got them, the program's name first. Qt's own options (-platform,

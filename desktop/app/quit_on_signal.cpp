@@ -19,11 +19,9 @@ void onSignal(int) {
 }
 }  // namespace
 
-int quitOnTerminationSignals(QObject* parent) {
-    if (signalPipe[0] >= 0)
-        return signalPipe[0];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return -1;
+void quitOnTerminationSignals(QObject* parent) {
+    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, parent);
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char byte;
@@ -36,7 +34,6 @@ int quitOnTerminationSignals(QObject* parent) {
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGINT, SIGHUP})
         sigaction(sig, &action, nullptr);
-    return signalPipe[0];
 }
 
 }  // namespace app

@@ -6,8 +6,8 @@
 
 namespace app {
 
-// Needs a running QCoreApplication; installs the handlers once. Returns a descriptor that turns
-// readable when such a signal has come (-1 if none could be made).
-int quitOnTerminationSignals(QObject* parent);
+// Needs a running QCoreApplication; installs the handlers once. Nothing in the game holds the
+// event loop, so the end comes at once.
+void quitOnTerminationSignals(QObject* parent);
 
 }  // namespace app

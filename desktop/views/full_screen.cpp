@@ -1,7 +1,7 @@
 // Full screen: asked of the window manager with the standard full-screen state, the game at the
-// largest zoom that fits, centred on black; back in a window, the window where and as large as it
-// was. When the window manager makes the window full screen or maximises it on its own, the game
-// follows it the same way.
+// zoom the game shows on the whole screen, centred on black; back in a window, the window where
+// and as large as it was. When the window manager makes the window full screen or maximises it
+// on its own, the game follows it the same way.
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -35,6 +35,7 @@ void MainWindowView::enterWholeScreen(bool ask) {
         showFullScreen();
         QTimer::singleShot(kAnswerMs, this, [this] { takeScreenIfUnanswered(); });
     }
+    updateRoom();
     layoutClient();
 }
 
@@ -53,27 +54,35 @@ void MainWindowView::leaveWholeScreen(bool ask) {
     fullScreen_ = false;
     if (ask)
         showNormal();
-    fitted_ = std::min(zoom_, fittingZoom());
+    updateRoom();
     layoutClient();
-    QRect frame(QPoint(0, 0), windowSize().grownBy(margins));
+    QRect frame(QPoint(0, 0), (laidOut_ * zoom_).grownBy(margins));
     frame.moveCenter(centre);
     setGeometry(movedInside(frame, availableArea()).marginsRemoved(margins));
     // Never framed yet (the game started in full screen): placed again in the middle once the
     // window manager has framed it.
     if (!settled_)
-        QTimer::singleShot(kAnswerMs, this, [this] { settle(); });
+        QTimer::singleShot(kAnswerMs, this, [this] { settlePlace(); });
 }
 
 void MainWindowView::followWindowState(Qt::WindowState state) {
     if (state == Qt::WindowMinimized) {
-        focusLeft(true);
+        input_.act([](running::Game& game) { game.focusLost(true); });
         return;
     }
     const bool whole = state == Qt::WindowFullScreen || state == Qt::WindowMaximized;
-    if (whole && !fullScreen_)
+    if (whole == fullScreen_)
+        return;
+    if (whole)
         enterWholeScreen(false);
-    else if (!whole && fullScreen_)
+    else
         leaveWholeScreen(false);
+    // The window manager's doing, not the player's choice: the game shows it, nothing is kept.
+    input_.act([whole](running::Game& game) {
+        running::Settings settings = game.settings();
+        settings.fullScreen = whole;
+        game.changeSettings(settings);
+    });
 }
 
 }  // namespace views

@@ -1,54 +1,89 @@
-// The program's three windows together: the main window for the whole run, the about window's
-// model kept for the whole run (its globe goes on where it stopped), and the help window made
-// anew at each opening. The host reaches the windows through this.
+// The running game on the desktop: the game itself and everything it asks of the front end. The
+// main window for the whole run, the about or help window while the game has one open, a message
+// box while the game shows one (none of them holding the thread), the clock that wakes the game,
+// the clips for the wave player, and the settings the player changes kept for the next run.
+// After every call into the game, the windows settle to what it changed.
 #pragma once
 
-#include <QDialog>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
+#include <string>
 
-#include "assets/embedded_glyphs.h"
-#include "engine/flow/main_window.h"
-#include "engine/screens/about_window.h"
-#include "desktop/qt/qt_host.h"
+#include "desktop/views/dialog_view.h"
+#include "desktop/views/game_clock.h"
+#include "desktop/views/game_input.h"
 #include "desktop/views/main_window_view.h"
+#include "desktop/views/preferences.h"
+#include "desktop/views/tick_report.h"
 
 namespace views {
 
-class GameWindows : public tkqt::FormDirector {
+class GameWindows final : public running::Outlet, public GameInput {
   public:
-    // The main window takes this run's preferences and, when the player changes one with the
-    // game's keys, saves it through `store` (none in tests).
-    GameWindows(flow::MainWindow& model, tkqt::QtHost& host, const Preferences& preferences = {},
-                PreferenceStore* store = nullptr);
+    using WaveSink = std::function<void(std::span<const std::uint8_t>)>;
+
+    // The game runs with `options` (their time and seed filled in here when left empty). A
+    // setting the player changes is saved through `store` (none in tests), and only that one.
+    explicit GameWindows(running::Options options, PreferenceStore* store = nullptr);
     ~GameWindows() override;
 
+    running::Game& game() override { return *game_; }
+    void settle() override;
+
+    // The main window's load, then the window shown: centred on the screen, or full screen.
+    void start();
+
     MainWindowView& mainWindow() { return *main_; }
-    screens::Form2& about() { return about_; }
-    const tk::Renderer& renderer() const { return renderer_; }
+    DialogView* dialog() { return dialog_; }
+    QMessageBox* messageBox() { return message_; }
+    const GameClock& clock() const { return clock_; }
 
-    // Shows the main window for the first time: centred on the screen, or full screen.
-    void showMainWindow();
+    // Where the clips go (the wave player), and told when the sound is turned on or off.
+    WaveSink onWave;
+    std::function<void(bool muted)> onMuted;
 
-    void showModal(std::string_view form) override;
-    void unload(std::string_view form) override;
-    float outerHeight() override { return main_->outerHeight(); }
-    void setOuterHeight(float twips) override { main_->setOuterHeight(twips); }
-    QWidget* activeWindow() override;
-    void holdUp() override { main_->clock().holdUp(); }
-    void goOn() override { main_->clock().goOn(); }
-
-    // Told about each modal window once it is on screen (scripts that take screenshots use it).
-    std::function<void(QDialog&)> onModalShown;
+    void playWave(std::span<const std::uint8_t> waveImage) override;
+    void showMessage(std::string_view title, std::string_view text) override;
+    void windowsChanged() override { asked_.windows = true; }
+    void fullScreenAsked(bool on) override { asked_.fullScreen = on; }
+    void menuBarAsked() override { asked_.menuBar = true; }
+    void settingsMenuAsked() override { asked_.settingsMenu = true; }
+    void settingsChanged(const running::Settings& settings) override;
+    void ended() override { asked_.ended = true; }
 
   private:
-    tkqt::QtHost& host_;
-    tk::Renderer renderer_{tk::GlyphFaces(assets::glyphFaces())};
-    screens::Form2 about_;
+    // What the game asked for inside its last call, done once the call is over.
+    struct Asked {
+        bool windows = false;
+        std::optional<bool> fullScreen;
+        bool menuBar = false;
+        bool settingsMenu = false;
+        bool ended = false;
+        std::optional<std::pair<std::string, std::string>> message;
+    };
+
+    void settleOnce();
+    void mirrorDialog();
+    void openMessage(const std::string& title, const std::string& text);
+    void end();
+
+    std::unique_ptr<running::Game> game_;
+    PreferenceStore* store_;
+    running::Settings known_;  // the settings as last seen
+    Asked asked_;
     std::unique_ptr<MainWindowView> main_;
-    QPointer<QDialog> modal_;
+    QPointer<DialogView> dialog_;
+    QPointer<QMessageBox> message_;
+    GameClock clock_;
+    std::unique_ptr<TickReport> ticks_;
+    bool settling_ = false;
+    bool again_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace views

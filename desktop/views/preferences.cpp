@@ -82,8 +82,8 @@ PreferenceStore::PreferenceStore() : PreferenceStore(standardPath()) {}
 
 PreferenceStore::PreferenceStore(QString path) : path_(std::move(path)) {}
 
-Preferences PreferenceStore::load() {
-    Preferences p;
+running::Settings PreferenceStore::load() {
+    running::Settings p;
     if (path_.isEmpty() || !QFileInfo::exists(path_)) {
         stored_ = p;
         return p;
@@ -107,7 +107,7 @@ Preferences PreferenceStore::load() {
     return p;
 }
 
-bool PreferenceStore::save(const Preferences& p) {
+bool PreferenceStore::save(const running::Settings& p) {
     if (!stored_)
         load();
     if (p == *stored_)
@@ -124,7 +124,7 @@ bool PreferenceStore::save(const Preferences& p) {
     if (!QDir().mkpath(file.absolutePath()) || (file.exists() && !file.isWritable()))
         return fail("cannot be written to");
     QSettings ini(path_, QSettings::IniFormat);
-    const Preferences& old = *stored_;
+    const running::Settings& old = *stored_;
     if (p.zoom != old.zoom)
         ini.setValue("window/zoom", p.zoom);
     if (p.fullScreen != old.fullScreen)

@@ -9,18 +9,9 @@
 #include <optional>
 #include <string>
 
+#include "engine/running/settings.h"
+
 namespace views {
-
-struct Preferences {
-    int zoom = 0;  // 1 to 4; 0 when never chosen (the window then picks one for the screen)
-    bool fullScreen = false;
-    bool autoPause = true;
-    bool classicTiming = false;
-    bool mute = false;
-    std::string language = {};  // "cs" or a translation's code; empty: as the desktop asks
-
-    bool operator==(const Preferences&) const = default;
-};
 
 // Shows the game in `chosen` ("cs", "en"), or, when empty, in the language the desktop asks
 // for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
@@ -34,17 +25,17 @@ class PreferenceStore {
     explicit PreferenceStore(QString path);
 
     // The remembered preferences; the defaults for whatever is missing or unreadable.
-    Preferences load();
+    running::Settings load();
 
     // Writes what differs from what was loaded. Returns false (after one line on standard
     // error, once per run) when the file cannot be written.
-    bool save(const Preferences& preferences);
+    bool save(const running::Settings& settings);
 
     const QString& path() const { return path_; }
 
   private:
     QString path_;
-    std::optional<Preferences> stored_;
+    std::optional<running::Settings> stored_;
     bool complained_ = false;
 };
 

@@ -244,6 +244,16 @@ bool Game::matchDecided() const {
     return !s_->form.Label12.Caption.empty();
 }
 
+std::string Game::takeTickCounts() {
+    static constexpr const char* kNames[] = {"Timer1", "Timer2", "Timer4"};  // as kTickWords
+    std::string counts;
+    for (std::size_t i = 0; i < s_->mainTimers.size() && i < std::size(kNames); ++i) {
+        counts += (i ? " " : "") + std::string(kNames[i]) + '=' +
+                  std::to_string(s_->clock.takeTicks(s_->mainTimers[i]));
+    }
+    return counts;
+}
+
 const MenuWalk& Game::menuWalk() const {
     return s_->walk;
 }

@@ -142,6 +142,9 @@ class Game final : public ScriptStage {
     const MenuWalk& menuWalk() const;
     bool matchRunning() const;
     bool matchDecided() const;
+    // For a report of the game's true speed: how often each of the main window's timers ticked
+    // since the last call, in the game's words ("Timer1=100 Timer2=100 Timer4=1000").
+    std::string takeTickCounts();
 
     // --- the player's settings and the zoom ------------------------------------------------------
     const Settings& settings() const;

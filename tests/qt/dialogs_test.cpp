@@ -1,67 +1,75 @@
-// The about and help windows: the about window's globe on the game's clock,
-// the main window ticking on behind them, and a click anywhere closing either from inside its
-// modal loop.
+// The about and help windows: opened by the game's commands without holding the window's thread,
+// the main window ticking on behind them and the globe turning in the about window; a click
+// anywhere, Enter or Escape closing either, as the game decides. And a message box, which holds
+// nothing either.
 #include <QDialog>
 
-#include <memory>
-
 #include "tests/qt/window_fixture.h"
-#include "desktop/views/about_view.h"
 
 namespace qt_tests {
 namespace {
 
 using DialogsTest = WindowFixture;
 
-TEST_F(DialogsTest, TheAboutWindowsGlobeTurnsOnTheGamesClock) {
-    screens::Form2& about = windows.about();
-    about.Load();
-    auto aboutView =
-        std::make_unique<views::AboutView>(about, windows.renderer(), view().clock(), nullptr);
-    EXPECT_TRUE(aboutView->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(view().clock().running(about.Timer1)) << "the globe turns on the game's clock";
-    aboutView.reset();
-    EXPECT_FALSE(view().clock().running(about.Timer1)) << "the timer goes with its view";
-}
-
-TEST_F(DialogsTest, AClickAnywhereClosesTheWindowFromItsModalLoop) {
+TEST_F(DialogsTest, TheGameOpensAndClosesItsWindows) {
     show();
     clickSplash();
     struct Row {
         const char* name;
-        void (flow::MainWindow::*command)();
-        QPoint at;
+        const char* command;
+        std::function<void(views::DialogView&)> close;
+    };
+    const auto clickAt = [](QPoint at) {
+        return [at](views::DialogView& dialog) {
+            QTest::mouseClick(&dialog.canvas(), Qt::LeftButton, {}, at);
+        };
+    };
+    const auto key = [](Qt::Key key) {
+        return [key](views::DialogView& dialog) { QTest::keyClick(dialog.windowHandle(), key); };
     };
     const Row rows[] = {
-        {"about: background", &flow::MainWindow::about_Click, {250, 110}},
-        {"about: title", &flow::MainWindow::about_Click, {90, 25}},
-        {"about: globe", &flow::MainWindow::about_Click, {30, 30}},
-        {"about: frame", &flow::MainWindow::about_Click, {0, 100}},
-        {"help: start text", &flow::MainWindow::hra_Click, {40, 20}},
-        {"help: P key", &flow::MainWindow::hra_Click, {30, 100}},
-        {"help: a rule", &flow::MainWindow::hra_Click, {150, 80}},
+        {"about: a click on the background", "about", clickAt({250, 110})},
+        {"about: a click on the globe", "about", clickAt({30, 30})},
+        {"about: Escape", "about", key(Qt::Key_Escape)},
+        {"help: a click on a rule", "hra", clickAt({150, 80})},
+        {"help: Enter", "hra", key(Qt::Key_Return)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        bool closedByClick = false;
-        windows.onModalShown = [&](QDialog& dialog) {
-            // The intro's ball flies on behind the window, and the globe turns in it.
-            const float ballTop = game.ball.Top;
-            const std::int16_t globe = windows.about().globeFrame;
-            const bool about = row.command == &flow::MainWindow::about_Click;
-            EXPECT_TRUE(QTest::qWaitFor([&] {
-                return game.ball.Top != ballTop && (!about || windows.about().globeFrame != globe);
-            }));
-            QTest::mouseClick(dialog.findChild<tkqt::FrameCanvas*>(), Qt::LeftButton, {}, row.at);
-            closedByClick = !dialog.isVisible();
-            if (!closedByClick)
-                dialog.reject();  // so that the test goes on
-        };
-        view().run(row.command);
-        EXPECT_TRUE(closedByClick);
-        EXPECT_FALSE(windows.about().Timer1.Enabled) << "the globe stops with its window";
+        command(row.command);
+        views::DialogView* dialog = windows.dialog();
+        ASSERT_TRUE(dialog);
+        const bool about = row.command == std::string("about");
+        EXPECT_EQ(dialog->window(), about ? running::Window::About : running::Window::Help);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(dialog->windowFlags() & Qt::FramelessWindowHint);
+        const tk::Rect client = game.clientArea(dialog->window());
+        EXPECT_EQ(dialog->size(), QSize(client.width, client.height));
+        // The intro's ball flies on behind the window, and the globe turns in it.
+        const float ballTop = form().ball.Top;
+        const QImage first = shotOf(dialog->canvas());
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return form().ball.Top != ballTop && (!about || shotOf(dialog->canvas()) != first);
+        }));
+        row.close(*dialog);
+        EXPECT_FALSE(game.modalWindow());
+        EXPECT_FALSE(windows.dialog());
     }
-    EXPECT_TRUE(view().clock().running(game.Timer1)) << "the intro goes on";
+    EXPECT_TRUE(game.nextWake()) << "the intro goes on";
+}
+
+TEST_F(DialogsTest, AMessageBoxOpensWithoutHoldingTheThread) {
+    show();
+    windows.showMessage("SMASHBOL 2002", "Chyba");
+    windows.settle();
+    QPointer<QMessageBox> box = windows.messageBox();
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->text(), "Chyba");
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    box->accept();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(box) << "gone once closed";
 }
 
 }  // namespace

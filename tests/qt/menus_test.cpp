@@ -1,43 +1,61 @@
-// The menu bar: hidden on the splash, its shortcuts live all the same, shown for good by the
-// click, the window grown once; its commands following their Enabled; its look at every zoom.
+// The menu bar: hidden on the splash, its shortcuts live all the same (run once, by the game),
+// shown for good by the click, the window grown once; its commands following their Enabled; the
+// words in the language chosen; its look at every zoom.
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <vector>
 
-#include "tests/qt/window_fixture.h"
 #include "desktop/qt/menu_style.h"
+#include "tests/qt/window_fixture.h"
 
 namespace qt_tests {
 namespace {
 
 using MenusTest = WindowFixture;
 
+struct Text final : flow::RecordingSink {
+    std::string text;
+    bool write(std::string_view more) override { return text += more, true; }
+};
+
 TEST_F(MenusTest, TheSplashHidesTheMenuBarAndTheClickShowsItForGood) {
+    Text recording;
+    game.recordTo(recording, "menus");
     show();
-    EXPECT_EQ(view().menus().visibleTopLevelMenus(), 0);
+    EXPECT_EQ(view().menus().visibleTopLevel(), 0);
     EXPECT_EQ(view().canvas().geometry(), QRect(0, 0, 303, 317)) << "the whole client area";
+    // Through the window system's own way, where Qt's shortcuts would be found.
     QTest::keyClick(view().windowHandle(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(game.pcStep, "70") << "the shortcuts work with the menu bar hidden";
-    const float before = host.formHeight();
+    EXPECT_EQ(form().pcStep, "70") << "the shortcuts work with the menu bar hidden";
+    const auto count = [&](const std::string& line) {
+        std::size_t n = 0;
+        for (std::size_t at = 0; (at = recording.text.find(line, at)) != std::string::npos; ++at)
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("\nmenu hard\n"), 1u) << "the shortcut ran once";
+    QAction* hard = view().menus().action("hard");
+    ASSERT_TRUE(hard);
+    EXPECT_EQ(hard->text(), "&Velká\tCtrl+C") << "the shortcut shown beside the caption";
+    EXPECT_TRUE(hard->shortcut().isEmpty()) << "and never Qt's own";
     clickSplash();
     QCoreApplication::sendPostedEvents();  // lays the window out again
-    EXPECT_EQ(view().menus().visibleTopLevelMenus(), 2);
-    const int bar = view().menuBar()->height();
-    EXPECT_GT(bar, 0);
-    EXPECT_EQ(view().canvas().y(), bar) << "the court is painted below the menu bar";
-    EXPECT_EQ(view().canvas().height(), 317 + 13 - bar);
+    EXPECT_EQ(view().menus().visibleTopLevel(), 2);
+    EXPECT_EQ(view().bar()->geometry(), QRect(0, 0, 303, running::Game::kMenuBarPx));
+    EXPECT_EQ(view().canvas().geometry(), QRect(0, 19, 303, 311)) << "the court below the bar";
     // However often the intro would start, the window grows only once.
-    view().handle([&] { game.Label5_Click(); });
-    view().handle([&] { game.easy_Click(); });
-    EXPECT_FLOAT_EQ(host.formHeight(), before + 200);
-    EXPECT_EQ(view().menus().visibleTopLevelMenus(), 2);
-    QAction* info = view().menus().action(game.info(15));
+    clickSplash();
+    command("easy");
+    EXPECT_EQ(view().size(), QSize(303, 330));
+    QAction* info = view().menus().action("info");
     EXPECT_TRUE(info->isEnabled());
-    game.info(15).Enabled = false;
-    view().sync();
+    change([](flow::MainWindow& form) { form.info(15).Enabled = false; });
     EXPECT_FALSE(info->isEnabled());
+    // The menu bar's command, as a click on it chooses it.
+    view().menus().action("med")->trigger();
+    EXPECT_EQ(count("\nmenu med\n"), 1u);
 }
 
 // The language chosen in the settings menu: the title and every menu in the new words at once,
@@ -46,23 +64,26 @@ TEST_F(MenusTest, AnotherLanguageChangesTheWordsNotTheGame) {
     show();
     clickSplash();
     const auto words = [&] {
-        return std::vector<QString>{
-            view().windowTitle(), view().menus().action(game.dif(10))->text(),
-            view().menus().action(game.hard)->text(), view().menus().action(game.about)->text()};
+        return std::vector<QString>{view().windowTitle(), view().menus().action("dif")->text(),
+                                    view().menus().action("hard")->text(),
+                                    view().menus().action("about")->text(),
+                                    view().settingsLink()->action("sound")->text()};
     };
-    const std::vector<QString> czech = {"SMASHBOL 2002", "&Obtížnost", "&Velká", "Informace"};
-    const std::vector<QString> english = {"SMASHBOL 2002", "&Difficulty", "&Hard", "Information"};
+    const std::vector<QString> czech = {"SMASHBOL 2002", "&Obtížnost", "&Velká\tCtrl+C",
+                                        "Informace", "Z&vuk"};
+    const std::vector<QString> english = {"SMASHBOL 2002", "&Difficulty", "&Hard\tCtrl+C",
+                                          "Information", "&Sound"};
     EXPECT_EQ(words(), czech);
-    view().setLanguage("en");
+    view().settingsLink()->action("language-en")->trigger();
     EXPECT_EQ(words(), english);
-    EXPECT_EQ(game.dif(10).Caption, "&Obtížnost") << "the game keeps its words";
-    view().setLanguage("cs");
+    EXPECT_EQ(form().dif(10).Caption, "&Obtížnost") << "the game keeps its words";
+    command("language-cs");
     EXPECT_EQ(words(), czech);
     qputenv("LANGUAGE", "de:en_GB");
-    view().setLanguage("");
+    command("language-");
     qunsetenv("LANGUAGE");
     EXPECT_EQ(words(), english);
-    view().setLanguage("cs");
+    command("language-cs");
 }
 
 // Menus at zoom 2 to 4 are those of zoom 1 that many times over, to a pixel a zoom: the gap

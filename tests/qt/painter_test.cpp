@@ -12,9 +12,9 @@ constexpr QColor kRed(255, 0, 0);
 
 TEST_F(PainterTest, TheScoresPlacesAndTheBallCutOffAtTheCourt) {
     clickSplash();
-    view().handle([&] { game.easy_Click(); });
-    game.Label9.Caption = "1";
-    game.Label4.Caption = "5";
+    command("easy");
+    form().Label9.Caption = "1";
+    form().Label4.Caption = "5";
     struct Row {
         const char* name;
         float ballLeft, ballTop;
@@ -38,8 +38,8 @@ TEST_F(PainterTest, TheScoresPlacesAndTheBallCutOffAtTheCourt) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        game.ball.Left = row.ballLeft;
-        game.ball.Top = row.ballTop;
+        form().ball.Left = row.ballLeft;
+        form().ball.Top = row.ballTop;
         EXPECT_EQ(holdsColour(render(), row.area, row.colour), row.shows);
     }
 }

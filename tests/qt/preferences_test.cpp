@@ -14,7 +14,7 @@ TEST(PreferenceStore, ReadsWhatTheGameWritesAndTheDefaultForAnythingElse) {
     struct Row {
         const char* name;
         const char* ini;
-        views::Preferences expected;
+        running::Settings expected;
         bool complains;
     };
     const Row rows[] = {
@@ -42,7 +42,7 @@ TEST(PreferenceStore, ReadsWhatTheGameWritesAndTheDefaultForAnythingElse) {
         file.close();
         views::PreferenceStore store(path);
         testing::internal::CaptureStderr();
-        const views::Preferences loaded = store.load();
+        const running::Settings loaded = store.load();
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(loaded, row.expected);
         EXPECT_EQ(!said.empty(), row.complains) << said;

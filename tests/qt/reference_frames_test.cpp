@@ -4,12 +4,10 @@
 // drew with a pen two pixels wide (26 pixels beside the line's steps); now every zoom shows the
 // zoom-1 frame in blocks, that line included.
 #include <QCryptographicHash>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 
 #include "tests/qt/window_fixture.h"
-#include "desktop/views/about_view.h"
 
 namespace qt_tests {
 namespace {
@@ -66,52 +64,50 @@ Reference reference(const std::string& name) {
                                          << kept.toStdString() << ")";
 }
 
-class ReferenceFrames : public WindowFixture, public ::testing::WithParamInterface<int> {};
+class ReferenceFrames : public WindowFixture, public ::testing::WithParamInterface<int> {
+  public:
+    ReferenceFrames() : WindowFixture({.zoom = GetParam()}) {}
+};
 
 TEST_P(ReferenceFrames, EveryWindowShowsWhatItShowedBefore) {
     const int zoom = GetParam();
-    view().setZoom(zoom);
     show();
     EXPECT_TRUE(showsReference(render(), "splash", zoom)) << "the splash";
     QTest::mouseClick(&view().canvas(), Qt::LeftButton, {}, QPoint(150, 150) * zoom);
-    view().run(&flow::MainWindow::easy_Click);
+    command("easy");
     EXPECT_TRUE(showsReference(render(), "match_set_up", zoom)) << "the match set up";
     // A point in play: a walking player, the other striking, the ball half under him.
-    view().handle([&] {
-        game.Label9.Caption = "1";
-        game.Label2.Caption = "12";
-        game.Label4.Caption = "7";
-        game.man.setPicture(game.r1.picture());
-        game.man.Left = 2400;
-        game.pc.setPicture(game.Picture2.picture());
-        game.pc.Left = 1500;
-        game.ball.Left = 1560;
-        game.ball.Top = 560;
+    change([](flow::MainWindow& form) {
+        form.Label9.Caption = "1";
+        form.Label2.Caption = "12";
+        form.Label4.Caption = "7";
+        form.man.setPicture(form.r1.picture());
+        form.man.Left = 2400;
+        form.pc.setPicture(form.Picture2.picture());
+        form.pc.Left = 1500;
+        form.ball.Left = 1560;
+        form.ball.Top = 560;
     });
     EXPECT_TRUE(showsReference(render(), "point_in_play", zoom)) << "a point in play";
-    view().handle([&] {
-        game.Label9.Caption = "2";
-        game.Timer1_Timer();
+    change([](flow::MainWindow& form) {
+        form.Label9.Caption = "2";
+        form.Timer1_Timer();
     });
     EXPECT_TRUE(showsReference(render(), "end_message", zoom)) << "the end message";
 
-    int shots = 0;
-    windows.onModalShown = [&](QDialog& dialog) {
-        auto& canvas = *dialog.findChild<tkqt::FrameCanvas*>();
-        if (dynamic_cast<views::AboutView*>(&dialog)) {
-            EXPECT_TRUE(showsReference(shotOf(canvas), "about_opened", zoom)) << "about";
-            windows.about().Timer1_Timer();
-            windows.about().Timer1_Timer();
-            EXPECT_TRUE(showsReference(shotOf(canvas), "about", zoom)) << "the globe";
-        } else {
-            EXPECT_TRUE(showsReference(shotOf(canvas), "help", zoom)) << "help";
-        }
-        ++shots;
-        dialog.reject();
-    };
-    view().run(&flow::MainWindow::about_Click);
-    view().run(&flow::MainWindow::hra_Click);
-    EXPECT_EQ(shots, 2);
+    command("about");
+    ASSERT_TRUE(windows.dialog());
+    EXPECT_TRUE(showsReference(shotOf(windows.dialog()->canvas()), "about_opened", zoom));
+    // The globe turns on the game's clock: the picture of its second turn comes round every
+    // eight turns of 20 ms.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return bool(showsReference(shotOf(windows.dialog()->canvas()), "about", zoom)); },
+        3000))
+        << "the globe";
+    QTest::keyClick(windows.dialog()->windowHandle(), Qt::Key_Escape);
+    command("hra");
+    ASSERT_TRUE(windows.dialog());
+    EXPECT_TRUE(showsReference(shotOf(windows.dialog()->canvas()), "help", zoom)) << "help";
 }
 
 INSTANTIATE_TEST_SUITE_P(AtZoom, ReferenceFrames, ::testing::Values(1, 2));
@@ -119,11 +115,11 @@ INSTANTIATE_TEST_SUITE_P(AtZoom, ReferenceFrames, ::testing::Values(1, 2));
 TEST_F(WindowFixture, TheLostMessageShowsAsBefore) {
     show();
     clickSplash();
-    view().run(&flow::MainWindow::hard_Click);
-    view().handle([&] {
-        game.Label11.Caption = "2";
-        game.Label9.Caption = "1";
-        game.Timer1_Timer();
+    command("hard");
+    change([](flow::MainWindow& form) {
+        form.Label11.Caption = "2";
+        form.Label9.Caption = "1";
+        form.Timer1_Timer();
     });
     EXPECT_TRUE(showsReference(render(), "end_lost", 1));
 }

@@ -1,5 +1,6 @@
-// Zoom and screens with two device pixels to a window pixel: the pixel art is scaled without
-// smoothing, every window pixel becoming a block of its own colour.
+// Zoom and screens: the window is the game's size times the zoom the game shows, no larger than
+// the screen takes, and the pixel art is scaled without smoothing, every window pixel a block of
+// its own colour at any device pixel ratio.
 #include "tests/qt/window_fixture.h"
 
 namespace qt_tests {
@@ -9,8 +10,8 @@ using ScaleTest = WindowFixture;
 
 TEST_F(ScaleTest, PixelArtStaysCrispAtTwiceTheDensity) {
     clickSplash();
-    view().handle([&] { game.easy_Click(); });  // the score bar's texts too
-    game.ball.Left = game.ball.Top = 1500;
+    command("easy");  // the score bar's texts too
+    form().ball.Left = form().ball.Top = 1500;
     const QImage once = render();
     QImage twice(once.size() * 2, QImage::Format_RGB32);
     twice.setDevicePixelRatio(2.0);
@@ -25,42 +26,17 @@ TEST_F(ScaleTest, PixelArtStaysCrispAtTwiceTheDensity) {
 
 TEST_F(ScaleTest, ZoomMultipliesTheWindowUpToTheScreenAndItsOneGrowth) {
     show();
-    for (const auto& [asked, shown] : {std::pair{2, 2}, {4, 2}, {1, 1}}) {
+    for (const auto& [asked, shown] : {std::pair{"zoom2", 2}, {"zoom4", 2}, {"zoom1", 1}}) {
         SCOPED_TRACE(asked);
-        view().setZoom(asked);
+        command(asked);
         EXPECT_EQ(view().size(), QSize(303, 317) * shown) << "no larger than the 768-pixel screen";
         EXPECT_EQ(view().canvas().zoom(), shown);  // its pixels: the reference frames' test
     }
-    view().setZoom(2);
+    command("zoom2");
     clickSplash();
     EXPECT_EQ(view().size(), QSize(606, 660)) << "the 200 twips zoomed too";
-}
-
-TEST(ZoomOfTheFirstStart, TheLargestWhoseWindowTakesAtMostSeventyPercent) {
-    // 317 pixels a zoom step: zoom z needs z * 317 <= 0.7 * height. 317 is no multiple of 7, so
-    // no whole height puts a zoom at exactly 70 %: each bound is the least height that takes the
-    // zoom (70 % of it just above z * 317) and the height one pixel less.
-    struct Row {
-        const char* name;
-        int availableHeight;
-        int zoom;
-    };
-    const Row rows[] = {
-        {"a small screen", 400, 1},
-        {"one pixel short of zoom 2", 905, 1},
-        {"zoom 2 at 70 %", 906, 2},
-        {"1080 desktop with a panel", 1040, 2},
-        {"one pixel short of zoom 3", 1358, 2},
-        {"zoom 3 at 70 %", 1359, 3},
-        {"1440 desktop", 1440, 3},
-        {"one pixel short of zoom 4", 1811, 3},
-        {"zoom 4 at 70 %", 1812, 4},
-        {"never above 4", 4000, 4},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(views::MainWindowView::zoomForScreenHeight(row.availableHeight), row.zoom);
-    }
+    EXPECT_EQ(view().bar()->height(), running::Game::kMenuBarPx * 2);
+    EXPECT_EQ(view().canvas().geometry(), QRect(0, 38, 606, 622)) << "the court below the bar";
 }
 
 }  // namespace

@@ -86,10 +86,10 @@ TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
     // Options hold for the run: over the remembered settings, never instead of all of them.
     const app::CommandLine line = app::parseCommandLine(
         {"smashbol", "--zoom", "3", "--no-auto-pause", "--record", "s.trace", "--lang", "cs"}, "");
-    const views::Preferences run =
+    const running::Settings run =
         line.over({.zoom = 2, .fullScreen = true, .mute = true, .language = "en"});
     // Zoom 3, no auto-pause and Czech from the line; full screen and mute remembered.
-    EXPECT_EQ(run, (views::Preferences{3, true, false, false, true, "cs"}));
+    EXPECT_EQ(run, (running::Settings{3, true, false, false, true, "cs"}));
     EXPECT_EQ(line.recordPath, "s.trace");
 }
 

@@ -1,4 +1,4 @@
-// The real main window on the real host, with no sound, for the view tests.
+// The real game windows over the running game, with no sound, for the window tests.
 #pragma once
 
 #include <QImage>
@@ -7,31 +7,30 @@
 
 #include <gtest/gtest.h>
 
-#include "assets/embedded_resources.h"
-#include "engine/flow/session.h"
-#include "desktop/qt/qt_host.h"
 #include "desktop/views/game_windows.h"
 
 namespace qt_tests {
 
-// A canvas as it shows the model now.
+// A canvas as it shows the game now.
 inline QImage shotOf(tkqt::FrameCanvas& canvas) {
-    canvas.renderNow();
+    canvas.frameNow();
     return canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 class WindowFixture : public ::testing::Test {
   public:
-    WindowFixture() {
-        game.Form_Load();
-        view().sync();
+    explicit WindowFixture(running::Settings settings = {})
+        : windows(running::Options{settings, {}, 1}) {
+        windows.act([](running::Game& game) { game.load(); });
     }
 
     views::MainWindowView& view() { return windows.mainWindow(); }
+    flow::MainWindow& form() { return game.form(); }
 
-    // Shows the window, as the program does before its first event.
+    // Shows the window, as the program does after the load.
     void show() {
-        windows.showMainWindow();
+        view().present();
+        windows.settle();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view()));
     }
 
@@ -40,12 +39,18 @@ class WindowFixture : public ::testing::Test {
     void clickSplash() {
         QTest::mouseClick(&view().canvas(), Qt::LeftButton, {}, QPoint(150, 150));
     }
+    void command(const char* name) {
+        windows.act([name](running::Game& game) { EXPECT_TRUE(game.command(name)) << name; });
+    }
+    // A change to the game's state made by hand, then mirrored as after any event.
+    template <class Change>
+    void change(Change&& change) {
+        change(form());
+        windows.act([](running::Game& game) { game.afterEvent(); });
+    }
 
-    assets::EmbeddedResources resources;
-    flow::Session<tkqt::QtHost> session{resources, ::game::kTitle};
-    tkqt::QtHost& host = session.host;
-    flow::MainWindow& game = session.form;
-    views::GameWindows windows{game, host};
+    views::GameWindows windows;
+    running::Game& game = windows.game();
 };
 
 // True when the rectangle holds at least one pixel of this colour.

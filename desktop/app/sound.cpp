@@ -1,0 +1,42 @@
+#include "desktop/app/sound.h"
+
+#include <QTimer>
+
+namespace app {
+
+Sound::Sound(bool muted) {
+    if (!muted)
+        opening_ = tksdl::WavePlayer::openAside();
+}
+
+void Sound::takeDeviceSoon() {
+    QTimer::singleShot(0, [this] { takeDevice(); });
+}
+
+void Sound::takeDevice() {
+    if (!opening_.valid())
+        return;
+    player_ = opening_.get();
+    if (!waiting_.empty())
+        player_->play(waiting_);
+    waiting_.clear();
+}
+
+void Sound::play(std::span<const std::uint8_t> wave) {
+    if (player_)
+        player_->play(wave);
+    else if (opening_.valid())
+        waiting_.assign(wave.begin(), wave.end());  // a new clip cuts off the one before
+}
+
+void Sound::setMuted(bool muted) {
+    waiting_.clear();
+    if (muted && player_)
+        player_->stop();
+    if (!muted && !player_ && !opening_.valid()) {
+        opening_ = tksdl::WavePlayer::openAside();
+        takeDeviceSoon();
+    }
+}
+
+}  // namespace app
