@@ -130,6 +130,7 @@ try {
       ++failed;
       console.log(`session seed ${seed + i} (rerun with --seed ${seed + i} --sessions 1): ${result.trouble.join('; ')}`);
     }
+    if ((i + 1) % 10 === 0) console.log(`${i + 1} of ${sessions} sessions, ${events} events, ${failed} with errors`);
   }
 } finally {
   await browser.close();
