@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/game/clip_cue.h"
 #include "engine/core/host.h"
+#include "engine/game/clip_cue.h"
 
 namespace flow {
 

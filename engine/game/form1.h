@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/game/clip_cue.h"
-#include "engine/game/form_names.h"
 #include "engine/core/controls.h"
 #include "engine/core/host.h"
 #include "engine/core/value.h"
+#include "engine/game/clip_cue.h"
+#include "engine/game/form_names.h"
 
 namespace game {
 

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "engine/game/form1.h"
+#include "engine/render/renderer.h"
 #include "engine/screens/about_window.h"
 #include "engine/screens/help_window.h"
-#include "engine/render/renderer.h"
 
 namespace screens {
 

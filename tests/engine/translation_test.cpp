@@ -14,10 +14,10 @@
 #include "assets/embedded_translations.h"
 #include "engine/flow/menu_tree.h"
 #include "engine/flow/session.h"
-#include "engine/screens/about_window.h"
-#include "engine/screens/help_window.h"
 #include "engine/render/renderer.h"
 #include "engine/render/text.h"
+#include "engine/screens/about_window.h"
+#include "engine/screens/help_window.h"
 #include "tools/trace/scripted_host.h"
 
 namespace {
