@@ -1,3 +1,5 @@
+// Each layer painted into a frame, cut off at its clip and the part asked for, and what a click
+// lands on.
 #include "engine/render/renderer.h"
 
 #include <cmath>
@@ -22,16 +24,6 @@ Rect clientRect(const PictureBox& box) {
     return controlRect(box).adjusted(b, b, -b, -b);
 }
 
-namespace {
-
-void drawSurface(Frame& frame, const Surface& surface, int ox, int oy, const Rect& clip) {
-    for (const DrawnLine& line : surface.drawing)
-        drawSegment(frame, ox + pixels(line.x1), oy + pixels(line.y1), ox + pixels(line.x2),
-                    oy + pixels(line.y2), line.color, clip);
-}
-
-}  // namespace
-
 void Renderer::drawPicture(Frame& frame, const Picture& picture, int x, int y,
                            const Rect& clip) const {
     const Image* image = picture.image();
@@ -51,71 +43,59 @@ Frame Renderer::render(const Scene& scene, int width, int height) const {
 }
 
 void Renderer::render(const Scene& scene, Frame& frame) const {
-    const Rect client = frame.bounds();
-    fillRect(frame, client, scene.backColor, client);
-    drawPicture(frame, scene.picture, 0, 0, client);
-    if (scene.drawing)
-        drawSurface(frame, *scene.drawing, 0, 0, client);
-    drawContainer(frame, scene, scene.controls, 0, 0, client);
+    std::vector<Layer> layers;
+    layersOf(scene, frame.bounds(), layers);
+    for (const Layer& layer : layers)
+        paint(frame, layer, frame.bounds());
 }
 
-void Renderer::drawContainer(Frame& frame, const Scene& scene,
-                             const std::vector<ControlRef>& controls, int ox, int oy,
-                             const Rect& clip) const {
-    // Labels, shapes, lines and images lie on the container's surface, under its picture boxes;
-    // within each layer an earlier-listed control covers a later one, so draw from the end.
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-        const ControlRef& ref = *it;
-        if (ref.pictureBox())
-            continue;
-        if (const LineControl* line = ref.lineControl()) {
-            drawSegment(frame, ox + pixels(line->X1), oy + pixels(line->Y1), ox + pixels(line->X2),
-                        oy + pixels(line->Y2), line->BorderColor, clip);
-            continue;
-        }
-        if (!ref.control()->Visible)
-            continue;
-        if (const Label* label = ref.label()) {
-            drawLabel(frame, *label, ox, oy, clip);
-        } else if (const Shape* shape = ref.shape()) {
-            drawShape(frame, *shape, controlRect(*shape).translated(ox, oy), clip);
-        } else if (const ImageControl* image = ref.imageControl()) {
-            const Rect r = controlRect(*image).translated(ox, oy);
-            drawPicture(frame, image->picture, r.x, r.y, clip);
-        } else if (const TextBox* text = ref.textBox()) {
-            const Rect r = controlRect(*text).translated(ox, oy);
-            fillRect(frame, r, kWhite, clip);
-            drawSunkenBorder(frame, r, clip);
-            drawText(frame, r.adjusted(3, 2, -3, -2), Alignment::Left, false, text->Text, Font{},
-                     kBlack, clip);
-        }
-    }
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-        const PictureBox* box = it->pictureBox();
-        if (box && box->Visible)
-            drawPictureBox(frame, scene, *box, ox, oy, clip);
-    }
-}
-
-void Renderer::drawPictureBox(Frame& frame, const Scene& scene, const PictureBox& box, int ox,
-                              int oy, const Rect& clip) const {
-    const Rect outer = controlRect(box).translated(ox, oy);
-    const Rect inner = clientRect(box).translated(ox, oy);
-    const Rect outerClip = outer.intersected(clip);
-    if (box.borderPx == 1)
-        drawFrameLines(frame, outer, kBlack, outerClip);
-    else if (box.borderPx >= 2)
-        drawSunkenBorder(frame, outer, outerClip);
-    const Rect innerClip = inner.intersected(clip);
-    if (innerClip.empty())
+void Renderer::paint(Frame& frame, const Layer& layer, const Rect& within) const {
+    const Look& look = layer.look;
+    const Rect clip = layer.clip.intersected(within);
+    if (clip.empty())
         return;
-    fillRect(frame, inner, box.BackColor, innerClip);
-    drawPicture(frame, box.picture(), inner.x, inner.y, innerClip);
-    drawSurface(frame, box, inner.x, inner.y, innerClip);
-    if (scene.childrenOf) {
-        const std::vector<ControlRef> children = scene.childrenOf(box);
-        if (!children.empty())
-            drawContainer(frame, scene, children, inner.x, inner.y, innerClip);
+    switch (look.kind) {
+        case Look::Kind::Window:
+            fillRect(frame, look.place, look.back, clip);
+            return drawPicture(frame, look.picture, look.place.x, look.place.y, clip);
+        case Look::Kind::PictureBox: {
+            const Rect outerClip = look.place.intersected(clip);
+            if (look.border == 1)
+                drawFrameLines(frame, look.place, kBlack, outerClip);
+            else if (look.border >= 2)
+                drawSunkenBorder(frame, look.place, outerClip);
+            const int b = look.border;
+            const Rect inner = look.place.adjusted(b, b, -b, -b);
+            const Rect innerClip = inner.intersected(clip);
+            if (innerClip.empty())
+                return;
+            fillRect(frame, inner, look.back, innerClip);
+            return drawPicture(frame, look.picture, inner.x, inner.y, innerClip);
+        }
+        case Look::Kind::Line:
+            return drawSegment(frame, look.x1, look.y1, look.x2, look.y2, look.fore, clip);
+        case Look::Kind::Label:
+            if (look.filled)
+                fillRect(frame, look.place, look.back, clip);
+            if (!look.text.empty())
+                drawText(frame, look.place, look.alignment, look.wrap, look.text, look.face,
+                         look.fore, clip);
+            return;
+        case Look::Kind::Shape: {
+            Shape shape;
+            shape.kind = look.circle ? Shape::Kind::Circle : Shape::Kind::Rectangle;
+            shape.filled = look.filled;
+            shape.FillColor = look.back;
+            shape.BorderColor = look.fore;
+            return drawShape(frame, shape, look.place, clip);
+        }
+        case Look::Kind::Image:
+            return drawPicture(frame, look.picture, look.place.x, look.place.y, clip);
+        case Look::Kind::TextBox:
+            fillRect(frame, look.place, kWhite, clip);
+            drawSunkenBorder(frame, look.place, clip);
+            return drawText(frame, look.place.adjusted(3, 2, -3, -2), Alignment::Left, false,
+                            look.text, look.face, kBlack, clip);
     }
 }
 
@@ -143,21 +123,11 @@ Rect Renderer::labelRect(const Label& label) const {
     return box;
 }
 
-void Renderer::drawLabel(Frame& frame, const Label& label, int ox, int oy, const Rect& clip) const {
-    const Rect r = labelRect(label).translated(ox, oy);
-    if (!label.transparent)
-        fillRect(frame, r, label.BackColor, clip);
-    if (!label.Caption.empty())
-        drawText(frame, r, label.alignment, !label.AutoSize, tr(label.Caption), label.font,
-                 label.ForeColor, clip);
-}
-
 // A text from the top of its box, each line placed as the alignment says; nothing of it shows
 // outside the box.
 void Renderer::drawText(Frame& frame, const Rect& box, Alignment alignment, bool wrap,
-                        std::string_view text, const Font& font, Color color,
+                        std::string_view text, const GlyphFace* face, Color color,
                         const Rect& clip) const {
-    const GlyphFace* face = faces_.faceFor(font);
     if (!face || box.empty())
         return;
     const Typesetter setter(*face);

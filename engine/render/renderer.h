@@ -13,6 +13,7 @@
 #include "engine/core/glyphs.h"
 #include "engine/core/translation.h"
 #include "engine/render/frame.h"
+#include "engine/render/layers.h"
 
 namespace tk {
 
@@ -34,6 +35,11 @@ class Renderer {
     void render(const Scene& scene, Frame& frame) const;
     Frame render(const Scene& scene, int width, int height) const;
 
+    // What the scene paints into a client area of this size, bottom to top (replacing `layers`'
+    // contents), and one layer painted into the part of a frame `within` says.
+    void layersOf(const Scene& scene, const Rect& client, std::vector<Layer>& layers) const;
+    void paint(Frame& frame, const Layer& layer, const Rect& within) const;
+
     // The control a click at this pixel of the client area lands on: the topmost visible one,
     // inner controls before their container. Null for the window's bare background (and lines
     // and shapes, which take no clicks).
@@ -47,13 +53,13 @@ class Renderer {
     const GlyphFaces& faces() const { return faces_; }
 
   private:
-    void drawContainer(Frame& frame, const Scene& scene, const std::vector<ControlRef>& controls,
-                       int ox, int oy, const Rect& clip) const;
-    void drawPictureBox(Frame& frame, const Scene& scene, const PictureBox& box, int ox, int oy,
-                        const Rect& clip) const;
-    void drawLabel(Frame& frame, const Label& label, int ox, int oy, const Rect& clip) const;
+    void addContainer(const Scene& scene, const std::vector<ControlRef>& controls, int ox, int oy,
+                      const Rect& clip, std::vector<Layer>& layers) const;
+    void addPictureBox(const Scene& scene, const PictureBox& box, int ox, int oy, const Rect& clip,
+                       std::vector<Layer>& layers) const;
     void drawText(Frame& frame, const Rect& box, Alignment alignment, bool wrap,
-                  std::string_view text, const Font& font, Color color, const Rect& clip) const;
+                  std::string_view text, const GlyphFace* face, Color color,
+                  const Rect& clip) const;
     const Control* hit(const Scene& scene, const std::vector<ControlRef>& controls, int x,
                        int y) const;
     void drawPicture(Frame& frame, const Picture& picture, int x, int y, const Rect& clip) const;

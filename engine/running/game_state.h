@@ -12,6 +12,7 @@
 
 #include "engine/flow/session.h"
 #include "engine/render/renderer.h"
+#include "engine/render/repainter.h"
 #include "engine/running/game_host.h"
 #include "engine/running/running_game.h"
 #include "engine/screens/about_window.h"
@@ -73,7 +74,7 @@ struct Game::State final : GameHost::Windows {
     bool menuBarShown() const;
     tk::Rect clientArea(Window window) const;
     bool isOpen(Window window) const;
-    void render(Window window, tk::Frame& frame);
+    tk::Scene scene(Window window);
     double scale() const;
     int zoom() const;
     std::string stamp() const;
@@ -107,9 +108,7 @@ struct Game::State final : GameHost::Windows {
     bool altAlone = false;       // Alt is down and no other key went down since
     MenuWalk walk;
 
-    std::array<tk::Frame, 3> frames;  // as each window's frame was last taken
-    std::array<bool, 3> taken{};
-    tk::Frame scratch;
+    std::array<tk::Repainter, 3> frames;  // as each window's frame was last taken
     struct {
         std::size_t clips = 0, sleeps = 0, messages = 0;
     } reported;

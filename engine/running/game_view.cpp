@@ -20,30 +20,6 @@ std::size_t indexOf(Window window) {
     return static_cast<std::size_t>(window);
 }
 
-// The smallest rectangle holding every pixel that differs.
-tk::Rect changedArea(const tk::Frame& before, const tk::Frame& after) {
-    int left = after.width, top = after.height, right = -1, bottom = -1;
-    for (int y = 0; y < after.height; ++y) {
-        const tk::Pixel* a = &before.pixels[static_cast<std::size_t>(y) * after.width];
-        const tk::Pixel* b = &after.pixels[static_cast<std::size_t>(y) * after.width];
-        if (std::equal(a, a + after.width, b))
-            continue;
-        top = std::min(top, y);
-        bottom = y;
-        int x = 0;
-        while (a[x] == b[x])
-            ++x;
-        left = std::min(left, x);
-        x = after.width - 1;
-        while (a[x] == b[x])
-            --x;
-        right = std::max(right, x);
-    }
-    if (bottom < 0)
-        return {};
-    return {left, top, right - left + 1, bottom - top + 1};
-}
-
 }  // namespace
 
 bool Game::State::menuBarShown() const {
@@ -76,18 +52,16 @@ bool Game::State::isOpen(Window window) const {
     return false;
 }
 
-void Game::State::render(Window window, tk::Frame& frame) {
-    const tk::Rect client = clientArea(window);
-    if (frame.width != client.width || frame.height != client.height)
-        frame = tk::Frame(client.width, client.height);
+tk::Scene Game::State::scene(Window window) {
     switch (window) {
-        case Window::Main:
-            return renderer.render(screens::mainWindowScene(form), frame);
         case Window::About:
-            return renderer.render(screens::aboutScene(about), frame);
+            return screens::aboutScene(about);
         case Window::Help:
-            return renderer.render(screens::helpScene(*help), frame);
+            return screens::helpScene(*help);
+        case Window::Main:
+            break;
     }
+    return screens::mainWindowScene(form);
 }
 
 double Game::State::scale() const {
@@ -123,18 +97,14 @@ std::string Game::State::stamp() const {
 
 Game::FrameUpdate Game::takeFrame(Window window) {
     State& s = *s_;
-    const std::size_t i = indexOf(window);
-    tk::Frame& last = s.frames[i];
+    tk::Repainter& frame = s.frames[indexOf(window)];
     // Held, the window shows what it showed when the hold began; a closed window its last.
-    if ((s.hold && s.taken[i]) || !s.isOpen(window))
-        return {last, {}};
-    s.render(window, s.scratch);
-    const bool whole =
-        !s.taken[i] || s.scratch.width != last.width || s.scratch.height != last.height;
-    const tk::Rect changed = whole ? s.scratch.bounds() : changedArea(last, s.scratch);
-    std::swap(last, s.scratch);
-    s.taken[i] = true;
-    return {last, changed};
+    if ((s.hold && frame.painted()) || !s.isOpen(window))
+        return {frame.frame(), {}};
+    // Painted again where the scene changed since the last time only.
+    const tk::Rect client = s.clientArea(window);
+    frame.repaint(s.renderer, s.scene(window), client.width, client.height);
+    return {frame.frame(), frame.changedBounds()};
 }
 
 std::string Game::title(Window window) const {
@@ -198,9 +168,8 @@ void Game::shot(const std::string& window, const std::string& file) {
                                                   : Window::Help;
     if ((which == Window::Help && window != game::kForm3) || !s.isOpen(which))
         throw std::invalid_argument("no window " + window + " is open to take a shot of");
-    tk::Frame frame;
-    s.render(which, frame);
-    if (!tk::writePng(frame, file))
+    const tk::Rect client = s.clientArea(which);
+    if (!tk::writePng(s.renderer.render(s.scene(which), client.width, client.height), file))
         throw std::invalid_argument("cannot write " + file);
 }
 
