@@ -1,0 +1,252 @@
+// The frames the renderer keeps up to date by painting only what changed are, after every event
+// of real sessions, the very frames a whole render of the scene gives, and the areas said to have
+// changed hold every pixel that did: the driver's scripts, the intro's rally and a match with
+// points as a front end takes their frames, the language changed under the match, the about
+// window's globe, and a ball that moved alone, whose areas are its two places and nothing more.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <span>
+#include <sstream>
+#include <string>
+
+#include "assets/embedded_glyphs.h"
+#include "assets/embedded_translations.h"
+#include "engine/flow/session.h"
+#include "engine/render/repainter.h"
+#include "engine/running/running_game.h"
+#include "engine/running/script_player.h"
+#include "engine/screens/window_scenes.h"
+#include "tools/trace/scripted_host.h"
+
+namespace {
+
+using running::Window;
+
+// Looks at each frame a front end gets: the pixels a whole render gives (unless the window
+// stands still for a pause), and nothing changed since the last frame outside the areas said,
+// which lie in the frame apart from each other (all of it for a new size).
+struct Watch {
+    tk::Renderer renderer{tk::GlyphFaces(assets::glyphFaces())};
+    tk::Frame last;
+    int frames = 0;
+    std::string fault;  // the first
+
+    void see(const tk::Frame& frame, std::span<const tk::Rect> areas, const tk::Frame* whole) {
+        ++frames;
+        if (fault.empty() && !(fault = faultOf(frame, areas, whole)).empty())
+            ADD_FAILURE() << "frame " << frames << ": " << fault;
+        last = frame;
+    }
+
+    std::string faultOf(const tk::Frame& frame, std::span<const tk::Rect> areas,
+                        const tk::Frame* whole) const {
+        const bool resized = frame.width != last.width || frame.height != last.height;
+        if (resized && !(areas.size() == 1 && areas[0] == frame.bounds()))
+            return "resized, not all of it new";
+        for (std::size_t i = 0; i < areas.size(); ++i) {
+            if (areas[i].empty() || !(areas[i].intersected(frame.bounds()) == areas[i]))
+                return "an area empty or outside the frame";
+            for (std::size_t j = 0; j < i; ++j)
+                if (!areas[i].intersected(areas[j]).empty())
+                    return "two areas overlap";
+        }
+        for (int y = 0; y < frame.height; ++y)
+            for (int x = 0; x < frame.width; ++x) {
+                const auto pixel = [&] { return std::to_string(x) + "," + std::to_string(y); };
+                if (whole && frame.at(x, y) != whole->at(x, y))
+                    return "pixel " + pixel() + " is not what a whole render gives";
+                if (!resized && frame.at(x, y) != last.at(x, y) &&
+                    std::none_of(areas.begin(), areas.end(),
+                                 [&](const tk::Rect& r) { return r.contains(x, y); }))
+                    return "pixel " + pixel() + " changed outside the areas";
+            }
+        return {};
+    }
+
+    std::span<const tk::Rect> repaint(tk::Repainter& repainter, const tk::Scene& scene,
+                                      const tk::Rect& client) {
+        const auto areas = repainter.repaint(renderer, scene, client.width, client.height);
+        const tk::Frame whole = renderer.render(scene, client.width, client.height);
+        see(repainter.frame(), areas, &whole);
+        return areas;
+    }
+
+    void take(running::Game& game) {
+        const running::Game::FrameUpdate update = game.takeFrame(Window::Main);
+        const tk::Rect client = game.clientArea(Window::Main);
+        const tk::Frame whole =
+            renderer.render(screens::mainWindowScene(game.form()), client.width, client.height);
+        see(update.frame, {&update.changed, update.changed.empty() ? 0u : 1u},
+            game.held() ? nullptr : &whole);
+    }
+};
+
+// The driver's script words played on a session of the main window, its frame repainted after
+// each event, at the size the running game gives it.
+struct Stage final : running::ScriptStage {
+    explicit Stage(Watch& w) : watch(w) {}
+    flow::MainWindow& form() override { return session.form; }
+    void queueRnd(float value) override { session.host.queueRnd({value}); }
+    std::string report() override { return {}; }
+    void shot(const std::string&, const std::string&) override {}
+    void afterEvent() override {
+        const flow::MainWindow& f = session.form;
+        const float inner =
+            session.host.height - (trace::ScriptedHost::kStartHeight - game::kClientHeight);
+        const bool menuBar = f.menu(10).Visible || f.info(15).Visible;
+        watch.repaint(repainter, screens::mainWindowScene(session.form),
+                      screens::mainWindowClient(inner, menuBar ? running::Game::kMenuBarPx : 0));
+    }
+
+    Watch& watch;
+    flow::Session<trace::ScriptedHost> session;
+    tk::Repainter repainter;
+};
+
+struct Silent final : running::Outlet {
+    bool message = false;
+    void playWave(std::span<const std::uint8_t>) override {}
+    void showMessage(std::string_view, std::string_view) override { message = true; }
+};
+
+// A running game on a clock that moves a sixtieth of a second a frame, as a screen's refresh.
+struct Live {
+    Silent outlet;
+    flow::Nanos now = 0;
+    running::Game game{outlet, options()};
+
+    running::Options options() {
+        running::Options o;
+        o.now = [this] { return now; };
+        o.seed = 2002;
+        return o;
+    }
+    void start() {
+        game.load();
+        const tk::Rect splash = tk::controlRect(game.form().Picture4);
+        const int x = splash.x + splash.width / 2, y = splash.y + splash.height / 2;
+        game.click(Window::Main, x, y, x, y);
+    }
+    // `before` runs ahead of each frame's time with the frame's number.
+    void play(Watch& watch, int frames, const std::function<void(int)>& before = {}) {
+        for (int i = 0; i < frames; ++i) {
+            if (before)
+                before(i);
+            if (std::exchange(outlet.message, false))
+                game.dismissMessage();
+            now += 1'000'000'000 / 60;
+            game.advance(now);
+            watch.take(game);
+        }
+    }
+};
+
+tk::Rect ballInFrame(const flow::MainWindow& form) {
+    const tk::Rect court = tk::clientRect(form.Picture1);
+    return tk::controlRect(form.ball).translated(court.x, court.y).intersected(court);
+}
+
+TEST(Repaint, EveryFrameIsAWholeRendersAndItsAreasHoldEveryChange) {
+    struct Row {
+        const char* name;
+        std::function<void(Watch&)> play;
+        int frames;  // at least
+    };
+    const Row rows[] = {
+        {"the driver's scripts",
+         [](Watch& watch) {
+             for (const auto& entry : std::filesystem::directory_iterator(SMASHBOL_FIXTURES)) {
+                 if (entry.path().extension() != ".trace")
+                     continue;
+                 std::stringstream text;
+                 text << std::ifstream(entry.path()).rdbuf();
+                 Stage stage(watch);
+                 running::ScriptPlayer(stage).run(
+                     text.str(), [](auto) {}, [](auto) {});
+             }
+         },
+         200},
+        {"the intro's rally",
+         [](Watch& watch) {
+             Live live;
+             live.start();
+             live.play(watch, 600);
+         },
+         600},
+        {"a match played out, the arrows and the language changed in it",
+         [](Watch& watch) {
+             Live live;
+             live.start();
+             running::Key p, left;
+             p.symbol = p.place = 'P';
+             left.named = running::Key::Named::Left;
+             live.game.command("easy");
+             live.game.keyDown(p);
+             live.game.keyUp(p);
+             live.play(watch, 900, [&](int i) {
+                 if (i % 60 == 30 && !live.game.held()) {  // the next game tick scores
+                     live.game.form().ball.Top = -1;
+                     live.game.form().ballStepY = 0;
+                 }
+                 if (i % 40 == 5)
+                     live.game.keyDown(left);
+                 if (i % 40 == 25)
+                     live.game.keyUp(left);
+                 if (i == 450)
+                     tk::showLanguage(assets::translationFor("en"));
+             });
+             tk::showLanguage({});
+             EXPECT_TRUE(live.game.matchDecided()) << "the points won, the match played out";
+         },
+         900},
+        {"the about window's globe",
+         [](Watch& watch) {
+             trace::ScriptedHost host;
+             screens::Form2 about(host);
+             about.Load();
+             tk::Repainter repainter;
+             for (int tick = 0; tick < 40; ++tick) {
+                 watch.repaint(repainter, screens::aboutScene(about), screens::aboutClient());
+                 about.Timer1_Timer();
+             }
+         },
+         40},
+        {"only the ball moved",
+         [](Watch& watch) {
+             flow::Session<trace::ScriptedHost> session;
+             flow::MainWindow& form = session.form;
+             form.Form_Load();
+             form.Picture4_Click();
+             form.hard_Click();
+             form.Timer1_Timer();
+             ASSERT_TRUE(form.ball.Visible);
+             const tk::Rect client = screens::mainWindowClient(game::kClientHeight, 0);
+             tk::Repainter repainter;
+             watch.repaint(repainter, screens::mainWindowScene(form), client);
+             const tk::Rect from = ballInFrame(form);
+             form.ball.Left += 4 * tk::kTwipsPerPixel;
+             form.ball.Top -= 3 * tk::kTwipsPerPixel;
+             const tk::Rect to = ballInFrame(form);
+             const auto areas = watch.repaint(repainter, screens::mainWindowScene(form), client);
+             const tk::Rect both{from.x, to.y, to.right() - from.x, from.bottom() - to.y};
+             ASSERT_EQ(areas.size(), 1u);
+             EXPECT_TRUE(areas[0] == both)
+                 << "the ball's old place and new: " << areas[0].x << "," << areas[0].y << " "
+                 << areas[0].width << "x" << areas[0].height;
+             EXPECT_EQ(from.width, 9) << "the ball, whole in the court";
+         },
+         2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Watch watch;
+        row.play(watch);
+        EXPECT_GE(watch.frames, row.frames);
+    }
+}
+
+}  // namespace
