@@ -6,7 +6,7 @@
 #                     browser's page in headless chromium)
 #   ./build.sh web    install what is missing, build the browser's site in build-web/site
 #   ./build.sh windows  install what is missing, cross-build build-windows/smashbol.exe and its zip
-#                     (`./build.sh test` then runs it under Wine too)
+#                     (`./build.sh test` builds it too and runs it under Wine)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -77,13 +77,6 @@ build_windows() {
     echo "The Windows program is build-windows/smashbol.exe: wine build-windows/smashbol.exe"
 }
 
-# The Windows program's tests run when it has been built here: brought up to date first.
-windows_exe() {
-    [ -f build-windows/CMakeCache.txt ] || return 0
-    cmake --build build-windows -j "$(nproc)" --target windows-zip >/dev/null
-    echo "$PWD/build-windows/smashbol.exe"
-}
-
 case "${1:-}" in
     play)
         install_missing "${BUILD_PACKAGES[@]}"
@@ -91,11 +84,14 @@ case "${1:-}" in
         exec ./build/desktop/app/smashbol
         ;;
     test)
-        install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
+        install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}" \
+            "${WINDOWS_PACKAGES[@]}"
         install_npm
         git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
-        build -DSMASHBOL_WEB_SITE="$PWD/build-web/site" -DSMASHBOL_WINDOWS_EXE="$(windows_exe)"
+        build -DSMASHBOL_WEB_SITE="$PWD/build-web/site" \
+            -DSMASHBOL_WINDOWS_EXE="$PWD/build-windows/smashbol.exe"
         build_web "$PWD/build/smashbol-host-tools.cmake"
+        build_windows "$PWD/build/smashbol-host-tools.cmake"
         ctest --preset default -j "$(nproc)"
         ;;
     web)
