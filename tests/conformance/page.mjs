@@ -1,5 +1,5 @@
 // The browser page's side of the conformance table: each session played on a new page in headless
-// chromium (at zoom 1, muted), its windows' canvases saved where the session ends, then Ctrl+D and
+// chromium (at zoom 1, muted, recorded), its windows' canvases saved where the session ends, then Ctrl+D and
 // the page's recording saved; check.sh then has the driver replay and compare.
 //   node tests/conformance/page.mjs WORK   (with the web tests' environment: SMASHBOL_SITE ...)
 import fs from 'node:fs';
@@ -40,7 +40,7 @@ try {
     const dir = path.join(work, String(++n));
     fs.rmSync(dir, { recursive: true, force: true });
     fs.mkdirSync(dir, { recursive: true });
-    const opened = await open(browser, server.url, '?zoom=1&mute');
+    const opened = await open(browser, server.url, '?zoom=1&mute&record');
     const { page, trouble } = opened;
     await play(page, inputs.split(/\s+/).filter(Boolean));
     await new Promise((resolve) => setTimeout(resolve, 300));

@@ -165,4 +165,5 @@ async function start() {
 // For the tests: the view, the state as the headless driver prints it, a script played, the clips.
 const ready = start();
 window.smashbol = { ready, view: () => bridge && bridge.view(), state: async () => bridge.report(),
-                    script: async (text) => bridge.script(text), clips: () => played.slice() };
+                    script: async (text) => bridge.script(text), clips: () => played.slice(),
+                    recording: () => bridge.recording() };
