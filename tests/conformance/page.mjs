@@ -43,7 +43,9 @@ try {
     const opened = await open(browser, server.url, '?zoom=1&mute&record');
     const { page, trouble } = opened;
     await play(page, inputs.split(/\s+/).filter(Boolean));
-    await new Promise((resolve) => setTimeout(resolve, 300));
+    // Past any point's pause (0.7 s), whose picture is the one from before the point.
+    await new Promise((resolve) => setTimeout(resolve, 800));
+    await page.waitForFunction(() => !window.smashbol.view().held);
     for (const w of windows.split(/\s+/).filter(Boolean)) {
       const canvas = await page.$(canvasOf[w]);
       await canvas.screenshot({ path: path.join(dir, `${w}.screen.png`) });

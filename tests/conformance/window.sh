@@ -36,7 +36,8 @@ while IFS='|' read -r name inputs windows _; do
             *) xdotool key "$input" ;;
         esac
     done
-    sleep 0.3
+    # Past any point's pause (0.7 s), whose picture is the one from before the point.
+    sleep 0.8
     for w in $windows; do
         if [ "$w" = Form1 ]; then
             id=$WIN
