@@ -7,6 +7,8 @@
 #   ./build.sh web    install what is missing, build the browser's site in build-web/site
 #   ./build.sh windows  install what is missing, cross-build build-windows/smashbol.exe and its zip
 #                     (`./build.sh test` builds it too and runs it under Wine)
+#   ./build.sh fuzz [SECONDS]  build the fuzzers with clang in build-fuzz and run each for SECONDS
+#                     (60 unless given) from its corpus (fuzz/run.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,7 +16,7 @@ BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libsdl2-dev libgte
     libbenchmark-dev libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra fonts-wine gettext)
 TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
     desktop-file-utils appstream dpkg-dev debhelper devscripts lintian git file pulseaudio strace
-    chromium firefox-esr openbox wmctrl)
+    chromium firefox-esr openbox wmctrl clang)
 # The browser's build: the generators run natively, the game compiles with Debian's emscripten.
 WEB_PACKAGES=(build-essential cmake libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra
     fonts-wine gettext emscripten)
@@ -102,8 +104,12 @@ case "${1:-}" in
         install_missing "${WINDOWS_PACKAGES[@]}"
         build_windows
         ;;
+    fuzz)
+        install_missing "${BUILD_PACKAGES[@]}" clang
+        fuzz/run.sh all build-fuzz "${2:-60}"
+        ;;
     *)
-        echo "usage: $0 play|test|web|windows" >&2
+        echo "usage: $0 play|test|web|windows|fuzz [SECONDS]" >&2
         exit 2
         ;;
 esac

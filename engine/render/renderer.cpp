@@ -2,6 +2,7 @@
 // lands on.
 #include "engine/render/renderer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -10,8 +11,22 @@
 
 namespace tk {
 
+namespace {
+
+// The nearest whole pixel. A script may put a control anywhere, even where the game's own
+// arithmetic then runs to infinity: a place past any screen is drawn at a far edge that leaves
+// room for the sums of a rectangle's sides, and one that is no number at all at 0.
+int nearestPixel(double px) {
+    constexpr double kFar = 1 << 28;
+    if (std::isnan(px))
+        return 0;
+    return static_cast<int>(std::clamp(std::floor(px + 0.5), -kFar, kFar));
+}
+
+}  // namespace
+
 int pixels(float twips) {
-    return static_cast<int>(std::floor(static_cast<double>(twips) / kTwipsPerPixel + 0.5));
+    return nearestPixel(static_cast<double>(twips) / kTwipsPerPixel);
 }
 
 Rect controlRect(const Control& control) {
@@ -117,7 +132,7 @@ Rect Renderer::labelRect(const Label& label) const {
         case Alignment::Center: {
             const double middle =
                 (static_cast<double>(label.Left) + label.Width / 2.0) / kTwipsPerPixel;
-            return {static_cast<int>(std::floor(middle - width / 2.0 + 0.5)), box.y, width, height};
+            return {nearestPixel(middle - width / 2.0), box.y, width, height};
         }
     }
     return box;
