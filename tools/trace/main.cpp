@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string_view>
@@ -29,8 +30,9 @@ int main(int argc, char** argv) {
     const std::string_view name = argv[2];
     if (name == "-")
         return t.replay(std::cin, "standard input", std::cout, std::cerr, mode == "--check");
+    std::error_code error;
     std::ifstream file(argv[2], std::ios::binary);
-    if (!file) {
+    if (!file || std::filesystem::is_directory(argv[2], error)) {
         std::cerr << name << ": cannot be read\n";
         return 2;
     }
