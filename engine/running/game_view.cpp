@@ -100,11 +100,11 @@ Game::FrameUpdate Game::takeFrame(Window window) {
     tk::Repainter& frame = s.frames[indexOf(window)];
     // Held, the window shows what it showed when the hold began; a closed window its last.
     if ((s.hold && frame.painted()) || !s.isOpen(window))
-        return {frame.frame(), {}};
+        return {frame.frame(), {}, {}};
     // Painted again where the scene changed since the last time only.
     const tk::Rect client = s.clientArea(window);
-    frame.repaint(s.renderer, s.scene(window), client.width, client.height);
-    return {frame.frame(), frame.changedBounds()};
+    const auto areas = frame.repaint(s.renderer, s.scene(window), client.width, client.height);
+    return {frame.frame(), frame.changedBounds(), areas};
 }
 
 std::string Game::title(Window window) const {

@@ -122,9 +122,14 @@ class Game final : public ScriptStage {
     // A window's picture, one pixel per window pixel, and the area that changed since the front
     // end last took it (the whole frame the first time and after a size change). During a hold
     // the picture stays as it was, and a closed window keeps its last; the change is then none.
+    // The change is known from what moved or changed in the window, not from the pixels: a
+    // front end may present `changed`, or only the `areas` (rectangles apart from each other, all
+    // inside `changed`: in the intro the ball's and the players' places, a fifth of `changed`).
+    // Both stand until the window's next takeFrame.
     struct FrameUpdate {
         const tk::Frame& frame;
         tk::Rect changed;
+        std::span<const tk::Rect> areas;
     };
     FrameUpdate takeFrame(Window window);
     // Which window is open over the main window and takes the input, if any.

@@ -80,8 +80,17 @@ struct Watch {
         const tk::Rect client = game.clientArea(Window::Main);
         const tk::Frame whole =
             renderer.render(screens::mainWindowScene(game.form()), client.width, client.height);
-        see(update.frame, {&update.changed, update.changed.empty() ? 0u : 1u},
-            game.held() ? nullptr : &whole);
+        see(update.frame, update.areas, game.held() ? nullptr : &whole);
+        tk::Rect bounds;
+        for (const tk::Rect& area : update.areas)
+            bounds =
+                bounds.empty()
+                    ? area
+                    : tk::Rect{
+                          std::min(bounds.x, area.x), std::min(bounds.y, area.y),
+                          std::max(bounds.right(), area.right()) - std::min(bounds.x, area.x),
+                          std::max(bounds.bottom(), area.bottom()) - std::min(bounds.y, area.y)};
+        EXPECT_TRUE(update.changed == bounds) << "the areas' bounds, frame " << frames;
     }
 };
 
