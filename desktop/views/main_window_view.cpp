@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace views {
 
@@ -57,7 +58,12 @@ MainWindowView::MainWindowView(GameInput& input)
     mirror();
 }
 
-MainWindowView::~MainWindowView() = default;
+// Nothing of the window hands the game input once it is being taken apart.
+MainWindowView::~MainWindowView() {
+    disconnect(qApp, nullptr, this, nullptr);
+    if (windowHandle())
+        windowHandle()->disconnect(this);
+}
 
 // A menu opening takes the keys: whatever was held is let go first.
 void MainWindowView::hook(QMenu& menu) {

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 
 #include <memory>
+#include <optional>
 
 #include "desktop/qt/frame_canvas.h"
 #include "desktop/qt/menu_link.h"
@@ -31,7 +32,6 @@ class MainWindowView : public QMainWindow {
     // Full screen as the player asked the game for it: the window manager is asked in turn,
     // and back in a window the window is where and as large as it was.
     void setFullScreenGame(bool on);
-    bool isFullScreenGame() const { return fullScreen_; }
     // F10 and Alt: the menu bar takes the keys, its first menu marked, none open yet.
     void openMenuBar();
     // The settings menu, at a point of the screen; at the game's centre when none is given.
@@ -44,11 +44,8 @@ class MainWindowView : public QMainWindow {
     tkqt::FrameCanvas& canvas() { return *canvas_; }
     tkqt::MenuLink& menus() { return *menus_; }
     QMenuBar* bar() const { return bar_; }
-    QMenu* settingsMenu() const { return settings_; }
     tkqt::MenuLink* settingsLink() { return settingsLink_.get(); }
     KeyPath& keyPath() { return *keys_; }
-    // The style of every menu the game's windows show.
-    tkqt::MenuStyle& menuStyle() { return *menuStyle_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

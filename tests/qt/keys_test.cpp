@@ -66,6 +66,15 @@ TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
          },
          "left", true},
         {"the real release stops the sprite", [&] { release(Qt::Key_Left); }, "", true},
+        {"Alt alone marks the menu bar, and the keys are the bar's until Escape",
+         [&] {
+             QTest::keyClick(view().windowHandle(), Qt::Key_Alt);
+             EXPECT_TRUE(view().bar()->activeAction());
+             press(Qt::Key_Right);
+             QTest::keyClick(view().windowHandle(), Qt::Key_Escape);
+             EXPECT_FALSE(view().bar()->activeAction());
+         },
+         "", true},
         {"Right held, the focus to another program: let go and paused",
          [&] {
              press(Qt::Key_Right);
