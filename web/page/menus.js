@@ -53,12 +53,12 @@ export function renderMenus(bar, settings) {
   popup.hidden = !settings.walked;
   if (popup.hidden) return;
   keepInside(popup, ...popupAt);
-  // A submenu that would leave the viewport opens to the other side.
-  for (const menu of popup.querySelectorAll('.menu:not([hidden])')) menu.classList.toggle('flip', menu.getBoundingClientRect().right > innerWidth);
+  // Where a submenu (about as wide as the menu) would leave the viewport, they open to the left.
+  const box = popup.getBoundingClientRect(), flip = box.right + box.width > innerWidth;
+  for (const menu of popup.querySelectorAll('.menu')) menu.classList.toggle('flip', flip);
 }
 
 export const openSettingsAt = (x, y) => { popupAt = [x, y]; };
-
 // Opens or closes the menu of an entry a click or the pointer chose, the others of its level closed.
 function toggle(el, open) {
   for (const other of el.parentElement.querySelectorAll(':scope > .opens')) {
