@@ -16,7 +16,6 @@ let bridge = null, view = null, changed = true, roomChanged = true, wakeTimer = 
 const notices = [], drawn = new WeakMap();  // a canvas -> the window it shows
 const words = (czech) => bridge.text(czech);
 const button = (text, onclick) => make('button', { type: 'button', textContent: text, onclick });
-
 // A notice is a Czech text with its {values}, and maybe what its button does.
 function showNotices(notice) {
   if (notice) notices.push(notice);
