@@ -48,22 +48,23 @@ void FrameCanvas::frameNow() {
         onFrameDue();
 }
 
-void FrameCanvas::present(const tk::Frame& frame, tk::Rect changed) {
+void FrameCanvas::present(const tk::Frame& frame, std::span<const tk::Rect> changed) {
+    const tk::Rect whole = frame.bounds();
     if (shown_.width() != frame.width || shown_.height() != frame.height) {
         shown_ = QImage(frame.width, frame.height, QImage::Format_RGB32);
-        changed = frame.bounds();
-        update();
+        changed = std::span(&whole, 1);
     }
-    changed = changed.intersected(frame.bounds());
-    if (changed.empty())
-        return;
-    // The frame's pixels as they are: 0xAARRGGBB is Qt's own 32-bit layout.
-    for (int y = changed.y; y < changed.bottom(); ++y)
-        std::memcpy(shown_.scanLine(y) + changed.x * 4,
-                    &frame.pixels[static_cast<std::size_t>(y) * frame.width + changed.x],
-                    static_cast<std::size_t>(changed.width) * 4);
-    update(
-        QRect(changed.x * zoom_, changed.y * zoom_, changed.width * zoom_, changed.height * zoom_));
+    for (tk::Rect area : changed) {
+        area = area.intersected(whole);
+        if (area.empty())
+            continue;
+        // The frame's pixels as they are: 0xAARRGGBB is Qt's own 32-bit layout.
+        for (int y = area.y; y < area.bottom(); ++y)
+            std::memcpy(shown_.scanLine(y) + area.x * 4,
+                        &frame.pixels[static_cast<std::size_t>(y) * frame.width + area.x],
+                        static_cast<std::size_t>(area.width) * 4);
+        update(QRect(area.x * zoom_, area.y * zoom_, area.width * zoom_, area.height * zoom_));
+    }
 }
 
 void FrameCanvas::setZoom(int zoom) {

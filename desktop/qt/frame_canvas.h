@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <span>
 
 #include "engine/core/picture.h"
 #include "engine/render/frame.h"
@@ -28,8 +29,8 @@ class FrameCanvas : public QWidget {
     bool framePending() const { return frameTimer_.isActive(); }
     // Runs onFrameDue now.
     void frameNow();
-    // Shows `frame`, of which the `changed` area is new since the last one shown.
-    void present(const tk::Frame& frame, tk::Rect changed);
+    // Shows `frame`, of which the `changed` areas are new since the last one shown.
+    void present(const tk::Frame& frame, std::span<const tk::Rect> changed);
     // The frame on show, one pixel per window pixel.
     const QImage& image() const { return shown_; }
     int paintCount() const { return paints_; }

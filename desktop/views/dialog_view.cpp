@@ -13,7 +13,9 @@ DialogView::DialogView(GameInput& input, running::Window window, KeyPath& keys, 
     canvas_ = new tkqt::FrameCanvas(this);
     canvas_->onFrameDue = [this] {
         const running::Game::FrameUpdate update = input_.game().takeFrame(window_);
-        canvas_->present(update.frame, update.changed);
+        // Only the areas apart that changed, when the game names them.
+        canvas_->present(update.frame,
+                         update.areas.empty() ? std::span(&update.changed, 1) : update.areas);
     };
     canvas_->onClick = [this](QPoint press, QPoint release) {
         input_.act([&](running::Game& game) {

@@ -35,7 +35,9 @@ MainWindowView::MainWindowView(GameInput& input)
     canvas_ = new tkqt::FrameCanvas(frame_);
     canvas_->onFrameDue = [this] {
         const running::Game::FrameUpdate update = game().takeFrame(running::Window::Main);
-        canvas_->present(update.frame, update.changed);
+        // Only the areas apart that changed, when the game names them.
+        canvas_->present(update.frame,
+                         update.areas.empty() ? std::span(&update.changed, 1) : update.areas);
     };
     canvas_->onClick = [this](QPoint press, QPoint release) {
         input_.act([&](running::Game& game) {
