@@ -77,67 +77,62 @@ TEST_F(GameTick, StrokeOverlapIsStrictAndRoundedToSingle) {
     }
 }
 
-TEST_F(GameTick, ThePlayersStrokeFollowsTheDirectionOfHisLastStep) {
-    struct Row {
-        const char* label1;
-        const char* dirX;
-        int stepX;
-    } rows[] = {
-        {"right", "right", 50},
-        {"left", "left", 50},
-        {"", "rovne", 45},        // standing
-        {"Label1", "rovne", 45},  // the design text, before any step
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label1);
-        runningMatch();
-        form.ball.Left = 1800;
-        form.ball.Top = 3400;
-        form.ballDirX = "rovne";
-        form.ballDirY = "down";
-        form.ballStepX = 45;
-        form.Label1.Caption = row.label1;
-        host.queueRnd({0.6f});
-        form.Timer1_Timer();
-        EXPECT_TRUE(form.ballDirX == row.dirX) << form.ballDirX.toText();
-        EXPECT_EQ(form.ballStepX.number(), row.stepX);
-        EXPECT_TRUE(form.ballDirY == "up" && form.nextHitter == "pc");
-        EXPECT_EQ(form.man.picture(), form.Picture3.picture());
-        EXPECT_EQ(host.log, (std::vector<std::string>{"rnd", "clip 3"}))
-            << "Int(0.6 * 4 + 1) is the third knock; no direction is drawn";
-    }
-}
-
-TEST_F(GameTick, TheComputersStrokeDrawsADirectionAtRandom) {
+// A stroke turns the ball, knocks one of four clips drawn at random and shows the striker's
+// stroke frame. The player sends the ball the way of his last step, 5 twips faster; the computer
+// draws the direction after the knock, from a reseeded source, and never speeds the ball up.
+TEST_F(GameTick, StrokesByThePlayerAndTheComputer) {
     struct Row {
         const char* name;
-        float clipDraw, directionDraw;
-        int clip;
+        bool byMan;
+        const char* label1;  // the player's last step
+        float draws[2];
         const char* dirX;
+        int stepX;
+        const char* log;
     } rows[] = {
-        {"lowest draws", 0.0f, 0.0f, 1, "left"},
-        {"just under a half", 0.25f, 0.4999f, 2, "left"},
-        {"a half", 0.5f, 0.5f, 3, "right"},
-        {"the largest single under 1", 0.99999994f, 0.99999994f, 4, "right"},
+        {"player walking right", true, "right", {0.6f}, "right", 50, "rnd clip 3"},
+        {"player walking left", true, "left", {0.6f}, "left", 50, "rnd clip 3"},
+        {"player standing", true, "", {0.6f}, "rovne", 45, "rnd clip 3"},
+        {"player before any step", true, "Label1", {0.6f}, "rovne", 45, "rnd clip 3"},
+        {"computer, lowest draws", false, "right", {0, 0}, "left", 45, "rnd clip 1 randomize rnd"},
+        {"computer, just under a half",
+         false,
+         "",
+         {0.25f, 0.4999f},
+         "left",
+         45,
+         "rnd clip 2 randomize rnd"},
+        {"computer, a half", false, "", {0.5f, 0.5f}, "right", 45, "rnd clip 3 randomize rnd"},
+        {"computer, the largest single under 1",
+         false,
+         "",
+         {0.99999994f, 0.99999994f},
+         "right",
+         45,
+         "rnd clip 4 randomize rnd"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         runningMatch();
-        form.ball.Left = 1827.5f;
-        form.ball.Top = 300;
+        form.ball.Left = row.byMan ? 1800 : 1827.5f;
+        form.ball.Top = row.byMan ? 3400 : 300;
         form.ballDirX = "rovne";
-        form.ballDirY = "up";
+        form.ballDirY = row.byMan ? "down" : "up";
         form.ballStepX = 45;
-        host.queueRnd({row.clipDraw, row.directionDraw});
+        form.Label1.Caption = row.label1;
+        host.queueRnd({row.draws[0], row.draws[1]});
         form.Timer1_Timer();
         EXPECT_TRUE(form.ballDirX == row.dirX) << form.ballDirX.toText();
-        EXPECT_TRUE(form.ballDirY == "down" && form.nextHitter == "man");
-        EXPECT_EQ(form.ballStepX.number(), 45) << "the computer never speeds the ball up";
-        EXPECT_EQ(form.pc.picture(), form.Picture2.picture());
-        EXPECT_EQ(form.pc.BackColor, tk::kBlack);
-        const std::vector<std::string> order{"rnd", "clip " + std::to_string(row.clip), "randomize",
-                                             "rnd"};
-        EXPECT_EQ(host.log, order) << "knock first, then reseed and draw the direction";
+        EXPECT_EQ(form.ballStepX.number(), row.stepX);
+        EXPECT_TRUE(form.ballDirY == (row.byMan ? "up" : "down"));
+        EXPECT_TRUE(form.nextHitter == (row.byMan ? "pc" : "man"));
+        const tk::PictureBox& striker = row.byMan ? form.man : form.pc;
+        EXPECT_EQ(striker.picture(), (row.byMan ? form.Picture3 : form.Picture2).picture());
+        EXPECT_EQ(striker.BackColor, tk::kBlack);
+        std::string log;
+        for (const std::string& entry : host.log)
+            log += (log.empty() ? "" : " ") + entry;
+        EXPECT_EQ(log, row.log) << "the knock first; the player's stroke draws no direction";
     }
 }
 

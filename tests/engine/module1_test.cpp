@@ -35,6 +35,7 @@ TEST(Module1, PlaysAClipByItsWholeNumberAndKeepsTheOldOneOnAnyFailure) {
         {"a number too large for an id is silent", 1e12, "RESTYPE", -1, 0, false, 6},
         {"the lowest whole number is read, and is no clip", std::numeric_limits<int>::min(),
          "RESTYPE", -1, 0, true, 6},
+        {"nor is the largest", std::numeric_limits<int>::max(), "RESTYPE", -1, 0, true, 6},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -46,6 +47,9 @@ TEST(Module1, PlaysAClipByItsWholeNumberAndKeepsTheOldOneOnAnyFailure) {
             host.failNextLoad(row.scriptedError);
         module1.PlayClip(row.id, row.type);
         EXPECT_EQ(host.clips, row.played ? std::vector<int>{row.played} : std::vector<int>{});
+        EXPECT_EQ(host.loads.empty(),
+                  row.id.isText() || row.id.number() > std::numeric_limits<int>::max())
+            << "no load for a text or a number out of range";
         if (row.played) {
             EXPECT_EQ(host.waveSizes.back(), assets::clipWave(row.played).size()) << "all of it";
         }

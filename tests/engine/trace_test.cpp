@@ -96,11 +96,6 @@ TEST(SessionRecorder, ARecordingReplaysToTheStateItEndsWith) {
     for (int i = 0; i < 3000; ++i)
         i % 2 ? tick(&W::Timer2_Timer, form.Timer2) : tick(&W::Timer1_Timer, form.Timer1);
     recorder.finish(form);
-    // Timers taking turns are written compactly: one timer's run as a count, a repeated round
-    // as its timers and a count.
-    for (const char* part : {"\nload\nclick splash\ntick1\ntick4 9\ntick1\ntick4 9\n",
-                             "\nmenu hard\nkeydown 37\ntick1 tick2 ", "\nrnd 0.", "\nprint\n# "})
-        EXPECT_NE(sink.text.find(part), std::string::npos) << part;
     EXPECT_GT(host.sleeps.size(), 0u) << "points were played";
     std::istringstream script(sink.text);
     std::ostringstream out, bad;
