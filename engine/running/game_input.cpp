@@ -46,6 +46,13 @@ void Game::State::swallow(const Key& key) {
 void Game::State::keyDown(const Key& key) {
     if (ended)
         return;
+    if (watch && decide(key).use == KeyUse::Game) {
+        // Watching a recording, the game's keys steer the watching, held up or not.
+        swallow(key);
+        if (!key.repeat)
+            event([&] { watchKey(key); });
+        return;
+    }
     if (hold && !hold->messages.empty()) {
         // The message box has the keys: OK with Enter, Escape or Space. A key the game has
         // down still comes up for the game.
@@ -173,7 +180,8 @@ void Game::State::openMenuBar() {
 }
 
 void Game::State::click(Window window, int pressX, int pressY, int releaseX, int releaseY) {
-    if (ended || holdBack([=, this] { click(window, pressX, pressY, releaseX, releaseY); }))
+    if (ended || watch ||
+        holdBack([=, this] { click(window, pressX, pressY, releaseX, releaseY); }))
         return;
     event([&] {
         altAlone = false;
@@ -223,6 +231,8 @@ bool Game::State::command(std::string_view name) {
 }
 
 bool Game::State::runMenuCommand(std::string_view name) {
+    if (watch)
+        return false;  // the recording alone moves the game it is played on
     const auto find = [name](const std::vector<flow::MenuNode>& nodes,
                              const auto& self) -> const flow::MenuNode* {
         for (const flow::MenuNode& node : nodes) {
@@ -276,7 +286,12 @@ void Game::State::focusLost(bool toAnotherProgram) {
         walk.close();
         releaseHeldKeys();
         // A running match pauses as the "P" key pauses it, and waits for "P" or an arrow.
-        if (toAnotherProgram && options.settings.autoPause && !modal && form.matchRunning())
+        if (watch && toAnotherProgram && options.settings.autoPause && !watch->state.paused) {
+            Watching paused = watch->state;
+            paused.paused = true;
+            retime(paused);
+        } else if (toAnotherProgram && options.settings.autoPause && !modal && !watch &&
+                   form.matchRunning())
             recorded("keydown " + std::to_string(game::kKeyP),
                      [this] { form.Form_KeyDown(game::kKeyP, 0); });
     });

@@ -15,10 +15,29 @@
 #include "engine/render/repainter.h"
 #include "engine/running/game_host.h"
 #include "engine/running/running_game.h"
+#include "engine/running/script_text.h"
 #include "engine/screens/about_window.h"
 #include "engine/screens/help_window.h"
 
 namespace running {
+
+// A player's recording watched on the running game: where it is, its pace and its state.
+struct Watch {
+    std::string script;  // its whole lines
+    std::size_t next = 0;
+    std::optional<ScriptLine> line;  // the line in hand, as read, and its text
+    std::string text;                // of a tick line: its round and the turn in it
+    std::uint64_t round = 0;
+    std::size_t turn = 0;
+    bool ranThisRound = false;
+    ScriptSink out;
+    bool printed = false;
+    Game::Watching state;
+    // The recording's time runs from `origin` (the front end's) and `at` (its own) on, at
+    // the speed; it stands still while paused.
+    Nanos origin = 0, at = 0;
+    std::function<Nanos()> frontEndNow;
+};
 
 struct Game::State final : GameHost::Windows {
     State(Game& game, Outlet& outlet, Options options);
@@ -112,6 +131,17 @@ struct Game::State final : GameHost::Windows {
     struct {
         std::size_t clips = 0, sleeps = 0, messages = 0;
     } reported;
+    // --- watching a recording (watch.cpp) -------------------------------------------------------
+    std::optional<Watch> watch;
+    Nanos watchTime(Nanos frontEnd) const;
+    std::optional<Nanos> frontEndTime(Nanos watched) const;
+    const flow::TickWord* nextWatchedTick();
+    void playWatched(Nanos now);
+    void watchedTick(const flow::TickWord& word);
+    void watchKey(const Key& key);
+    void retime(const Watching& next);
+    void watchOver();
+
     std::string lastStamp;
     bool scripted = false;
     bool ended = false;

@@ -92,6 +92,10 @@ std::string Game::State::stamp() const {
          (form.matchRunning() ? 'R' : '-') + (form.Label12.Caption.empty() ? '-' : 'D');
     for (const int level : walk.active())
         s += '>' + std::to_string(level);
+    if (watch) {
+        s += 'W' + std::to_string(watch->state.speed) + (watch->state.paused ? 'P' : '-') +
+             (watch->state.over ? 'O' : '-');
+    }
     return s;
 }
 
@@ -115,6 +119,18 @@ std::string Game::title(Window window) const {
             return std::string(tk::tr("SMASHBOL 2002 - Ovládání hry"));
         case Window::Main:
             break;
+    }
+    if (const std::optional<Watching> w = watching()) {
+        std::string title(tk::tr("SMASHBOL 2002 - Záznam"));
+        if (w->over)
+            title += std::string(" - ") + std::string(tk::tr("dohráno"));
+        else if (w->paused)
+            title += std::string(" - ") + std::string(tk::tr("pozastaveno"));
+        if (w->speed != 0) {
+            title += w->speed > 0 ? " ×" + std::to_string(1 << w->speed)
+                                  : " ×1/" + std::to_string(1 << -w->speed);
+        }
+        return title;
     }
     return std::string(tk::tr(s_->form.Caption));
 }

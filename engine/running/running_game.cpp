@@ -37,7 +37,13 @@ Game::State::State(Game& g, Outlet& o, Options opts)
     for (const flow::TickWord& word : flow::kTickWords) {
         mainTimers.push_back(clock.add(
             form.*word.timer,
-            [this, &word] { recorded(word.name, [this, &word] { (form.*word.tick)(); }); }, now));
+            [this, &word] {
+                if (watch)
+                    watchedTick(word);
+                else
+                    recorded(word.name, [this, &word] { (form.*word.tick)(); });
+            },
+            now));
     }
     lastStamp = stamp();
 }
@@ -102,6 +108,12 @@ void Game::State::runDue(Nanos now) {
             if (!hold->messages.empty() || hold->until > now)
                 break;
             endHold(hold->until);
+            continue;
+        }
+        if (watch) {
+            playWatched(now);
+            if (!hold || ended)
+                break;
             continue;
         }
         clock.advance(now);
@@ -172,18 +184,20 @@ void Game::load() {
 }
 
 void Game::advance(Nanos now) {
-    s_->runDue(now);
+    s_->runDue(s_->watch ? s_->watchTime(now) : now);
 }
 
 std::optional<Nanos> Game::nextWake() const {
     if (s_->scripted || s_->ended)
         return std::nullopt;
+    std::optional<Nanos> wake;
     if (s_->hold) {
-        if (!s_->hold->messages.empty())
-            return std::nullopt;
-        return s_->hold->until;
+        if (s_->hold->messages.empty())
+            wake = s_->hold->until;
+    } else {
+        wake = s_->clock.nextDue();
     }
-    return s_->clock.nextDue();
+    return wake && s_->watch ? s_->frontEndTime(*wake) : wake;
 }
 
 bool Game::held() const {

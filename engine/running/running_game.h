@@ -28,6 +28,7 @@
 #include "engine/render/frame.h"
 #include "engine/running/keys.h"
 #include "engine/running/menus.h"
+#include "engine/running/recording_check.h"
 #include "engine/running/script_player.h"
 #include "engine/running/settings.h"
 
@@ -182,6 +183,24 @@ class Game final : public ScriptStage {
     void shot(const std::string& window, const std::string& file) override;
     // After each line a script plays: the front end hears what changed.
     void afterEvent() override;
+
+    // --- watching a player's recording ----------------------------------------------------------
+    // Plays a recording (checked whole first: refused, nothing plays) on this game, not yet
+    // loaded, as it was played: each tick when the clock, at the recording's own timing, says
+    // its timer falls due, with the pauses after points and the clips of the session; other
+    // events as soon as the tick before them is done. From then on the game's keys only steer
+    // the watching (P or Space pause, Right faster, Left slower, Escape leaves: the run ends),
+    // the game's menus and clicks do nothing, and the recording's closing exit command ends the
+    // watching, not the run. What the recording's `print` writes goes to `out`; one that ends
+    // without a print has the state printed once all of it has played.
+    ScriptCheck watch(std::string_view name, std::string_view text, ScriptSink out);
+    struct Watching {
+        bool paused = false;
+        int speed = 0;  // its power of two: -3 (an eighth) to 3 (eight times)
+        bool over = false;
+    };
+    std::optional<Watching> watching() const;
+    static constexpr int kSlowest = -3, kFastest = 3;
 
   private:
     struct State;

@@ -246,4 +246,45 @@ TEST(RunningGame, ALiveSessionsRecordingReplaysInTheDriver) {
     EXPECT_NE(text.find("\"sleeps\":[700"), std::string::npos) << "points were played";
 }
 
+// Watched in a window: its ticks at the pace they were played (the time no timer ran, here the
+// three seconds before the splash was clicked, is not in a recording), faster with Right, to the
+// state the driver replays it to; the player's leaving at its end ends the watching, not the run.
+TEST(RunningGame, ARecordingWatchedPlaysAtItsPaceToTheDriversState) {
+    Live live;
+    live.play("load; at 3000; click");
+    Nanos lastTick = 0;
+    for (int ms = 3'007; ms < 20'000; ms += 7) {
+        live.play("at " + std::to_string(ms) + (ms == 10'003 ? "; cmd easy; down p; up p" : ""));
+        if (live.game.takeTickCounts() != "Timer1=0 Timer2=0 Timer4=0")
+            lastTick = live.now;
+    }
+    live.game.finishRecording();
+    std::string text = live.sink.text;
+    const std::string state = driverPrints(text);
+    text.insert(text.rfind("print\n"), "keydown 0\nmenu exit\n");
+    for (const int faster : {0, 3}) {
+        SCOPED_TRACE(faster);
+        Notes notes;
+        Nanos now = 1'000'000'000;
+        running::Options options;
+        options.now = [&now] { return now; };
+        running::Game game(notes, options);
+        std::string printed;
+        ASSERT_TRUE(game.watch("live.trace", text, [&](std::string_view s) { printed += s; }).ok);
+        for (int i = 0; i < faster; ++i)
+            game.keyDown(keyNamed("right"));
+        EXPECT_EQ(game.title(Window::Main).rfind("SMASHBOL 2002 - Záznam", 0), 0u);
+        const Nanos from = now;
+        while (!game.watching()->over && now < from + 60'000'000'000) {
+            now += 1'000'000;
+            game.advance(now);
+        }
+        EXPECT_EQ(printed, state);
+        EXPECT_NEAR((now - from) / 1e9, (lastTick - 3e9) / 1e9 / (1 << faster), 0.02);
+        EXPECT_FALSE(game.ended());
+        game.keyDown(keyNamed("esc"));
+        EXPECT_TRUE(game.ended()) << "Escape leaves";
+    }
+}
+
 }  // namespace
