@@ -8,7 +8,7 @@
 #   ./build.sh windows  install what is missing, cross-build build-windows/smashbol.exe and its zip
 #                     (`./build.sh test` builds it too and runs it under Wine)
 #   ./build.sh fuzz [SECONDS]  build the fuzzers with clang in build-fuzz and run each for SECONDS
-#                     (60 unless given) from its corpus (fuzz/run.sh)
+#                     (60 unless given) from its corpus (tests/fuzz/run.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -106,7 +106,7 @@ case "${1:-}" in
         ;;
     fuzz)
         install_missing "${BUILD_PACKAGES[@]}" clang
-        fuzz/run.sh all build-fuzz "${2:-60}"
+        tests/fuzz/run.sh all build-fuzz "${2:-60}"
         ;;
     *)
         echo "usage: $0 play|test|web|windows|fuzz [SECONDS]" >&2

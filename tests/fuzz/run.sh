@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The fuzzers, built by clang in a tree of their own and run from their corpora.
-#   fuzz/run.sh build TREE                 configure TREE with clang++ and build the fuzzers
-#   fuzz/run.sh run TREE TARGET SECONDS    replay TARGET's committed cases, then fuzz it SECONDS
-#   fuzz/run.sh all TREE SECONDS           both, for every target (./build.sh fuzz)
+#   tests/fuzz/run.sh build TREE                 configure TREE with clang++ and build the fuzzers
+#   tests/fuzz/run.sh run TREE TARGET SECONDS    replay TARGET's committed cases, then fuzz it SECONDS
+#   tests/fuzz/run.sh all TREE SECONDS           both, for every target (./build.sh fuzz)
 # Targets: recording (a player's recording, checked and replayed, and the driver's own script),
 # catalogue (a .mo image shown in the game), settings (the settings file). An input that finds
-# a fault is left in TREE/artifacts/; with the fault fixed, it joins fuzz/corpus/TARGET/, whose
+# a fault is left in TREE/artifacts/; with the fault fixed, it joins tests/fuzz/corpus/TARGET/, whose
 # every case is replayed before each run.
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 TARGETS=(recording catalogue settings)
 
 build() {
@@ -34,12 +34,12 @@ seed() {
 
 run() {
     local tree=$1 target=$2 seconds=$3
-    local fuzzer=$tree/fuzz/fuzz_$target cases=$ROOT/fuzz/corpus/$target work=$tree/corpus/$target
+    local fuzzer=$tree/tests/fuzz/fuzz_$target cases=$ROOT/tests/fuzz/corpus/$target work=$tree/corpus/$target
     local log=$tree/logs/$target.log
     mkdir -p "$work" "$tree/artifacts" "$tree/logs"
     seed "$tree" "$target" "$work"
     local options=(-rss_limit_mb=512 -timeout=10 -artifact_prefix="$tree/artifacts/$target-")
-    [ -f "$ROOT/fuzz/$target.dict" ] && options+=(-dict="$ROOT/fuzz/$target.dict")
+    [ -f "$ROOT/tests/fuzz/$target.dict" ] && options+=(-dict="$ROOT/tests/fuzz/$target.dict")
     [ "$target" = recording ] && options+=(-max_len=16384)
     # Every case that once found a fault, and every seed, must pass before the search goes on.
     if ! "$fuzzer" "${options[@]}" -runs=0 "$cases" >"$log" 2>&1; then

@@ -3,12 +3,12 @@
 # the same run: the .exe's and the zip's sizes and the DLLs it imports; the time from start to
 # the window shown (ms: Wine's first start in a fresh prefix, then the mean of three more), and
 # the CPU the intro takes (% of one core over 10 s, from /proc; under Wine the wineserver's too).
-#   tests/windows/figures.sh build-windows [build/desktop/app/smashbol]
+#   bench/windows_figures.sh build-windows [build/desktop/app/smashbol]
 set -euo pipefail
 BUILD=${1:?usage: $0 build-windows [path/to/linux/smashbol]}
 LINUX=${2:-}
 EXE=$BUILD/smashbol.exe
-. "$(dirname "$0")/../e2e/lib.sh"
+. "$(dirname "$0")/../tests/e2e/lib.sh"
 scratch_work
 export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEARCH=win64
 trap 'wineserver -k 2>/dev/null || true; stop_all' EXIT
