@@ -137,6 +137,9 @@ struct Game::State final : GameHost::Windows {
     std::optional<Nanos> frontEndTime(Nanos watched) const;
     const flow::TickWord* nextWatchedTick();
     void playWatched(Nanos now);
+    // A main window's timer ticked: the tick as an event of the recording, or the recording's
+    // own tick when watching one.
+    void ticked(const flow::TickWord& word);
     void watchedTick(const flow::TickWord& word);
     void watchKey(const Key& key);
     void retime(const Watching& next);

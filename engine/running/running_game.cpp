@@ -36,14 +36,7 @@ Game::State::State(Game& g, Outlet& o, Options opts)
     const Nanos now = options.now();
     for (const flow::TickWord& word : flow::kTickWords) {
         mainTimers.push_back(clock.add(
-            form.*word.timer,
-            [this, &word] {
-                if (watch)
-                    watchedTick(word);
-                else
-                    recorded(word.name, [this, &word] { (form.*word.tick)(); });
-            },
-            now));
+            form.*word.timer, [this, &word] { ticked(word); }, now));
     }
     lastStamp = stamp();
 }

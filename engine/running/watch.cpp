@@ -81,6 +81,13 @@ const flow::TickWord* Game::State::nextWatchedTick() {
     }
 }
 
+void Game::State::ticked(const flow::TickWord& word) {
+    if (watch)
+        watchedTick(word);
+    else
+        recorded(word.name, [this, &word] { (form.*word.tick)(); });
+}
+
 void Game::State::watchedTick(const flow::TickWord& word) {
     // A timer the recording does not tick next lets its tick go by: the game moves only as
     // the recording says.
