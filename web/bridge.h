@@ -43,6 +43,7 @@ typedef struct SmashbolView {
     int32_t zoom, maxZoom, askedZoom, fullScreen, classicTiming, recording;
     int32_t mainWidth, mainHeight, menuBarPx, modalWidth, modalHeight;
     int32_t askedLanguageUnknown;  // the address asked for a language the game does not speak
+    int32_t watching;              // a player's recording plays, not the player's game
     double scale;                  // the scale shown: the zoom, or below 1 where the room is small
     const char* title;
     const char* modalTitle;
@@ -98,6 +99,13 @@ const char* smashbol_text(const char* czech);
 const char* smashbol_report(void);
 const char* smashbol_script(const char* script);
 const char* smashbol_recording(void);
+// A player's recording to watch: its bytes go into the room the module gives for them (too many
+// for the stack a text goes by), then it is checked whole. Refused, the game the page had goes on
+// and smashbol_watch gives 0; else a new game in its place watches it, and gives 1. The message
+// is the check's one line: why it was refused, or that it was cut short (empty when whole).
+uint8_t* smashbol_room_for(int32_t bytes);
+int32_t smashbol_watch(const char* name, int32_t bytes);
+const char* smashbol_watch_message(void);
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,7 @@
 // and every call returns at once.
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <string>
@@ -17,7 +18,9 @@ namespace {
 std::unique_ptr<web::Page> page;
 SmashbolKey keyRecord;
 SmashbolRoom roomRecord;
-std::string handed;  // the last text handed to the page
+std::string handed;        // the last text handed to the page
+std::string handedIn;      // a recording's bytes the page handed the module
+std::string watchMessage;  // what the last recording's check said
 
 const char* handOver(std::string text) {
     handed = std::move(text);
@@ -181,6 +184,32 @@ EMSCRIPTEN_KEEPALIVE const char* smashbol_script(const char* script) {
 
 EMSCRIPTEN_KEEPALIVE const char* smashbol_recording(void) {
     return page->recording().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE uint8_t* smashbol_room_for(int32_t bytes) {
+    handedIn.assign(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
+    return reinterpret_cast<uint8_t*>(handedIn.data());
+}
+
+// Checked before a new game is made for it: a refused file leaves the player's game as it was.
+EMSCRIPTEN_KEEPALIVE int32_t smashbol_watch(const char* name, int32_t bytes) {
+    const std::string text = std::move(handedIn);
+    handedIn.clear();
+    const std::string_view given(
+        text.data(), std::min(static_cast<std::size_t>(std::max(bytes, 0)), text.size()));
+    running::ScriptCheck check = running::checkRecording(name, given);
+    if (check.ok) {
+        std::unique_ptr<web::Page> next = page->fresh();
+        check = next->game().watch(name, given, web::tellPrinted);
+        if (check.ok)
+            page = std::move(next);
+    }
+    watchMessage = check.message;
+    return check.ok ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* smashbol_watch_message(void) {
+    return watchMessage.c_str();
 }
 
 }  // extern "C"

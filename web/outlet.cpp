@@ -19,6 +19,8 @@ EM_JS(void, outlet_full_screen, (int on), { Module.smashbolOutlet.fullScreenAske
 EM_JS(void, outlet_keep_settings, (const char* text),
       { Module.smashbolOutlet.keepSettings(UTF8ToString(text)); });
 EM_JS(void, outlet_ended, (), { Module.smashbolOutlet.ended(); });
+EM_JS(void, outlet_printed, (const char* text, int size),
+      { Module.smashbolOutlet.printed(UTF8ToString(text, size)); });
 
 }  // namespace
 
@@ -36,6 +38,10 @@ void PageOutlet::playWave(std::span<const std::uint8_t> waveImage) {
 
 void PageOutlet::showMessage(std::string_view title, std::string_view text) {
     outlet_show_message(std::string(title).c_str(), std::string(text).c_str());
+}
+
+void tellPrinted(std::string_view text) {
+    outlet_printed(text.data(), static_cast<int>(text.size()));
 }
 
 void PageOutlet::windowsChanged() {

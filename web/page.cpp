@@ -50,6 +50,11 @@ void Page::recordTo(const std::string& name) {
     recorded_ = true;
 }
 
+std::unique_ptr<Page> Page::fresh() {
+    return std::make_unique<Page>(outlet_.kept(), game_.settings(), outlet_.browserLanguages(),
+                                  askedZoom_, askedLanguageUnknown_);
+}
+
 bool Page::key(bool down, const running::Key& key) {
     if (settingsWalk_ && down) {
         if (std::find(walkedKeys_.begin(), walkedKeys_.end(), identity(key)) == walkedKeys_.end())

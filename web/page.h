@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ class PageOutlet final : public running::Outlet {
 
     // Shows the language the settings ask for: their own, else the browser's first it speaks.
     void showLanguage(const running::Settings& settings) const;
+    const running::Settings& kept() const { return kept_; }
+    const std::string& browserLanguages() const { return browserLanguages_; }
 
     bool settingsMenuWanted = false;
 
@@ -50,11 +53,16 @@ class Memory final : public flow::RecordingSink {
     bool closed = false;
 };
 
+// What a watched recording's `print` writes: to the page's script.
+void tellPrinted(std::string_view text);
+
 class Page {
   public:
     Page(running::Settings kept, running::Settings shown, std::string browserLanguages,
          std::optional<int> askedZoom, bool askedLanguageUnknown);
     void recordTo(const std::string& name);
+    // A page on a new game, not yet loaded, with this one's settings: a recording is watched on it.
+    std::unique_ptr<Page> fresh();
 
     // A key the page took from the keyboard: the settings menu's walk, else the game's.
     bool key(bool down, const running::Key& key);

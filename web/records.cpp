@@ -93,6 +93,7 @@ const SmashbolView& Page::view() {
     view_.modalWidth = shown.width;
     view_.modalHeight = shown.height;
     view_.askedLanguageUnknown = askedLanguageUnknown_;
+    view_.watching = g.watching().has_value();
     view_.scale = g.scale();
     view_.title = viewTexts_[0].c_str();
     view_.modalTitle = viewTexts_[1].c_str();
@@ -180,6 +181,7 @@ const std::vector<Field>& fields() {
         SMASHBOL_FIELD(View, modalWidth, SMASHBOL_I32),
         SMASHBOL_FIELD(View, modalHeight, SMASHBOL_I32),
         SMASHBOL_FIELD(View, askedLanguageUnknown, SMASHBOL_I32),
+        SMASHBOL_FIELD(View, watching, SMASHBOL_I32),
         SMASHBOL_FIELD(View, scale, SMASHBOL_F64),
         SMASHBOL_FIELD(View, title, SMASHBOL_TEXT),
         SMASHBOL_FIELD(View, modalTitle, SMASHBOL_TEXT),

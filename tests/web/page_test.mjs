@@ -5,6 +5,7 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import { test } from 'node:test';
 
 import { canvasPixels, clickSplash, ctrl, difference, done, fixtures, heldAt, nextFrame, pause,
@@ -276,5 +277,62 @@ test('points in real time pause the game and play on', async () => {
   }
   assert.ok(points >= 2, `${points} points in 20 s`);
   assert.equal(s.Timer1, true, 'the match plays on after its pauses');
+  await done(opened);
+});
+
+// A session recorded on the page, its link copied by the page's menu and made anew here, watched
+// to its end on a new page: the driver's frame and state. What is no recording (a link that does
+// not unpack, one that unpacks to no recording, a file) is refused in a notice, and the game runs on.
+test('a recording watched from its link; a broken link or file refused', async () => {
+  const context = shared.browser.defaultBrowserContext();
+  await context.overridePermissions(new URL(shared.server.url).origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  const recorded = await fresh('?record&mute');
+  await clickSplash(recorded.page);
+  await pause(400);
+  await ctrl(recorded.page, 'KeyA');
+  await recorded.page.keyboard.down('ArrowRight');
+  await pause(600);
+  await recorded.page.keyboard.up('ArrowRight');
+  await pause(900);
+  await state(recorded.page);
+  for (const item of ['recording', 'replay-link']) await recorded.page.click(`#menubar [data-name="${item}"]`);
+  await recorded.page.waitForFunction(() => /ve schránce/.test(document.getElementById('notices').textContent));
+  const copied = await recorded.page.evaluate(() => navigator.clipboard.readText());
+  const text = await recorded.page.evaluate(() => window.smashbol.recording());
+  const packed = (t) => zlib.deflateRawSync(Buffer.from(t)).toString('base64url');
+  assert.equal(zlib.inflateRawSync(Buffer.from(copied.split('#replay=')[1], 'base64url')).toString(), text);
+  assert.ok(copied.startsWith(`${shared.server.url}?record&mute#replay=`), copied.slice(0, 80));
+  await done(recorded);
+
+  const shot = tmpFile('shot.png');
+  const driver = trace(`${text}shot Form1 ${shot}\n`).trim().split('\n').pop();
+  const bad = tmpFile('bad.trace');
+  fs.writeFileSync(bad, 'load\nclick splash\nset Label2.Caption "5"\n');
+  const rows = [
+    { name: 'a link that does not unpack', hash: '#replay=@@no-base64', notice: /^Odkaz nenese nahrávku/ },
+    { name: 'a link of no recording', hash: `#replay=${packed('hello\n')}`, notice: /^Nahrávku hra nepřehraje: #replay: line 1: / },
+    { name: 'a file of no recording', file: bad, notice: /^Nahrávku hra nepřehraje: bad\.trace: line 3: / },
+  ];
+  const opened = await fresh();
+  const { page } = opened;
+  await clickSplash(page);
+  for (const row of rows) {
+    if (row.file) await (await page.$('#replay-file')).uploadFile(row.file);
+    else await page.evaluate((hash) => { location.hash = hash; }, row.hash);
+    await page.waitForFunction(() => document.getElementById('notices').textContent);
+    assert.match(await page.$eval('#notices', (e) => e.textContent), row.notice, row.name);
+    await page.click('#notices button:last-child');
+    const ball = (await state(page)).ball.Top;
+    await pause(200);
+    assert.notEqual((await state(page)).ball.Top, ball, `${row.name}: the intro plays on`);
+    assert.deepEqual([(await view(page)).watching, await page.title()], [0, 'SMASHBOL 2002'], row.name);
+  }
+  // The link opened on a page that is running: a new game watches it, at the pace it was played.
+  await page.evaluate((hash) => { location.hash = hash; }, `#replay=${packed(text)}`);
+  await page.waitForFunction(() => document.title === 'SMASHBOL 2002 - Záznam - dohráno', { timeout: 20000 });
+  await nextFrame(page);
+  assert.equal(difference(await canvasPixels(page, 'form1'), readPng(shot)), null, 'the last frame');
+  assert.equal((await page.evaluate(() => window.smashbol.replayState())).trim(), driver, 'the state printed');
+  assert.equal(`# ${driver}`, text.trim().split('\n').pop(), 'the state the recording closes with');
   await done(opened);
 });

@@ -60,5 +60,12 @@ export async function openBridge(outlet) {
     command: withText('command', 'number'), text: withText('text', 'string'), script: withText('script', 'string'),
     report: () => JSON.parse(m.UTF8ToString(m._smashbol_report())),
     recording: () => m.UTF8ToString(m._smashbol_recording()),
+    // A recording's bytes into the module's room for them (which may grow its memory), then watched.
+    watch(name, bytes) {
+      const at = m._smashbol_room_for(bytes.length);
+      m.HEAPU8.set(bytes, at);
+      const watched = m.ccall('smashbol_watch', 'number', ['string', 'number'], [name, bytes.length]) !== 0;
+      return { watched, message: m.UTF8ToString(m._smashbol_watch_message()) };
+    },
   };
 }

@@ -6,6 +6,7 @@ import { make, room, show } from './layout.js';
 import { listenToMenus, openSettingsAt, renderMenus } from './menus.js';
 import { messageOpen, showMessage } from './msgbox.js';
 import { keepOffline } from './offline.js';
+import { listenToReplays, replayPrinted, replayState, withReplayMenu } from './replay.js';
 import { asked, keep, kept, viewNotices } from './settings.js';
 import { playWave, played, startSound } from './sound.js';
 import { nameButtons, touchButtons } from './touch.js';
@@ -56,7 +57,7 @@ function refresh(before) {
   const bar = bridge.menus(0), settings = bridge.menus(1), game = $('form1').getBoundingClientRect();
   if (settings.walked && $('settings').hidden) openSettingsAt(...(pointerAt || [game.left, game.top]));
   pointerAt = null;
-  renderMenus(bar, settings);
+  renderMenus(withReplayMenu(bar, words, view), settings);
   const open = view.modalWindow >= 0, wasOpen = before && before.modalWindow >= 0;
   $('dialog-title').textContent = view.modalTitle;
   $('dialog-layer').hidden = !open;
@@ -117,7 +118,7 @@ function clicks(canvas, windowOf) {
 
 const toldChanged = () => { changed = true; };
 const outlet = {
-  playWave, windowsChanged: toldChanged, ended: toldChanged, keepSettings: keep,
+  playWave, windowsChanged: toldChanged, ended: toldChanged, keepSettings: keep, printed: replayPrinted,
   showMessage: (title, text) => showMessage(title, text, () => bridge.dismissMessage()),
   fullScreenAsked(on) {
     if (on && !document.fullscreenElement) document.documentElement.requestFullscreen().catch(() => bridge.fullScreen(false));
@@ -136,7 +137,8 @@ async function start() {
   notices.push(...address.notices, ...viewNotices(view, address));
   showNotices();
   listenToKeys(bridge, messageOpen, toldChanged);
-  listenToMenus(bridge, toldChanged);
+  const watching = () => { changed = roomChanged = true; };
+  listenToMenus(listenToReplays(bridge, { notify: showNotices, watching, download }), toldChanged);
   clicks($('form1'), () => bridge.Window.Main);
   clicks($('modal'), () => view.modalWindow);
   $('dialog-close').addEventListener('click', () => bridge.click(view.modalWindow, 0, 0, 0, 0));
@@ -165,4 +167,4 @@ async function start() {
 const ready = start();
 window.smashbol = { ready, view: () => bridge && bridge.view(), state: async () => bridge.report(),
                     script: async (text) => bridge.script(text), clips: () => played.slice(),
-                    recording: () => bridge.recording() };
+                    recording: () => bridge.recording(), replayState };
