@@ -2,30 +2,19 @@
 // standard library lacks it (the WebAssembly build), so they must give the library's very bytes.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
+#include <type_traits>
 
 #include "engine/core/number_text.h"
 
 namespace {
-
-template <typename T>
-T fromBits(std::uint64_t bits) {
-    T value;
-    if constexpr (sizeof(T) == 4) {
-        const auto narrow = static_cast<std::uint32_t>(bits);
-        std::memcpy(&value, &narrow, sizeof value);
-    } else {
-        std::memcpy(&value, &bits, sizeof value);
-    }
-    return value;
-}
 
 TEST(NumberText, ReadsOnlyAWholeDecimalInRange) {
     const struct {
@@ -51,6 +40,7 @@ TEST(NumberText, ReadsOnlyAWholeDecimalInRange) {
         {"inf", std::numeric_limits<double>::infinity()},
         {"-Infinity", -std::numeric_limits<double>::infinity()},
         {"infin", std::nullopt},
+        {"nan(1", std::nullopt},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -62,15 +52,13 @@ TEST(NumberText, ReadsOnlyAWholeDecimalInRange) {
         EXPECT_TRUE(std::isnan(*tk::portable::readNumber(text))) << text;
         EXPECT_TRUE(tk::readNumber(text)) << text;
     }
-    EXPECT_FALSE(tk::portable::readNumber("nan(1"));
-    EXPECT_FALSE(tk::readNumber("nan(1"));
 }
 
 #if defined(__cpp_lib_to_chars)
 // Every power of two, and random bit patterns of every magnitude: the portable writer gives
 // the library's bytes, and the portable reader reads them back to the same number.
 template <typename T>
-void holdToTheLibrary(std::uint64_t bitsMask, int randomCount) {
+void holdToTheLibrary() {
     std::mt19937_64 random(2002);
     auto check = [](T value) {
         char buffer[400];
@@ -90,8 +78,9 @@ void holdToTheLibrary(std::uint64_t bitsMask, int randomCount) {
         check(std::ldexp(T(1), e));
         check(std::nextafter(std::ldexp(T(1), e), T(0)));
     }
-    for (int i = 0; i < randomCount; ++i) {
-        const T value = fromBits<T>(random() & bitsMask);
+    for (int i = 0; i < 20000; ++i) {
+        using Bits = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
+        const T value = std::bit_cast<T>(static_cast<Bits>(random()));
         if (!std::isnan(value))
             check(value);
     }
@@ -101,12 +90,9 @@ void holdToTheLibrary(std::uint64_t bitsMask, int randomCount) {
     }
 }
 
-TEST(NumberText, PortableWriterGivesTheLibrarysBytesForDoubles) {
-    holdToTheLibrary<double>(~std::uint64_t{0}, 20000);
-}
-
-TEST(NumberText, PortableWriterGivesTheLibrarysBytesForSingles) {
-    holdToTheLibrary<float>(0xFFFFFFFFu, 20000);
+TEST(NumberText, PortableWriterGivesTheLibrarysBytesForDoublesAndSingles) {
+    holdToTheLibrary<double>();
+    holdToTheLibrary<float>();
 }
 #endif
 

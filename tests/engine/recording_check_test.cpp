@@ -13,19 +13,10 @@
 #include "engine/running/recording_check.h"
 #include "engine/running/replay.h"
 #include "engine/running/script_text.h"
-#include "tools/trace/trace.h"
+#include "tests/engine/live_game.h"
 
+namespace engine_test {
 namespace {
-
-struct Silent final : running::Outlet {
-    void playWave(std::span<const std::uint8_t>) override {}
-    void showMessage(std::string_view, std::string_view) override {}
-};
-
-struct Text final : flow::RecordingSink {
-    std::string text;
-    bool write(std::string_view more) override { return text += more, true; }
-};
 
 std::string randomBytes() {
     std::mt19937 random(2002);
@@ -37,18 +28,10 @@ std::string randomBytes() {
 
 // A session the game recorded itself, at the classic timing.
 std::string liveRecording() {
-    Silent outlet;
-    running::Options options;
-    options.settings.classicTiming = true;
-    running::Game game(outlet, options);
-    Text sink;
-    game.recordTo(sink, "live.trace");
-    game.load();
-    game.click(running::Window::Main, 150, 150, 150, 150);
-    game.advance(flow::Nanos{400} * flow::kMillisecond);
-    game.command("easy");
-    game.finishRecording();
-    return sink.text;
+    Live live({.classicTiming = true});
+    live.play("load; click; at 400; cmd easy");
+    live.game.finishRecording();
+    return live.sink.text;
 }
 
 struct Played {
@@ -69,8 +52,8 @@ Played replay(const std::string& file) {
     p.check = reader.finish();
     const running::ScriptCheck whole = running::checkRecording("f.trace", file);
     EXPECT_EQ(whole.message, p.check.message) << "read whole";
-    Silent outlet;
-    running::Game game(outlet, running::Options{});
+    Notes notes;
+    running::Game game(notes, running::Options{});
     running::replayRecording(
         game, "f.trace", file, [&p](std::string_view s) { p.out += s; },
         [&p](std::string_view s) { p.message += s; });
@@ -187,3 +170,4 @@ TEST(RecordingCheck, HostileFilesAreRefusedOrPlayedAsFarAsTheyGo) {
 }
 
 }  // namespace
+}  // namespace engine_test

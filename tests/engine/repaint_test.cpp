@@ -20,8 +20,10 @@
 #include "engine/running/running_game.h"
 #include "engine/running/script_player.h"
 #include "engine/screens/window_scenes.h"
+#include "tests/engine/live_game.h"
 #include "tools/trace/scripted_host.h"
 
+namespace engine_test {
 namespace {
 
 using running::Window;
@@ -116,43 +118,19 @@ struct Stage final : running::ScriptStage {
     tk::Repainter repainter;
 };
 
-struct Silent final : running::Outlet {
-    bool message = false;
-    void playWave(std::span<const std::uint8_t>) override {}
-    void showMessage(std::string_view, std::string_view) override { message = true; }
-};
-
-// A running game on a clock that moves a sixtieth of a second a frame, as a screen's refresh.
-struct Live {
-    Silent outlet;
-    flow::Nanos now = 0;
-    running::Game game{outlet, options()};
-
-    running::Options options() {
-        running::Options o;
-        o.now = [this] { return now; };
-        o.seed = 2002;
-        return o;
+// Frames of a running game as a screen refreshes, a sixtieth of a second apart, a message box
+// closed at once. `before` runs ahead of each frame's time with the frame's number.
+void playFrames(Watch& watch, Live& live, int frames, const std::function<void(int)>& before = {}) {
+    for (int i = 0; i < frames; ++i) {
+        if (before)
+            before(i);
+        if (std::exchange(live.notes.log, "").find("message") != std::string::npos)
+            live.game.dismissMessage();
+        live.now += 1'000'000'000 / 60;
+        live.game.advance(live.now);
+        watch.take(live.game);
     }
-    void start() {
-        game.load();
-        const tk::Rect splash = tk::controlRect(game.form().Picture4);
-        const int x = splash.x + splash.width / 2, y = splash.y + splash.height / 2;
-        game.click(Window::Main, x, y, x, y);
-    }
-    // `before` runs ahead of each frame's time with the frame's number.
-    void play(Watch& watch, int frames, const std::function<void(int)>& before = {}) {
-        for (int i = 0; i < frames; ++i) {
-            if (before)
-                before(i);
-            if (std::exchange(outlet.message, false))
-                game.dismissMessage();
-            now += 1'000'000'000 / 60;
-            game.advance(now);
-            watch.take(game);
-        }
-    }
-};
+}
 
 tk::Rect ballInFrame(const flow::MainWindow& form) {
     const tk::Rect court = tk::clientRect(form.Picture1);
@@ -179,39 +157,28 @@ TEST(Repaint, EveryFrameIsAWholeRendersAndItsAreasHoldEveryChange) {
              }
          },
          200},
-        {"the intro's rally",
+        {"the intro's rally, then a match played out, the arrows and the language changed in it",
          [](Watch& watch) {
              Live live;
-             live.start();
-             live.play(watch, 600);
-         },
-         600},
-        {"a match played out, the arrows and the language changed in it",
-         [](Watch& watch) {
-             Live live;
-             live.start();
-             running::Key p, left;
-             p.symbol = p.place = 'P';
-             left.named = running::Key::Named::Left;
-             live.game.command("easy");
-             live.game.keyDown(p);
-             live.game.keyUp(p);
-             live.play(watch, 900, [&](int i) {
-                 if (i % 60 == 30 && !live.game.held()) {  // the next game tick scores
-                     live.game.form().ball.Top = -1;
-                     live.game.form().ballStepY = 0;
-                 }
+             live.play("load; click");
+             playFrames(watch, live, 1500, [&](int i) {
+                 if (i < 600)
+                     return;  // the intro
+                 if (i == 600)
+                     live.play("cmd easy; down p; up p");
+                 if (i % 60 == 30 && !live.game.held())
+                     live.play("point");
                  if (i % 40 == 5)
-                     live.game.keyDown(left);
+                     live.play("down left");
                  if (i % 40 == 25)
-                     live.game.keyUp(left);
-                 if (i == 450)
+                     live.play("up left");
+                 if (i == 1050)
                      tk::showLanguage(assets::translationFor("en"));
              });
              tk::showLanguage({});
              EXPECT_TRUE(live.game.matchDecided()) << "the points won, the match played out";
          },
-         900},
+         1500},
         {"the about window's globe",
          [](Watch& watch) {
              trace::ScriptedHost host;
@@ -259,3 +226,4 @@ TEST(Repaint, EveryFrameIsAWholeRendersAndItsAreasHoldEveryChange) {
 }
 
 }  // namespace
+}  // namespace engine_test

@@ -2,139 +2,30 @@
 // and the input back and hand the input over in order, the window's own keys, the open windows,
 // the focus, the frames and clips around a point's pause, and a live session's recording
 // replayed by the driver.
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "assets/embedded_resources.h"
-#include "engine/running/running_game.h"
-#include "engine/screens/window_scenes.h"
-#include "tools/trace/trace.h"
+#include "tests/engine/live_game.h"
 
+namespace engine_test {
 namespace {
 
 using flow::Nanos;
-using running::Key;
 using running::Window;
 
-// What the game asked of the front end.
-struct Notes final : running::Outlet {
-    std::vector<std::vector<std::uint8_t>> waves;
-    std::string log;
-    void playWave(std::span<const std::uint8_t> wave) override {
-        waves.emplace_back(wave.begin(), wave.end());
+// The recording's events, without the random numbers drawn, joined by " | ".
+std::string eventsOf(Live& live) {
+    live.game.finishRecording();
+    std::istringstream in(live.sink.text);
+    std::string out;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#' || line.rfind("rnd ", 0) == 0 || line == "print")
+            continue;
+        out += (out.empty() ? "" : " | ") + line;
     }
-    void showMessage(std::string_view, std::string_view) override { log += "message;"; }
-    void fullScreenAsked(bool on) override { log += on ? "full screen;" : "window;"; }
-    void menuBarAsked() override { log += "menu bar;"; }
-    void settingsMenuAsked() override { log += "settings menu;"; }
-    void settingsChanged(const running::Settings& s) override {
-        log += "zoom " + std::to_string(s.zoom) + (s.fullScreen ? " full;" : ";");
-    }
-    void ended() override { log += "ended;"; }
-};
-
-struct Text final : flow::RecordingSink {
-    std::string text;
-    bool write(std::string_view more) override { return text += more, true; }
-};
-
-Key keyNamed(std::string name) {
-    Key key;
-    if (name.rfind("ctrl+", 0) == 0) {
-        key.ctrl = true;
-        name = name.substr(5);
-    }
-    const struct {
-        const char* name;
-        Key::Named named;
-    } named[] = {{"left", Key::Named::Left},   {"right", Key::Named::Right},
-                 {"F10", Key::Named::F10},     {"F11", Key::Named::F11},
-                 {"alt", Key::Named::Alt},     {"esc", Key::Named::Escape},
-                 {"enter", Key::Named::Enter}, {"space", Key::Named::Space}};
-    for (const auto& n : named) {
-        if (name == n.name)
-            key.named = n.named;
-    }
-    if (key.named == Key::Named::None)
-        key.symbol = key.place = static_cast<char>(std::toupper(name[0]));
-    key.alt = key.named == Key::Named::Alt;
-    return key;
+    return out;
 }
-
-// A front end on a clock the test sets, the session recorded. Steps joined by ";":
-//   "load", "click" (the splash), "cmd NAME", "at MS" (the time comes: advance),
-//   "down KEY", "repeat KEY", "up KEY" ("left", "p", "ctrl+a", "F11", "alt", "esc"),
-//   "away" (the focus goes to another program), "inside" (to another window of the game),
-//   "point" (the ball put where the next game tick scores: not a player's input).
-class Live {
-  public:
-    Live() : game(notes, options()) { game.recordTo(sink, "live.trace"); }
-
-    void play(const std::string& steps) {
-        std::istringstream in(steps);
-        for (std::string step; std::getline(in, step, ';');) {
-            std::istringstream words(step);
-            std::string verb, arg;
-            words >> verb >> arg;
-            if (verb == "load") {
-                game.load();
-            } else if (verb == "click") {
-                const tk::Rect splash = tk::controlRect(game.form().Picture4);
-                const int x = splash.x + splash.width / 2, y = splash.y + splash.height / 2;
-                game.click(Window::Main, x, y, x, y);
-            } else if (verb == "cmd") {
-                if (!game.command(arg))
-                    notes.log += "refused " + arg + ";";
-            } else if (verb == "at") {
-                now = static_cast<Nanos>(std::stod(arg) * 1e6);
-                game.advance(now);
-            } else if (verb == "down" || verb == "repeat") {
-                Key key = keyNamed(arg);
-                key.repeat = verb == "repeat";
-                game.keyDown(key);
-            } else if (verb == "up") {
-                game.keyUp(keyNamed(arg));
-            } else if (verb == "away" || verb == "inside") {
-                game.focusLost(verb == "away");
-            } else if (verb == "point") {
-                game.form().ball.Top = -1;
-                game.form().ballStepY = 0;
-            } else {
-                ADD_FAILURE() << "no step " << step;
-            }
-        }
-    }
-
-    // The recording's events, without the random numbers drawn, joined by " | ".
-    std::string events() {
-        game.finishRecording();
-        std::istringstream in(sink.text);
-        std::string out;
-        for (std::string line; std::getline(in, line);) {
-            if (line.empty() || line[0] == '#' || line.rfind("rnd ", 0) == 0 || line == "print")
-                continue;
-            out += (out.empty() ? "" : " | ") + line;
-        }
-        return out;
-    }
-
-    Nanos now = 0;
-    Notes notes;
-    Text sink;
-    running::Game game;
-
-  private:
-    running::Options options() {
-        running::Options o;
-        o.now = [this] { return now; };
-        o.seed = 2002;
-        return o;
-    }
-};
 
 TEST(RunningGame, InputOnItsWay) {
     struct Row {
@@ -179,7 +70,7 @@ TEST(RunningGame, InputOnItsWay) {
         SCOPED_TRACE(row.name);
         Live live;
         live.play(row.steps);
-        EXPECT_EQ(live.events(), row.events);
+        EXPECT_EQ(eventsOf(live), row.events);
         EXPECT_EQ(live.notes.log, row.notes);
     }
 }
@@ -212,19 +103,6 @@ TEST(RunningGame, APointsPauseHoldsTheFrameAndTheClipAfterIt) {
     const auto after = live.game.takeFrame(Window::Main);
     EXPECT_FALSE(after.changed.empty());
     EXPECT_TRUE(tk::Rect(after.frame.bounds()).intersected(after.changed) == after.changed);
-}
-
-std::string driverPrints(const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out, bad;
-    EXPECT_EQ(trace::Trace().run(in, out, bad), 0) << bad.str();
-    return out.str();
-}
-
-TEST(RunningGame, CtrlAOnTheSplashIsTheDriversEasyMatch) {
-    Live live;
-    live.play("load; down ctrl+a");
-    EXPECT_EQ(live.game.report() + "\n", driverPrints("load\nmenu easy\nprint\n"));
 }
 
 // Half a minute of a live session, the intro and a match with its points and pauses, keys coming
@@ -288,3 +166,4 @@ TEST(RunningGame, ARecordingWatchedPlaysAtItsPaceToTheDriversState) {
 }
 
 }  // namespace
+}  // namespace engine_test
