@@ -7,11 +7,12 @@ const later = (czech) => czech;
 // No recording the game makes is longer: a file is read one byte past it, so that the check
 // refuses it by that byte rather than the page reading on.
 const LIMIT = 64 << 20;
-const MENU = [['recording', later('&Nahrávka')], ['replay-open', later('&Otevřít nahrávku…')],
-              ['replay-link', later('&Kopírovat odkaz')], ['replay-download', later('&Stáhnout nahrávku')]];
+const MENU = [['recording', later('Nahrávka')], ['replay-open', later('Otevřít nahrávku…')],
+              ['replay-link', later('Kopírovat odkaz')], ['replay-download', later('Stáhnout nahrávku')]];
 let bridge = null, tell = null, changed = null, watched = null, printed = '';
 
-// The page's own menu after the game's, in the game's words.
+// The page's own menu after the game's, in the game's words. The game's keys do not walk it: its
+// captions have no access letters.
 export function withReplayMenu(bar, words, view) {
   const enabled = { 'replay-link': view.recording || watched, 'replay-download': view.recording };
   const entries = MENU.map(([name, czech], i) => ({ depth: i ? 1 : 0, visible: 1, enabled: name in enabled ? Number(Boolean(enabled[name])) : 1,
