@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/core/translation.h"
+#include "engine/game/clip_cue.h"
 #include "engine/game/form_names.h"
 #include "engine/running/game_state.h"
 
@@ -121,7 +122,9 @@ void Game::State::playWatched(Nanos now) {
         const ScriptLine line = *std::exchange(w.line, std::nullopt);
         if (line.verb == ScriptLine::Verb::Menu &&
             line.handler->handle == &flow::MainWindow::exit_Click) {
-            // The player's leaving ends the recording, not the watching of it.
+            // The player's leaving ends the recording, not the watching of it: its menu cue
+            // sounds, as it did, but the main window stays.
+            session.module1.play(game::Clip::Menu);
         } else if (line.verb == ScriptLine::Verb::Print) {
             w.printed = true;
             w.out(game.report() + "\n");

@@ -138,8 +138,8 @@ TEST(RunningGame, ARecordingWatchedPlaysAtItsPaceToTheDriversState) {
     }
     live.game.finishRecording();
     std::string text = live.sink.text;
-    const std::string state = driverPrints(text);
     text.insert(text.rfind("print\n"), "keydown 0\nmenu exit\n");
+    const std::string state = driverPrints(text);  // the player's Ctrl+D: its cue, not its end
     for (const int faster : {0, 3}) {
         SCOPED_TRACE(faster);
         Notes notes;
