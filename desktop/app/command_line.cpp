@@ -54,6 +54,8 @@ QString helpText(const QString& settingsPath) {
                "                    otherwise as remembered, or LANGUAGE, LC_ALL,\n"
                "                    LC_MESSAGES, LANG\n"
                "  --record FILE     write the session as a script for smashbol-trace\n"
+               "  --replay FILE     watch a recording: P pause, Right/Left faster/slower,\n"
+               "                    Esc leave\n"
                "  --help            this text;  --version  the version\n"
                "  Qt's own options (-platform, -display, -style, ...) work as ever.\n"
                "\n"
@@ -104,9 +106,10 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& settin
     const QCommandLineOption noAutoPause("no-auto-pause", "");
     const QCommandLineOption classicTiming("classic-timing", "");
     const QCommandLineOption record("record", "", "FILE");
+    const QCommandLineOption replay("replay", "", "FILE");
     const QCommandLineOption lang("lang", "", "LANGUAGE");
     parser.addOptions(
-        {help, version, zoom, fullScreen, mute, noAutoPause, classicTiming, record, lang});
+        {help, version, zoom, fullScreen, mute, noAutoPause, classicTiming, record, replay, lang});
     for (const char* name : kQtOptionsWithValue)
         parser.addOption(QCommandLineOption(name, "", "value"));
     for (const char* name : kQtFlags)
@@ -154,6 +157,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& settin
         line.recordPath = parser.value(record);
         if (line.recordPath.isEmpty())
             return refuse("--record needs a file name");
+    }
+    if (parser.isSet(replay)) {
+        line.replayPath = parser.value(replay);
+        if (line.replayPath.isEmpty())
+            return refuse("--replay needs a file name");
+        // What is watched is a session played before: there is none to record.
+        if (parser.isSet(record))
+            return refuse("--replay and --record do not go together");
     }
     line.qtPlatform = parser.value("platform");
     line.qtDisplay = parser.value("display");

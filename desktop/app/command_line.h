@@ -23,6 +23,7 @@ struct CommandLine {
     bool classicTiming = false;
     std::string language;           // "cs", "en"; empty: as remembered or as the desktop asks
     QString recordPath;             // empty: no recording
+    QString replayPath;             // a recording to watch instead of playing
     QString qtPlatform, qtDisplay;  // Qt's -platform and -display, when given
 
     // The exit status for Help, Version and Refuse.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "desktop/app/command_line.h"
 #include "desktop/app/display_check.h"
@@ -26,6 +27,15 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(options.message),
                    options.action == app::CommandLine::Action::Refuse ? stderr : stdout);
         return options.exitStatus();
+    }
+    // A recording to watch is read and checked whole before any window opens.
+    views::RecordingText watched;
+    if (!options.replayPath.isEmpty()) {
+        watched = views::readRecording(options.replayPath);
+        if (!watched.check.message.empty())
+            std::fprintf(stderr, "smashbol: %s\n", watched.check.message.c_str());
+        if (!watched.check.ok)
+            return 2;
     }
     // Qt reads -platform and -display from argv itself; the display check looks where Qt will.
     if (!options.qtPlatform.isEmpty())
@@ -60,7 +70,17 @@ int main(int argc, char* argv[]) {
         windows.game().recordTo(*recording, options.recordPath.toStdString());
     if (const QIcon icon = windows.mainWindow().windowIcon(); !icon.isNull())
         QApplication::setWindowIcon(icon);
-    windows.start();
+    if (options.replayPath.isEmpty()) {
+        windows.start();
+    } else {
+        windows.start([&](running::Game& game) {
+            game.watch(options.replayPath.toStdString(), watched.text, [](std::string_view s) {
+                std::fwrite(s.data(), 1, s.size(), stdout);
+                std::fflush(stdout);
+            });
+        });
+        watched.text = {};  // the game keeps what it plays
+    }
     sound.takeDeviceSoon();
     // Controllers are looked for once the window is up, so that they cost its start nothing.
     tksdl::GamepadKeys gamepad;

@@ -26,7 +26,9 @@ void quitOnTerminationSignals(QObject* parent) {
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char byte;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
-        QCoreApplication::quit();
+        // Not quit(): that asks every window to close first, and the about or help window
+        // closes only when the game says so, which would keep the program alive.
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

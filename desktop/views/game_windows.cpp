@@ -47,8 +47,8 @@ GameWindows::~GameWindows() {
     main_.reset();
 }
 
-void GameWindows::start() {
-    act([](running::Game& game) { game.load(); });
+void GameWindows::start(const std::function<void(running::Game&)>& begin) {
+    act([&begin](running::Game& game) { begin ? begin(game) : game.load(); });
     main_->present();
     settle();
 }

@@ -35,8 +35,9 @@ class GameWindows final : public running::Outlet, public GameInput {
     running::Game& game() override { return *game_; }
     void settle() override;
 
-    // The main window's load, then the window shown: centred on the screen, or full screen.
-    void start();
+    // The main window's load (or what `begin` does instead: a recording watched), then the window
+    // shown: centred on the screen, or full screen.
+    void start(const std::function<void(running::Game&)>& begin = {});
 
     MainWindowView& mainWindow() { return *main_; }
     DialogView* dialog() { return dialog_; }

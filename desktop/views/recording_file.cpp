@@ -1,5 +1,7 @@
 #include "desktop/views/recording_file.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <cstring>
 
@@ -34,6 +36,33 @@ bool RecordingFile::stop(const char* why) {
     std::fclose(file_);
     file_ = nullptr;
     return false;
+}
+
+RecordingText readRecording(const QString& path) {
+    RecordingText read;
+    const std::string name = path.toStdString();
+    running::RecordingReader reader(name, false);
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    char piece[1 << 16];
+    bool more = file != nullptr;
+    while (more) {
+        const std::size_t n = std::fread(piece, 1, sizeof piece, file);
+        more = n > 0 && reader.feed({piece, n});
+        if (more)
+            read.text.append(piece, n);
+    }
+    // A folder opens, and fails at the first read.
+    if (!file || std::ferror(file)) {
+        read.check.message = name + ": cannot be read: " + std::strerror(errno);
+        read.text.clear();
+    } else {
+        read.check = reader.finish();
+    }
+    if (file)
+        std::fclose(file);
+    if (!read.check.ok)
+        read.text = {};
+    return read;
 }
 
 }  // namespace views

@@ -71,6 +71,11 @@ TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
         {"a language without a translation", {"--lang=de"}, A::Refuse, "cs or en, not 'de'"},
         {"unknown", {"--loud"}, A::Refuse, "unknown option '--loud'"},
         {"a stray file name", {"match.trace"}, A::Refuse, "unexpected argument 'match.trace'"},
+        {"help names the watching", {"--help"}, A::Help, "--replay FILE     watch a recording"},
+        {"watching is no session to record",
+         {"--replay", "a.trace", "--record", "b.trace"},
+         A::Refuse,
+         "--replay and --record do not go together"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
