@@ -80,6 +80,7 @@ class Bench {
             clock.advance(now);
         } else if (verb == "holdUp") {
             clock.holdUp(now);
+            EXPECT_FALSE(clock.nextDue()) << "nothing falls due while the thread is held";
         } else if (verb == "goOn") {
             now = ms(in);
             clock.goOn(now);
@@ -209,6 +210,7 @@ TEST(ClockTest, RatesOverTenSecondsOfJitter) {
             const double expected = row.perSecond[i] * 10;
             const auto ticks = static_cast<double>(bench.clock.takeTicks(bench.ids[i]));
             EXPECT_NEAR(ticks, expected, expected / 100) << "timer " << i;
+            EXPECT_EQ(bench.clock.takeTicks(bench.ids[i]), 0) << "the count taken starts again";
         }
     }
 }
