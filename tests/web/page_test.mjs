@@ -282,7 +282,8 @@ test('points in real time pause the game and play on', async () => {
 
 // A session recorded on the page, its link copied by the page's menu and made anew here, watched
 // to its end on a new page: the driver's frame and state. What is no recording (a link that does
-// not unpack, one that unpacks to no recording, a file) is refused in a notice, and the game runs on.
+// not unpack, one that unpacks to no recording, a file picked or dropped) is refused in a notice,
+// and the game runs on.
 test('a recording watched from its link; a broken link or file refused', async () => {
   const context = shared.browser.defaultBrowserContext();
   await context.overridePermissions(new URL(shared.server.url).origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
@@ -312,13 +313,21 @@ test('a recording watched from its link; a broken link or file refused', async (
     { name: 'a link that does not unpack', hash: '#replay=@@no-base64', notice: /^Odkaz nenese nahrávku/ },
     { name: 'a link of no recording', hash: `#replay=${packed('hello\n')}`, notice: /^Nahrávku hra nepřehraje: #replay: line 1: / },
     { name: 'a file of no recording', file: bad, notice: /^Nahrávku hra nepřehraje: bad\.trace: line 3: / },
+    { name: 'a file dropped', drop: 'load\ntick1 60000000\n', notice: /^Nahrávku hra nepřehraje: dropped\.trace: line 2: a count of 60000000 is more ticks/ },
   ];
   const opened = await fresh();
   const { page } = opened;
   await clickSplash(page);
   for (const row of rows) {
     if (row.file) await (await page.$('#replay-file')).uploadFile(row.file);
-    else await page.evaluate((hash) => { location.hash = hash; }, row.hash);
+    else if (row.hash) await page.evaluate((hash) => { location.hash = hash; }, row.hash);
+    else {
+      await page.evaluate((text) => {
+        const dataTransfer = new DataTransfer();
+        dataTransfer.items.add(new File([text], 'dropped.trace'));
+        document.getElementById('form1').dispatchEvent(new DragEvent('drop', { dataTransfer, bubbles: true }));
+      }, row.drop);
+    }
     await page.waitForFunction(() => document.getElementById('notices').textContent);
     assert.match(await page.$eval('#notices', (e) => e.textContent), row.notice, row.name);
     await page.click('#notices button:last-child');

@@ -9,6 +9,13 @@ const later = (czech) => czech;
 const LIMIT = 64 << 20;
 const MENU = [['recording', later('Nahrávka')], ['replay-open', later('Otevřít nahrávku…')],
               ['replay-link', later('Kopírovat odkaz')], ['replay-download', later('Stáhnout nahrávku')]];
+// The notices, marked here, before any regular expression that would stop the translators' tools.
+const SAID = {
+  refused: later('Nahrávku hra nepřehraje: {why}'), cutShort: later('Nahrávka se přehraje jen zčásti: {why}'),
+  broken: later('Odkaz nenese nahrávku: data za #replay= nejdou rozbalit.'), copied: later('Odkaz na nahrávku ({length} znaků) je ve schránce.'),
+  copiedLong: later('Odkaz na nahrávku ({length} znaků) je ve schránce; tak dlouhý odkaz leckterý program zkrátí, bezpečnější je soubor.'),
+  notCopied: later('Schránka odkaz nepřijala.'),
+};
 let bridge = null, tell = null, changed = null, watched = null, printed = '';
 
 // The page's own menu after the game's, in the game's words. The game's keys do not walk it: its
@@ -41,8 +48,7 @@ function watch(name, bytes) {
   } else {
     printed = before;
   }
-  if (!ok) tell([later('Nahrávku hra nepřehraje: {why}'), { why: message }]);
-  else if (message) tell([later('Nahrávka se přehraje jen zčásti: {why}'), { why: message }]);
+  if (!ok || message) tell([ok ? SAID.cutShort : SAID.refused, { why: message }]);
 }
 
 const openFile = async (file) => watch(file.name, await upTo(file.slice(0, LIMIT + 1).stream()));
@@ -56,7 +62,7 @@ async function openLink() {
     const deflated = Uint8Array.from(binary, (c) => c.charCodeAt(0));
     bytes = await upTo(new Blob([deflated]).stream().pipeThrough(new DecompressionStream('deflate-raw')));
   } catch {
-    return tell([later('Odkaz nenese nahrávku: data za #replay= nejdou rozbalit.'), {}]);
+    return tell([SAID.broken, {}]);
   }
   watch('#replay', bytes);
 }
@@ -73,9 +79,10 @@ async function copyLink() {
   const link = await replayLink(watched || bridge.recording());
   try {
     await navigator.clipboard.writeText(link);
-    tell([later('Odkaz na nahrávku ({length} znaků) je ve schránce.'), { length: link.length }]);
+    // A long match's link passes what some programs keep of a link (8 KB): the file is safer.
+    tell([link.length > 8192 ? SAID.copiedLong : SAID.copied, { length: link.length }]);
   } catch {
-    tell([later('Schránka odkaz nepřijala.'), {}]);
+    tell([SAID.notCopied, {}]);
   }
 }
 
