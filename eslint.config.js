@@ -21,7 +21,7 @@ export default [
     languageOptions: { sourceType: 'script', globals: globals.serviceworker },
   },
   {
-    files: ['tests/web/**/*.mjs', 'bench/**/*.mjs', 'eslint.config.js'],
+    files: ['tests/web/**/*.mjs', 'tests/robustness/**/*.mjs', 'bench/**/*.mjs', 'eslint.config.js'],
     languageOptions: { globals: { ...globals.node, ...globals.browser } },
   },
 ];
