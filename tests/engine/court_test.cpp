@@ -1,15 +1,20 @@
 // The main window's rules on a court a test sets up: the ball's flight and the strokes, points and
 // sets, the keys in every state, the players' steps, the intro's autopilot, start-up and the menu
-// commands. The order of a tick's steps over many ticks is replayed by the trace fixtures.
+// commands; the sound routine; the about window's globe. The order of a tick's steps over many
+// ticks is replayed by the trace fixtures.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "assets/catalog.h"
+#include "engine/flow/module1.h"
 #include "engine/flow/session.h"
+#include "engine/screens/about_window.h"
 #include "tools/trace/scripted_host.h"
 
 namespace {
@@ -427,6 +432,81 @@ TEST_F(Court, TheOtherMenuCommandsPlayTheCueFirstAndDoNotPause) {
         EXPECT_EQ(host.log, (std::vector<std::string>{"clip 2", row.then}));
         EXPECT_TRUE(form.Timer1.Enabled);
     }
+}
+
+// The sound routine: what it plays, what it says, and what it keeps.
+TEST(Module1, PlaysAClipByItsWholeNumberAndKeepsTheOldOneOnAnyFailure) {
+    struct Row {
+        const char* name;
+        tk::Value id;
+        const char* type;
+        int scriptedError;  // -1: none scripted
+        int played;         // 0: none
+        bool message;
+        std::size_t buffer;  // the buffer afterwards, as a clip number; 0: empty
+    } rows[] = {
+        {"clip 1", 1, "RESTYPE", -1, 1, false, 1},
+        {"clip 8", 8, "RESTYPE", -1, 8, false, 8},
+        {"a single takes its whole value", 4.0f, "RESTYPE", -1, 4, false, 4},
+        {"half rounds to even, down", 2.5f, "RESTYPE", -1, 2, false, 2},
+        {"half rounds to even, up", 3.5f, "RESTYPE", -1, 4, false, 4},
+        {"clip 9 does not exist", 9, "RESTYPE", -1, 0, true, 6},
+        {"clip 0 does not exist", 0, "RESTYPE", -1, 0, true, 6},
+        {"another resource type", 1, "WAVE", -1, 0, true, 6},
+        {"a clip named by text", "3", "RESTYPE", -1, 0, true, 6},
+        {"any other load error is silent", 3, "RESTYPE", 7, 0, false, 6},
+        {"an empty result is silent and empties the buffer", 3, "RESTYPE", 0, 0, false, 0},
+        {"a number too large for an id is silent", 1e12, "RESTYPE", -1, 0, false, 6},
+        {"the lowest whole number is read, and is no clip", std::numeric_limits<int>::min(),
+         "RESTYPE", -1, 0, true, 6},
+        {"nor is the largest", std::numeric_limits<int>::max(), "RESTYPE", -1, 0, true, 6},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        trace::ScriptedHost host;
+        flow::Module1 module1(host);
+        module1.PlayClip(6, "RESTYPE");
+        host.clearRecords();
+        if (row.scriptedError >= 0)
+            host.failNextLoad(row.scriptedError);
+        module1.PlayClip(row.id, row.type);
+        EXPECT_EQ(host.clips, row.played ? std::vector<int>{row.played} : std::vector<int>{});
+        EXPECT_EQ(host.loads.empty(),
+                  row.id.isText() || row.id.number() > std::numeric_limits<int>::max())
+            << "no load for a text or a number out of range";
+        if (row.played) {
+            EXPECT_EQ(host.waveSizes.back(), assets::clipWave(row.played).size()) << "all of it";
+        }
+        EXPECT_EQ(host.messages, row.message
+                                     ? std::vector<std::string>{flow::kMissingResourceMessage}
+                                     : std::vector<std::string>{});
+        EXPECT_EQ(module1.buffer().size(),
+                  row.buffer ? assets::clipWave(static_cast<int>(row.buffer)).size() : 0u);
+    }
+}
+
+// The about window's globe. A click anywhere closing the about and help windows is the
+// dialogs' test, on the real windows.
+TEST(AboutWindow, TheGlobeRunsThroughItsEightFramesAndGoesOnWhereItStopped) {
+    trace::ScriptedHost host;
+    screens::Form2 about(host);
+    about.Load();
+    EXPECT_EQ(about.Timer1.Interval, 20);
+    EXPECT_TRUE(about.Picture2.picture().empty()) << "empty until the first tick";
+    EXPECT_EQ(about.Icon, host.picture("Form1.Icon"));
+    std::string frames;
+    for (int i = 0; i < 10; ++i) {
+        about.Timer1_Timer();
+        frames += about.Picture2.picture().owner().substr(15, 1);  // "Form2.Picture1(N)"
+    }
+    EXPECT_EQ(frames, "0123456701");
+    EXPECT_EQ(about.Picture2.Width, 480) << "the display sizes itself to the 32 px frame";
+    about.Form_Click();
+    EXPECT_FALSE(about.loaded() || about.Timer1.Enabled);
+    about.Load();
+    EXPECT_TRUE(about.Picture2.picture().empty()) << "the controls are made afresh";
+    about.Timer1_Timer();
+    EXPECT_EQ(about.Picture2.picture().owner(), "Form2.Picture1(2)") << "the next frame";
 }
 
 }  // namespace

@@ -1,14 +1,27 @@
 // Text from the baked faces: letters read out of UTF-8, widths, where a wrapped label breaks its
-// lines. (Every letter the windows show, in each language, is the translations' test.)
+// lines; and the game's words in another language: catalogues read as msgfmt writes them (and
+// nothing read from a broken one), the language chosen as gettext chooses, and every text the
+// three windows show translated and set inside its box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <map>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "assets/embedded_glyphs.h"
+#include "assets/embedded_translations.h"
+#include "engine/flow/menu_tree.h"
+#include "engine/flow/session.h"
+#include "engine/render/renderer.h"
 #include "engine/render/text.h"
+#include "engine/screens/about_window.h"
+#include "engine/screens/help_window.h"
+#include "tools/trace/scripted_host.h"
 
 namespace {
 
@@ -80,6 +93,179 @@ TEST(Typesetter, Widths) {
                 tk::Typesetter(face).width(text) * 64L - tk::Typesetter(face).width64(text);
             EXPECT_TRUE(off > -32 && off <= 32) << face.sizePt << " pt, " << off << "/64 px";
         }
+}
+
+TEST(Translation, ReadsCataloguesAndLeavesCzechWhereTheyHaveNothing) {
+    // The catalogue msgfmt made, as it is, in the other byte order, and broken four ways.
+    const std::span<const std::uint8_t> made = assets::translationCatalogues()[0].mo;
+    const std::vector<std::uint8_t> little(made.begin(), made.end());
+    std::vector<std::uint8_t> big = little, badMagic = little, pastTheEnd = little;
+    const std::size_t count = little[8] | little[9] << 8;    // the header among the texts
+    for (std::size_t at = 0; at < 28 + 16 * count; at += 4)  // the header and the two tables
+        std::reverse(big.begin() + static_cast<long>(at), big.begin() + static_cast<long>(at) + 4);
+    badMagic[0] ^= 1;
+    pastTheEnd[28 + 8 + 7] = 0x7F;  // the second source text's offset, far past the image
+    struct Row {
+        const char* name;
+        std::span<const std::uint8_t> image;
+        bool valid;
+    };
+    const Row rows[] = {{"as msgfmt made it", little, true},
+                        {"big-endian", big, true},
+                        {"not a catalogue", badMagic, false},
+                        {"an offset past the end", pastTheEnd, false},
+                        {"cut short in its tables", std::span(little).first(40), false},
+                        {"shorter than a header", std::span(little).first(27), false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const tk::Translation en("en", row.image);
+        EXPECT_EQ(en.valid(), row.valid);
+        EXPECT_EQ(en.size(), row.valid ? count - 1 : 0u) << "the header is no text";
+        EXPECT_EQ(en.text("Hra"), row.valid ? "Game" : "Hra");
+        EXPECT_EQ(en.text("Hra:"), row.valid ? "Set:" : "Hra:") << "a longer key";
+        EXPECT_EQ(en.text("Hr"), "Hr") << "a shorter key, not in the catalogue";
+        EXPECT_FALSE(en.has("Hr"));
+        EXPECT_EQ(en.text(""), "") << "nor is the header's empty key";
+    }
+    EXPECT_EQ(assets::translationFor("en").code(), "en");
+    EXPECT_EQ(assets::translationFor("de").code(), "cs");
+    EXPECT_TRUE(assets::speaks("cs") && assets::speaks("en") && !assets::speaks("de"));
+}
+
+TEST(Translation, ChoosesTheLanguageAsGettextDoes) {
+    const std::pair<const char*, const char*> wishes[] = {
+        {"", "cs"},
+        {"en", "en"},
+        {"en_GB.UTF-8", "en"},
+        {"en_US@euro", "en"},
+        {"en-GB", "en"},  // a browser's
+        {"cs_CZ.UTF-8", "cs"},
+        {"C", "cs"},
+        {"C.UTF-8", "cs"},
+        {"POSIX", "cs"},
+        {"de_DE.UTF-8", "cs"},  // no translation: the game's own words
+        {"de:en", "en"},        // the first of the list that the game speaks
+        {"cs:en", "cs"},
+        {"C:en", "cs"},
+        {"::en", "en"},
+        {"eng", "cs"},  // not English, another code
+        {"e", "cs"},
+    };
+    const std::span<const tk::EmbeddedCatalogue> catalogues = assets::translationCatalogues();
+    for (const auto& [wish, code] : wishes)
+        EXPECT_EQ(tk::pickLanguage(wish, catalogues), code) << wish;
+
+    // LANGUAGE first, then LC_ALL, LC_MESSAGES, LANG; an empty one counts as unset.
+    using Environment = std::map<std::string, std::string>;
+    const std::pair<Environment, const char*> environments[] = {
+        {{}, ""},
+        {{{"LANG", "en_US.UTF-8"}}, "en_US.UTF-8"},
+        {{{"LANG", "cs_CZ"}, {"LC_MESSAGES", "en_GB"}}, "en_GB"},
+        {{{"LC_MESSAGES", "en_GB"}, {"LC_ALL", "C"}}, "C"},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}}, "en"},
+        {{{"LANGUAGE", ""}, {"LANG", "de_DE"}}, "de_DE"},
+    };
+    for (const auto& [environment, expected] : environments) {
+        const std::string got = tk::wishesOfEnvironment([&](const char* name) -> const char* {
+            const auto found = environment.find(name);
+            return found == environment.end() ? nullptr : found->second.c_str();
+        });
+        EXPECT_EQ(got, expected);
+    }
+}
+
+// Every label the windows show, in both languages: the words translated (digits and colons
+// aside), a wrapped text inside its box, nothing cut off, a self-sizing one inside its container
+// and clear of its neighbours.
+TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
+    const tk::Translation english = assets::translationFor("en");
+    const tk::Renderer renderer{tk::GlyphFaces(assets::glyphFaces())};
+    flow::Session<trace::ScriptedHost> session;
+    flow::MainWindow& form = session.form;
+    form.Form_Load();
+    form.Picture4_Click();
+    form.hard_Click();  // the score bar shows
+    screens::Form2 about(session.host);
+    about.Load();
+    screens::Form3 help(session.host);
+    form.Label2.Caption = "10";  // the widest score the bar shows
+    form.Label4.Caption = "10";
+
+    const auto hasEnglish = [&](const auto& self, const flow::MenuNode& node) -> void {
+        EXPECT_TRUE(english.has(node.item->Caption)) << node.item->Caption;
+        for (const flow::MenuNode& child : node.children)
+            self(self, child);
+    };
+    for (const flow::MenuNode& menu : flow::menuTree(form))
+        hasEnglish(hasEnglish, menu);
+
+    struct Window {
+        const char* name;
+        std::vector<tk::ControlRef> labels;
+        int widthPx;  // the container's client area
+    };
+    int checked = 0;
+    for (const std::string& message : {std::string(), game::kYouWon, game::kYouLost}) {
+        form.Label12.Caption = message;
+        const Window windows[] = {{"Form1", form.windowControls(), 303},
+                                  {"Picture1", form.courtControls(), 255},
+                                  {"Picture4", form.splashControls(), 250},
+                                  {"Form2", about.controls(), 305},
+                                  {"Form3", help.controls(), 305}};
+        for (const tk::Translation& language : {tk::Translation(), english}) {
+            tk::showLanguage(language);
+            for (const Window& window : windows) {
+                std::vector<std::pair<const tk::Label*, tk::Rect>> shown;
+                for (const tk::ControlRef& ref : window.labels) {
+                    const tk::Label* label = ref.label();
+                    if (!label || !label->Visible || label->Caption.empty())
+                        continue;
+                    SCOPED_TRACE(std::string(window.name) + "." + label->name + " in " +
+                                 language.code() + ": \"" + std::string(tk::tr(label->Caption)) +
+                                 "\"");
+                    ++checked;
+                    const bool words = std::any_of(label->Caption.begin(), label->Caption.end(),
+                                                   [](char c) { return std::isalpha(c & 0x7F); });
+                    EXPECT_TRUE(!words || english.has(label->Caption)) << "no English";
+                    const tk::Rect box = renderer.labelRect(*label);
+                    // The face of the label's very font, with every letter of its text.
+                    const tk::GlyphFace* face = renderer.faces().faceFor(label->font);
+                    ASSERT_TRUE(face && face->sizePt == label->font.sizePt &&
+                                face->bold == label->font.bold &&
+                                face->italic == label->font.italic);
+                    const tk::Typesetter setter(*face);
+                    for (const char32_t c : tk::lettersOf(tk::tr(label->Caption)))
+                        EXPECT_TRUE(setter.face().find(c)) << "no letter " << unsigned(c);
+                    if (label->AutoSize) {
+                        EXPECT_TRUE(box.x >= 0 && box.right() <= window.widthPx);
+                        for (const auto& [other, rect] : shown)
+                            EXPECT_TRUE(rect.intersected(box).empty()) << "on " << other->name;
+                        shown.emplace_back(label, box);
+                        continue;
+                    }
+                    const auto lines =
+                        setter.wrap(tk::lettersOf(tk::tr(label->Caption)), box.width);
+                    const int height = static_cast<int>(lines.size() - 1) * setter.linePitch() +
+                                       setter.face().height();
+                    EXPECT_LE(height, box.height) << lines.size() << " lines";
+                    for (std::u32string line : lines) {
+                        line.erase(line.find_last_not_of(U' ') + 1);
+                        EXPECT_LE(setter.width(line), box.width);
+                    }
+                }
+            }
+        }
+    }
+    tk::showLanguage({});
+    EXPECT_EQ(checked, 2 * (3 * (8 + 1 + 8 + 3) + 2));
+    // And every digit of the score, and every letter of Czech, for whatever a caption is given
+    // later; a font with no face of its own takes the nearest size of its style, not another.
+    for (const tk::GlyphFace& face : assets::glyphFaces())
+        for (const char32_t c : std::u32string_view(U"0123456789áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"))
+            EXPECT_TRUE(face.find(c)) << face.sizePt << " pt lacks " << static_cast<unsigned>(c);
+    const tk::GlyphFaces& faces = renderer.faces();
+    EXPECT_EQ(faces.faceFor({"MS Sans Serif", 24, false, false}),
+              faces.faceFor({"MS Sans Serif", 8.25f, false, false}));
 }
 
 }  // namespace

@@ -3,16 +3,26 @@
 // script say what it plays. After a change that alters the states on purpose, rewrite the files
 // and read the difference before committing it:
 //   SMASHBOL_REWRITE_FIXTURES=1 build/tests/engine/engine_tests --gtest_filter=Trace.*
+// Hostile files handed to the game as recordings (and a few as the driver's own scripts): each is
+// refused with one line naming the file, the line and what is wrong, or played as far as it
+// goes; the reader stops taking bytes at the first fault, whatever follows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
+#include "engine/running/recording_check.h"
+#include "engine/running/replay.h"
+#include "engine/running/script_text.h"
+#include "tests/engine/live_game.h"
 #include "tools/trace/trace.h"
 
+namespace engine_test {
 namespace {
 
 TEST(Trace, ReplaysEveryFixture) {
@@ -36,4 +46,140 @@ TEST(Trace, ReplaysEveryFixture) {
     EXPECT_GE(replayed, 10);
 }
 
+std::string randomBytes() {
+    std::mt19937 random(2002);
+    std::string bytes(4096, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+// A session the game recorded itself, at the classic timing.
+std::string liveRecording() {
+    Live live({.classicTiming = true});
+    live.play("load; click; at 400; cmd easy");
+    live.game.finishRecording();
+    return live.sink.text;
+}
+
+struct Played {
+    std::string message, out;
+    std::size_t read = 0;  // bytes the reader took before it had seen enough
+    running::ScriptCheck check;
+};
+
+// The file a piece at a time, then whole, then replayed on a game.
+Played replay(const std::string& file) {
+    Played p;
+    running::RecordingReader reader("f.trace");
+    for (std::size_t at = 0; at < file.size(); at += 4096) {
+        p.read = std::min(file.size(), at + 4096);
+        if (!reader.feed(std::string_view(file).substr(at, 4096)))
+            break;
+    }
+    p.check = reader.finish();
+    const running::ScriptCheck whole = running::checkRecording("f.trace", file);
+    EXPECT_EQ(whole.message, p.check.message) << "read whole";
+    Notes notes;
+    running::Game game(notes, running::Options{});
+    running::replayRecording(
+        game, "f.trace", file, [&p](std::string_view s) { p.out += s; },
+        [&p](std::string_view s) { p.message += s; });
+    if (!p.message.empty() && p.message.back() == '\n')
+        p.message.pop_back();
+    return p;
+}
+
+// The file as the driver's own script on standard input: what it prints and complains of.
+Played script(const std::string& file) {
+    std::istringstream in(file);
+    std::ostringstream out, errors;
+    trace::Trace().run(in, out, errors);
+    Played p;
+    p.message = errors.str();
+    p.out = out.str();
+    return p;
+}
+
+TEST(RecordingCheck, HostileFilesAreRefusedOrPlayedAsFarAsTheyGo) {
+    const std::string start = "load\nclick splash\n", big(5 << 20, 'a');
+    const struct Row {
+        const char* name;
+        std::string file;
+        std::string said;  // how the one line after "f.trace: " begins; "" when none is said
+        int prints;        // lines of state printed: none when refused
+        bool asScript = false;
+    } rows[] = {
+        {"random bytes", randomBytes(), "line 1: not text: byte 0x", 0},
+        {"cut mid-line plays its whole lines", start + "tick1 3\nprint\ntick1 tic",
+         "line 5: cut short, the line has no end: the recording plays to line 4", 1},
+        {"a 5 MB line, refused before it is read", "load\n" + big + "\nprint\n",
+         "line 2: longer than 4096 bytes", 0},
+        {"a line of 4096 bytes, the longest", "load\nprint" + std::string(4091, ' ') + "\n", "", 1},
+        {"a line of 4097 bytes", "load\nprint" + std::string(4092, ' ') + "\n",
+         "line 2: longer than 4096 bytes", 0},
+        {"an unknown word", "load\njump\nprint\n", "line 2: unknown command: jump", 0},
+        {"a 24-digit count", "load\ntick1 123456789012345678901234\n",
+         "line 2: a count of 123456789012345678901234 is more ticks than a match can hold", 0},
+        {"a 24-digit key", "load\nkeydown 123456789012345678901234\n",
+         "line 2: key code out of range", 0},
+        {"a trillion ticks", start + "tick1 1000000000000\nprint\n",
+         "line 3: a count of 1000000000000 is more ticks than a match can hold (50000000)", 0},
+        {"the ticks of all lines pass the bound", "load\ntick1 tick2 25000000\ntick1\nprint\n",
+         "line 3: more ticks than a match can hold", 0},
+        {"the ticks of all lines at the bound exactly (nothing runs them)",
+         "load\ntick1 tick2 20000000\ntick4 10000000\nprint\n", "", 1},
+        {"an empty file", "", "line 1: an empty file", 0},
+        {"comments only", "# smashbol session\n# timing steady\n", "line 2: no event in it", 0},
+        {"a NUL byte", std::string("load\npr\0int\n", 11),
+         "line 2: not text: byte 0x00 at column 3", 0},
+        {"a carriage return inside a line", "load\nmenu\reasy\nprint\n",
+         "line 2: not text: a carriage return", 0},
+        {"a negative count", "load\ntick1 -5\n", "line 2: not a count: -5", 0},
+        {"rnd 1.5", "load\nrnd 0.5 1.5\n", "line 2: rnd gives 0 up to 1, not 1.5", 0},
+        {"rnd just under 1 is 1 in single precision", "load\nrnd 0.99999999\n",
+         "line 2: rnd gives 0 up to 1, not 0.99999999", 0},
+        {"rnd the largest single under 1", "load\nrnd 0.99999994 0\nprint\n", "", 1},
+        {"keydown 70000", "load\nkeydown 70000\n", "line 2: key code out of range: 70000", 0},
+        {"keydown 65535, the last key code", "load\nkeydown 65535\nprint\n", "", 1},
+        {"a shot would write a file", "load\nshot Form1 /tmp/x.png\nprint\n", "line 2: 'shot'", 0},
+        {"set puts the game anywhere", "load\nset ball.Left 7\nprint\n", "line 2: 'set'", 0},
+        {"a timing the game has not", "# timing fast\nload\nprint\n",
+         "line 1: not a timing the game has", 0},
+        {"no closing print", start + "tick1 tick4 3\n",
+         "line 3: cut short before its closing print", 0},
+        {"the game's own recording", liveRecording(), "", 1},
+        {"the driver's script: a trillion ticks and a 5 MB line are skipped",
+         start + "tick1 1000000000000\n" + big + "x\nprint",
+         "line 3: a count of 1000000000000 is more ticks than a match can hold (50000000)\n"
+         "line 4: longer than 4096 bytes\n",
+         1, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Played p = row.asScript ? script(row.file) : replay(row.file);
+        if (row.asScript) {
+            EXPECT_EQ(p.message, row.said);
+            EXPECT_EQ(std::count(p.out.begin(), p.out.end(), '\n'), row.prints);
+            continue;
+        }
+        EXPECT_EQ(p.message.rfind(row.said.empty() ? "" : "f.trace: " + row.said, 0), 0u)
+            << p.message;
+        EXPECT_EQ(p.message.empty(), row.said.empty());
+        EXPECT_EQ(p.message.find('\n'), std::string::npos) << "one line";
+        EXPECT_EQ(std::count(p.out.begin(), p.out.end(), '\n'), row.prints);
+        EXPECT_EQ(p.check.ok, row.prints > 0 || row.said.empty() ||
+                                  row.said.find("cut short") != std::string::npos);
+        // At the first fault the reader wants no more: of the 5 MB line, not past its bound.
+        if (!p.check.ok) {
+            EXPECT_LE(p.read, 3 * running::kMaxLineBytes);
+        }
+    }
+    // What the game recorded says how it was timed, and CRLF plays as LF.
+    EXPECT_EQ(replay(liveRecording()).check.timing, flow::Clock::Timing::Classic);
+    EXPECT_EQ(replay("load\r\nclick splash\r\ntick1 tick4 30\r\nprint\r\n").out,
+              replay("load\nclick splash\ntick1 tick4 30\nprint\n").out);
+}
+
 }  // namespace
+}  // namespace engine_test
