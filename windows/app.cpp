@@ -72,8 +72,8 @@ flow::Nanos App::now() {
                                     c.QuadPart % frequency * 1'000'000'000LL / frequency);
 }
 
-int App::run() {
-    createMain();
+int App::run(const std::function<void(running::Game&)>& begin) {
+    createMain(begin);
     std::uint32_t lastPoll = 0;
     for (MSG msg;;) {
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -33,8 +33,9 @@ class App final : public running::Outlet {
     App(HINSTANCE instance, running::Options options, SettingsFile& store);
     ~App() override;
     running::Game& game() { return *game_; }
-    // Opens the main window and plays until the program ends.
-    int run();
+    // Opens the main window and plays until the program ends: from the load, or from what `begin`
+    // does instead (a recording watched).
+    int run(const std::function<void(running::Game&)>& begin = {});
 
     // --- the outlet -------------------------------------------------------------------------
     void playWave(std::span<const std::uint8_t> waveImage) override { sound_.play(waveImage); }
@@ -69,7 +70,7 @@ class App final : public running::Outlet {
     static flow::Nanos now();
 
     // --- the windows (windows.cpp) --------------------------------------------------------------
-    void createMain();
+    void createMain(const std::function<void(running::Game&)>& begin);
     void mirror();
     void layoutMain();
     void updateRoom();

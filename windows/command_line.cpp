@@ -31,6 +31,8 @@ std::string helpText(const std::string& settingsPath) {
            "  --lang cs|en      the language of the game's words (Czech is its own);\n"
            "                    otherwise as remembered, or as Windows' display language\n"
            "  --record FILE     write the session as a script for smashbol-trace\n"
+           "  --replay FILE     watch a recording: P pause, Right/Left faster/slower,\n"
+           "                    Esc leave\n"
            "  --help            this text;  --version  the version\n"
            "\n"
            "Settings (zoom, full screen, sound, auto-pause, classic timing, language),\n"
@@ -95,7 +97,7 @@ CommandLine parseCommandLine(const std::vector<std::wstring>& arguments,
             *flag = true;
         } else if (flag) {
             return refuse("unexpected value after '--" + name + "'");
-        } else if (name == "zoom" || name == "lang" || name == "record") {
+        } else if (name == "zoom" || name == "lang" || name == "record" || name == "replay") {
             const std::optional<std::string> given = takeValue();
             if (!given)
                 return refuse("missing value after '--" + name + "'");
@@ -104,14 +106,16 @@ CommandLine parseCommandLine(const std::vector<std::wstring>& arguments,
             else if (name == "lang")
                 lang = given;
             else
-                line.recordPath = wide(*given);
-            if (name == "record" && given->empty())
-                return refuse("--record needs a file name");
+                (name == "record" ? line.recordPath : line.replayPath) = wide(*given);
+            if ((name == "record" || name == "replay") && given->empty())
+                return refuse("--" + name + " needs a file name");
         } else {
             return refuse("unknown option '" + std::string(name.size() == 1 ? "-" : "--") + name +
                           "'");
         }
     }
+    if (!line.replayPath.empty() && !line.recordPath.empty())
+        return refuse("--replay and --record do not go together");
     if (help) {
         line.action = CommandLine::Action::Help;
         line.message = helpText(settingsPath);

@@ -22,6 +22,7 @@ struct CommandLine {
     bool classicTiming = false;
     std::string language;     // "cs", "en"; empty: as remembered or as Windows asks
     std::wstring recordPath;  // empty: no recording
+    std::wstring replayPath;  // a recording to watch instead of playing
 
     int exitStatus() const { return action == Action::Refuse ? 2 : 0; }
     // The options of this run over the remembered settings.

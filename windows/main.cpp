@@ -4,10 +4,13 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "assets/embedded_translations.h"
+#include "engine/running/recording_check.h"
 #include "windows/app.h"
 #include "windows/command_line.h"
 #include "windows/files.h"
@@ -25,6 +28,27 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         win::tell(options.message, options.action == win::CommandLine::Action::Refuse);
         return options.exitStatus();
     }
+    // A recording to watch is read a piece at a time and checked before any window opens.
+    std::string watched;
+    if (!options.replayPath.empty()) {
+        running::RecordingReader reader(win::narrow(options.replayPath), false);
+        std::FILE* file = _wfopen(options.replayPath.c_str(), L"rb");
+        char piece[1 << 16];
+        for (std::size_t n;
+             file && (n = std::fread(piece, 1, sizeof piece, file)) > 0 && reader.feed({piece, n});)
+            watched.append(piece, n);
+        running::ScriptCheck check = reader.finish();
+        if (!file || std::ferror(file)) {
+            check.ok = false;
+            check.message = win::narrow(options.replayPath) + ": cannot be read";
+        }
+        if (file)
+            std::fclose(file);
+        if (!check.message.empty())
+            win::tell("smashbol: " + check.message + "\n", true);
+        if (!check.ok)
+            return 2;
+    }
     running::Options run;
     run.settings = options.over(store.load());
     win::showLanguage(run.settings.language);
@@ -33,5 +57,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     std::unique_ptr<win::RecordingFile> recording;
     if (!options.recordPath.empty() && (recording = win::RecordingFile::open(options.recordPath)))
         app.game().recordTo(*recording, win::narrow(options.recordPath));
-    return app.run();
+    if (options.replayPath.empty())
+        return app.run();
+    return app.run([&](running::Game& game) {
+        game.watch(win::narrow(options.replayPath), std::exchange(watched, {}),
+                   [](std::string_view s) {
+                       std::fwrite(s.data(), 1, s.size(), stdout);
+                       std::fflush(stdout);
+                   });
+    });
 }

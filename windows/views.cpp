@@ -41,7 +41,7 @@ void setText(HWND window, const std::string& text) {
 
 }  // namespace
 
-void App::createMain() {
+void App::createMain(const std::function<void(running::Game&)>& begin) {
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     type.style = CS_HREDRAW | CS_VREDRAW;
@@ -67,7 +67,7 @@ void App::createMain() {
     }
     const bool whole = game_->settings().fullScreen;
     updateRoom();
-    act([](running::Game& game) { game.load(); });
+    act([&begin](running::Game& game) { begin ? begin(game) : game.load(); });
     mirror();
     // In the middle of the work area, where full screen comes back to.
     RECT now, work = workArea();
