@@ -57,7 +57,8 @@ while IFS= read -r row; do
         one_line "the game" "$WORK/game.err" "smashbol: $said"
     else
         [[ $(tail -n 1 "$WORK/driver.out") == \{* ]] || complain "the driver printed no state"
-        (ulimit -v 524288 && exec "$SMASHBOL" --mute --replay "$file") \
+        # TERM reaches the game through timeout; a game that ignores it is killed at 20 s.
+        (ulimit -v 524288 && exec timeout -s KILL 20 "$SMASHBOL" --mute --replay "$file") \
             >"$WORK/game.out" 2>"$WORK/game.err" &
         pid=$!
         for _ in $(seq 100); do
