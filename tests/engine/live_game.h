@@ -37,8 +37,8 @@ struct Text final : flow::RecordingSink {
     bool write(std::string_view more) override { return text += more, true; }
 };
 
-// A key by a short name: "left", "right", "F10", "F11", "alt", "esc", "enter", "space", or a
-// letter or sign typed where it lies; "ctrl+" before any of them.
+// A key by a short name: "left", "right", "F11", "alt", "esc", or a letter or sign typed where
+// it lies; "ctrl+" before any of them.
 inline running::Key keyNamed(std::string name) {
     using Named = running::Key::Named;
     running::Key key;
@@ -46,10 +46,11 @@ inline running::Key keyNamed(std::string name) {
         key.ctrl = true;
         name = name.substr(5);
     }
-    const std::pair<const char*, Named> named[] = {
-        {"left", Named::Left},   {"right", Named::Right}, {"F10", Named::F10},
-        {"F11", Named::F11},     {"alt", Named::Alt},     {"esc", Named::Escape},
-        {"enter", Named::Enter}, {"space", Named::Space}};
+    const std::pair<const char*, Named> named[] = {{"left", Named::Left},
+                                                   {"right", Named::Right},
+                                                   {"F11", Named::F11},
+                                                   {"alt", Named::Alt},
+                                                   {"esc", Named::Escape}};
     for (const auto& [word, n] : named) {
         if (name == word)
             key.named = n;

@@ -139,7 +139,6 @@ TEST(Translation, ChoosesTheLanguageAsGettextDoes) {
         {"en_GB.UTF-8", "en"},
         {"en_US@euro", "en"},
         {"en-GB", "en"},  // a browser's
-        {"cs_CZ.UTF-8", "cs"},
         {"C", "cs"},
         {"C.UTF-8", "cs"},
         {"POSIX", "cs"},
@@ -149,7 +148,6 @@ TEST(Translation, ChoosesTheLanguageAsGettextDoes) {
         {"C:en", "cs"},
         {"::en", "en"},
         {"eng", "cs"},  // not English, another code
-        {"e", "cs"},
     };
     const std::span<const tk::EmbeddedCatalogue> catalogues = assets::translationCatalogues();
     for (const auto& [wish, code] : wishes)
