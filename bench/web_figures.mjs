@@ -1,35 +1,86 @@
-// Figures of the browser's game, printed, not judged: the site's files and their gzip -9 sizes,
-// load to first frame (median of 5), the timers' rates over 10 s of the intro rally with today's
-// timing and with 2002's, and the page's CPU meanwhile, in headless chromium on a local server.
+// Figures of the browser's game, printed, not judged: the site's files and their gzip -9 and
+// brotli sizes, what a first and a second visit download from a host that sends validators, load
+// to first frame (median of 5), and the page's CPU over 10 s of the intro rally with today's
+// timing and with 2002's, in headless chromium on a local server.
 //   SMASHBOL_NODE_MODULES=build/tests/web/npm/node_modules SMASHBOL_SITE=build-web/site \
 //   node bench/web_figures.mjs
+import crypto from 'node:crypto';
 import fs from 'node:fs';
+import http from 'node:http';
 import path from 'node:path';
 import zlib from 'node:zlib';
 
 import { clickSplash, launch, open, pause, serve, site } from '../tests/web/lib.mjs';
 
-let total = 0, totalGzip = 0, whole = 0, wholeGzip = 0;
+const start = { bytes: 0, gzip: 0, brotli: 0 }, whole = { bytes: 0, gzip: 0, brotli: 0 };
 for (const name of fs.readdirSync(site).sort()) {
   const bytes = fs.readFileSync(path.join(site, name));
-  const gzip = zlib.gzipSync(bytes, { level: 9 }).length;
-  console.log(`${name.padEnd(22)} ${String(bytes.length).padStart(9)} B  gzip -9 ${String(gzip).padStart(8)} B`);
-  whole += bytes.length;
-  wholeGzip += gzip;
-  if (/^(index\.html|smashbol\.js|smashbol\.wasm)$/.test(name)) {
-    total += bytes.length;
-    totalGzip += gzip;
-  }
+  const sizes = {
+    bytes: bytes.length,
+    gzip: zlib.gzipSync(bytes, { level: 9 }).length,
+    brotli: zlib.brotliCompressSync(bytes, { params: { [zlib.constants.BROTLI_PARAM_QUALITY]: 11 } }).length,
+  };
+  console.log(`${name.padEnd(22)} ${String(sizes.bytes).padStart(9)} B  gzip -9 ${String(sizes.gzip).padStart(8)} B  brotli ${String(sizes.brotli).padStart(8)} B`);
+  // What the page needs to start: the page, its style, its scripts and the module.
+  const counts = [whole, ...(/\.(html|css|js|wasm)$/.test(name) && name !== 'sw.js' ? [start] : [])];
+  for (const sum of counts) for (const key in sum) sum[key] += sizes[key];
 }
-console.log(`page, script and module: ${total} B, gzip -9 ${totalGzip} B`);
-console.log(`the whole site (service worker, manifest, style and icons with them): ${whole} B, gzip -9 ${wholeGzip} B`);
+console.log(`the page's files (page, style, scripts, module): ${start.bytes} B, gzip -9 ${start.gzip} B, brotli ${start.brotli} B`);
+console.log(`the whole site (service worker, manifest and icons with them): ${whole.bytes} B, gzip -9 ${whole.gzip} B, brotli ${whole.brotli} B`);
+
+// A host as the README asks for: no-cache with an ETag. Each answer is counted: 200 with its
+// bytes, or 304.
+const answers = [];
+const host = http.createServer((request, response) => {
+  let file = new URL(request.url, 'http://localhost').pathname.slice(1) || 'index.html';
+  file = path.normalize(file);
+  let data;
+  try {
+    data = fs.readFileSync(path.join(site, file));
+  } catch {
+    response.writeHead(404);
+    response.end();
+    return;
+  }
+  const etag = '"' + crypto.createHash('sha1').update(data).digest('hex') + '"';
+  const type = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                 '.css': 'text/css', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+  const headers = { 'Content-Type': type[path.extname(file)] || 'application/octet-stream',
+                    'Cache-Control': 'no-cache', ETag: etag };
+  if (request.headers['if-none-match'] === etag) {
+    answers.push({ file, status: 304, bytes: 0 });
+    response.writeHead(304, headers);
+    response.end();
+    return;
+  }
+  answers.push({ file, status: 200, bytes: data.length });
+  response.writeHead(200, headers);
+  response.end(data);
+});
+await new Promise((resolve) => host.listen(0, '127.0.0.1', resolve));
+const hostUrl = `http://127.0.0.1:${host.address().port}/`;
+const visitor = await launch();
+for (const visit of ['first', 'second']) {
+  answers.length = 0;
+  const { page: tab } = await open(visitor, hostUrl);
+  await tab.evaluate(() => navigator.serviceWorker.ready);
+  await pause(1500);
+  await tab.close();
+  const twice = Object.entries(answers.reduce((n, a) => ((n[a.file] = (n[a.file] || 0) + (a.status === 200)), n), {}))
+    .filter(([, n]) => n > 1).map(([file]) => file);
+  const full = answers.filter((a) => a.status === 200);
+  console.log(`${visit} visit: ${full.length} files downloaded (${full.reduce((n, a) => n + a.bytes, 0)} B), ` +
+              `${answers.length - full.length} revalidated (304); downloaded twice: ${twice.join(', ') || 'none'}`);
+}
+await visitor.close();
+host.close();
 
 const server = await serve();
 const browser = await launch();
 const loads = [];
 for (let i = 0; i < 5; ++i) {
   const { page } = await open(browser, server.url);
-  loads.push(await page.evaluate(() => window.smashbol.ready));
+  loads.push(await page.evaluate(async () => { await window.smashbol.ready; return performance.now(); }));
   await page.close();
 }
 loads.sort((a, b) => a - b);
@@ -41,15 +92,12 @@ for (const query of ['', '?classic-timing']) {
   const session = await page.createCDPSession();
   await session.send('Performance.enable');
   const busy = async () => (await session.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
-  await page.evaluate(() => window.smashbol.tickCounts());
   const startBusy = await busy();
   const started = Date.now();
   await pause(10000);
-  const counts = await page.evaluate(() => window.smashbol.tickCounts());
   const seconds = (Date.now() - started) / 1000;
   const cpu = (await busy()) - startBusy;
-  console.log(`intro rally${query && ', ' + query.slice(1)} over ${seconds.toFixed(2)} s: Timer1 ${(counts.Timer1 / seconds).toFixed(1)}/s, ` +
-              `Timer4 ${(counts.Timer4 / seconds).toFixed(1)}/s; page's main thread busy ${(100 * cpu / seconds).toFixed(1)} %`);
+  console.log(`intro rally${query && ', ' + query.slice(1)} over ${seconds.toFixed(2)} s: page's main thread busy ${(100 * cpu / seconds).toFixed(1)} %`);
   await page.close();
 }
 await browser.close();
