@@ -248,7 +248,7 @@ bool Game::State::runMenuCommand(std::string_view name) {
     if (!node || modal)
         return false;
     const auto handler = node->command;
-    recorded(flow::SessionRecorder::lineOf(handler), [this, handler] { (form.*handler)(); });
+    recorded(flow::SessionRecorder::lineOf(handler), handler);
     return true;
 }
 

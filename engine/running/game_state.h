@@ -73,6 +73,14 @@ struct Game::State final : GameHost::Windows {
         handler();
         session.host.end();
     }
+    // The same for a handler named by a pointer to it. Called here, not from a lambda: GCC 12's
+    // check of the object's dynamic type then reads the right object.
+    template <typename Form>
+    void recorded(std::string line, void (Form::*handler)()) {
+        session.host.begin(std::move(line));
+        (form.*handler)();
+        session.host.end();
+    }
 
     // --- keys, clicks and commands (game_input.cpp) ----------------------------------------------
     void keyDown(const Key& key);

@@ -86,7 +86,7 @@ void Game::State::ticked(const flow::TickWord& word) {
     if (watch)
         watchedTick(word);
     else
-        recorded(word.name, [this, &word] { (form.*word.tick)(); });
+        recorded(word.name, word.tick);
 }
 
 void Game::State::watchedTick(const flow::TickWord& word) {
