@@ -10,29 +10,34 @@
 #include <vector>
 
 #include "assets/embedded_translations.h"
+#include "engine/running/command_line.h"
 #include "engine/running/recording_check.h"
 #include "windows/app.h"
-#include "windows/command_line.h"
 #include "windows/files.h"
 #include "windows/text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int count = 0;
     wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
-    const std::vector<std::wstring> arguments(words + (count > 0 ? 1 : 0), words + count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(win::narrow(words[i]));
     LocalFree(words);
 
     win::SettingsFile store;
-    const win::CommandLine options = win::parseCommandLine(arguments, win::narrow(store.path()));
-    if (options.action != win::CommandLine::Action::Play) {
-        win::tell(options.message, options.action == win::CommandLine::Action::Refuse);
+    running::FrontEndOptions own;
+    own.languageFrom = "Windows' display language";
+    const running::CommandLine options =
+        running::parseCommandLine(arguments, win::narrow(store.path()), own);
+    if (options.action != running::CommandLine::Action::Play) {
+        win::tell(options.message, options.action == running::CommandLine::Action::Refuse);
         return options.exitStatus();
     }
     // A recording to watch is read a piece at a time and checked before any window opens.
     std::string watched;
     if (!options.replayPath.empty()) {
-        running::RecordingReader reader(win::narrow(options.replayPath), false);
-        std::FILE* file = _wfopen(options.replayPath.c_str(), L"rb");
+        running::RecordingReader reader(options.replayPath, false);
+        std::FILE* file = _wfopen(win::wide(options.replayPath).c_str(), L"rb");
         char piece[1 << 16];
         for (std::size_t n;
              file && (n = std::fread(piece, 1, sizeof piece, file)) > 0 && reader.feed({piece, n});)
@@ -40,7 +45,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         running::ScriptCheck check = reader.finish();
         if (!file || std::ferror(file)) {
             check.ok = false;
-            check.message = win::narrow(options.replayPath) + ": cannot be read";
+            check.message = options.replayPath + ": cannot be read";
         }
         if (file)
             std::fclose(file);
@@ -55,15 +60,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     win::App app(instance, std::move(run), store);
     std::unique_ptr<win::RecordingFile> recording;
-    if (!options.recordPath.empty() && (recording = win::RecordingFile::open(options.recordPath)))
-        app.game().recordTo(*recording, win::narrow(options.recordPath));
+    if (!options.recordPath.empty() &&
+        (recording = win::RecordingFile::open(win::wide(options.recordPath))))
+        app.game().recordTo(*recording, options.recordPath);
     if (options.replayPath.empty())
         return app.run();
     return app.run([&](running::Game& game) {
-        game.watch(win::narrow(options.replayPath), std::exchange(watched, {}),
-                   [](std::string_view s) {
-                       std::fwrite(s.data(), 1, s.size(), stdout);
-                       std::fflush(stdout);
-                   });
+        game.watch(options.replayPath, std::exchange(watched, {}), [](std::string_view s) {
+            std::fwrite(s.data(), 1, s.size(), stdout);
+            std::fflush(stdout);
+        });
     });
 }

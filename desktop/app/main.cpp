@@ -1,5 +1,6 @@
 // SMASHBOL 2002: the running game in its windows, the wave player, and nothing read from disk.
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
@@ -21,27 +22,27 @@
 int main(int argc, char* argv[]) {
     views::PreferenceStore store;
     // Read before anything needs a display: --help and a mistyped option work without one.
-    const app::CommandLine options =
-        app::parseCommandLine(app::argumentsOf(argc, argv), store.path());
-    if (options.action != app::CommandLine::Action::Play) {
-        std::fputs(qPrintable(options.message),
-                   options.action == app::CommandLine::Action::Refuse ? stderr : stdout);
+    const running::CommandLine options =
+        app::parseCommandLine(argc, argv, store.path().toStdString());
+    if (options.action != running::CommandLine::Action::Play) {
+        std::fputs(options.message.c_str(),
+                   options.action == running::CommandLine::Action::Refuse ? stderr : stdout);
         return options.exitStatus();
     }
     // A recording to watch is read and checked whole before any window opens.
     views::RecordingText watched;
-    if (!options.replayPath.isEmpty()) {
-        watched = views::readRecording(options.replayPath);
+    if (!options.replayPath.empty()) {
+        watched = views::readRecording(QFile::decodeName(options.replayPath.c_str()));
         if (!watched.check.message.empty())
             std::fprintf(stderr, "smashbol: %s\n", watched.check.message.c_str());
         if (!watched.check.ok)
             return 2;
     }
     // Qt reads -platform and -display from argv itself; the display check looks where Qt will.
-    if (!options.qtPlatform.isEmpty())
-        qputenv("QT_QPA_PLATFORM", options.qtPlatform.toLocal8Bit());
-    if (!options.qtDisplay.isEmpty())
-        qputenv("DISPLAY", options.qtDisplay.toLocal8Bit());
+    if (const std::optional<std::string> platform = options.frontEndOption("platform"))
+        qputenv("QT_QPA_PLATFORM", platform->c_str());
+    if (const std::optional<std::string> display = options.frontEndOption("display"))
+        qputenv("DISPLAY", display->c_str());
     if (const std::string reason = app::missingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
         return 1;
@@ -65,16 +66,16 @@ int main(int argc, char* argv[]) {
     windows.onWave = [&sound](std::span<const std::uint8_t> wave) { sound.play(wave); };
     windows.onMuted = [&sound](bool muted) { sound.setMuted(muted); };
     std::unique_ptr<views::RecordingFile> recording;
-    if (!options.recordPath.isEmpty() &&
-        (recording = views::RecordingFile::open(options.recordPath)))
-        windows.game().recordTo(*recording, options.recordPath.toStdString());
+    if (!options.recordPath.empty() &&
+        (recording = views::RecordingFile::open(QFile::decodeName(options.recordPath.c_str()))))
+        windows.game().recordTo(*recording, options.recordPath);
     if (const QIcon icon = windows.mainWindow().windowIcon(); !icon.isNull())
         QApplication::setWindowIcon(icon);
-    if (options.replayPath.isEmpty()) {
+    if (options.replayPath.empty()) {
         windows.start();
     } else {
         windows.start([&](running::Game& game) {
-            game.watch(options.replayPath.toStdString(), watched.text, [](std::string_view s) {
+            game.watch(options.replayPath, watched.text, [](std::string_view s) {
                 std::fwrite(s.data(), 1, s.size(), stdout);
                 std::fflush(stdout);
             });

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "desktop/app/command_line.h"
 #include "desktop/app/display_check.h"
 
 namespace {
@@ -45,57 +44,6 @@ TEST(DisplayCheck, ReportsAMissingDisplayBeforeQtStarts) {
     }
     for (int i = 0; i < 3; ++i)
         putEnv(names[i], saved[i] ? saved[i]->c_str() : nullptr);
-}
-
-TEST(CommandLine, AcceptsTheGamesOptionsAndQtsRefusesTheRest) {
-    using A = app::CommandLine::Action;
-    struct Row {
-        const char* name;
-        QStringList args;
-        A action;
-        const char* says;  // a piece of the message
-    };
-    const Row rows[] = {
-        {"nothing", {}, A::Play, ""},
-        {"every option",
-         {"--zoom", "4", "--fullscreen", "--mute", "--no-auto-pause", "--classic-timing",
-          "--record=s.trace", "--lang", "en"},
-         A::Play,
-         ""},
-        {"Qt's own, one dash", {"-platform", "offscreen", "-reverse"}, A::Play, ""},
-        {"help before a mistake", {"--help", "--zoom", "9"}, A::Help, "--classic-timing"},
-        {"zoom above 4", {"--zoom", "5"}, A::Refuse, "--zoom takes 1 to 4, not '5'"},
-        {"zoom 0", {"--zoom=0"}, A::Refuse, "not '0'"},
-        {"zoom not a number", {"--zoom", "x"}, A::Refuse, "not 'x'"},
-        {"zoom without a value", {"--zoom"}, A::Refuse, "'--zoom'"},
-        {"a language without a translation", {"--lang=de"}, A::Refuse, "cs or en, not 'de'"},
-        {"unknown", {"--loud"}, A::Refuse, "unknown option '--loud'"},
-        {"a stray file name", {"match.trace"}, A::Refuse, "unexpected argument 'match.trace'"},
-        {"help names the watching", {"--help"}, A::Help, "--replay FILE     watch a recording"},
-        {"watching is no session to record",
-         {"--replay", "a.trace", "--record", "b.trace"},
-         A::Refuse,
-         "--replay and --record do not go together"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const app::CommandLine line =
-            app::parseCommandLine(QStringList{"smashbol"} + row.args, "/home/x/.config/s.ini");
-        EXPECT_EQ(line.action, row.action) << line.message.toStdString();
-        EXPECT_TRUE(line.message.contains(row.says)) << line.message.toStdString();
-        EXPECT_EQ(line.exitStatus(), row.action == A::Refuse ? 2 : 0);
-        if (row.action == A::Refuse) {
-            EXPECT_EQ(line.message.count('\n'), 1) << "one line, pointing at --help";
-        }
-    }
-    // Options hold for the run: over the remembered settings, never instead of all of them.
-    const app::CommandLine line = app::parseCommandLine(
-        {"smashbol", "--zoom", "3", "--no-auto-pause", "--record", "s.trace", "--lang", "cs"}, "");
-    const running::Settings run =
-        line.over({.zoom = 2, .fullScreen = true, .mute = true, .language = "en"});
-    // Zoom 3, no auto-pause and Czech from the line; full screen and mute remembered.
-    EXPECT_EQ(run, (running::Settings{3, true, false, false, true, "cs"}));
-    EXPECT_EQ(line.recordPath, "s.trace");
 }
 
 TEST(DisplayCheck, SaysWhyQtCouldNotStartInOneLine) {

@@ -1,13 +1,14 @@
-#include "windows/command_line.h"
+#include "engine/running/command_line.h"
+
+#include <algorithm>
 
 #include "assets/embedded_translations.h"
-#include "windows/text.h"
 
-namespace win {
+namespace running {
 
 namespace {
 
-std::string helpText(const std::string& settingsPath) {
+std::string helpText(const std::string& settingsPath, const FrontEndOptions& frontEnd) {
     return "Usage: smashbol [options]\n"
            "SMASHBOL 2002, a little Czech tennis game against the computer. Click the\n"
            "title picture, pick a level (Hra > Obtížnost), then press P or a cursor key.\n"
@@ -29,11 +30,14 @@ std::string helpText(const std::string& settingsPath) {
            "  --no-auto-pause   do not pause when the window loses focus\n"
            "  --classic-timing  timers on the 15.625 ms beat of 2002's desktops (64/s)\n"
            "  --lang cs|en      the language of the game's words (Czech is its own);\n"
-           "                    otherwise as remembered, or as Windows' display language\n"
+           "                    otherwise as remembered, or as " +
+           frontEnd.languageFrom +
+           "\n"
            "  --record FILE     write the session as a script for smashbol-trace\n"
            "  --replay FILE     watch a recording: P pause, Right/Left faster/slower,\n"
            "                    Esc leave\n"
-           "  --help            this text;  --version  the version\n"
+           "  --help            this text;  --version  the version\n" +
+           frontEnd.moreHelp +
            "\n"
            "Settings (zoom, full screen, sound, auto-pause, classic timing, language),\n"
            "changed in the\n"
@@ -63,13 +67,24 @@ running::Settings CommandLine::over(running::Settings remembered) const {
     return remembered;
 }
 
-CommandLine parseCommandLine(const std::vector<std::wstring>& arguments,
-                             const std::string& settingsPath) {
+std::optional<std::string> CommandLine::frontEndOption(std::string_view name) const {
+    for (const auto& [given, value] : frontEnd) {
+        if (given == name)
+            return value;
+    }
+    return std::nullopt;
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments,
+                             const std::string& settingsPath, const FrontEndOptions& frontEnd) {
+    const auto named = [](std::span<const char* const> names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
     CommandLine line;
     bool help = false, version = false;
     std::optional<std::string> zoom, lang;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string argument = narrow(arguments[i]);
+        const std::string& argument = arguments[i];
         if (argument.size() < 2 || argument[0] != '-')
             return refuse("unexpected argument '" + argument + "'");
         // "--name", "-name", "--name=value" and "--name value", as the desktop takes them.
@@ -83,7 +98,7 @@ CommandLine parseCommandLine(const std::vector<std::wstring>& arguments,
             if (value)
                 return value;
             if (i + 1 < arguments.size())
-                return narrow(arguments[++i]);
+                return arguments[++i];
             return std::nullopt;
         };
         bool* flag = name == "fullscreen"            ? &line.fullScreen
@@ -106,9 +121,16 @@ CommandLine parseCommandLine(const std::vector<std::wstring>& arguments,
             else if (name == "lang")
                 lang = given;
             else
-                (name == "record" ? line.recordPath : line.replayPath) = wide(*given);
+                (name == "record" ? line.recordPath : line.replayPath) = *given;
             if ((name == "record" || name == "replay") && given->empty())
                 return refuse("--" + name + " needs a file name");
+        } else if (named(frontEnd.withValue, name)) {
+            const std::optional<std::string> given = takeValue();
+            if (!given)
+                return refuse("missing value after '--" + name + "'");
+            line.frontEnd.emplace_back(name, *given);
+        } else if (named(frontEnd.flags, name) && !value) {
+            line.frontEnd.emplace_back(name, "");
         } else {
             return refuse("unknown option '" + std::string(name.size() == 1 ? "-" : "--") + name +
                           "'");
@@ -118,7 +140,7 @@ CommandLine parseCommandLine(const std::vector<std::wstring>& arguments,
         return refuse("--replay and --record do not go together");
     if (help) {
         line.action = CommandLine::Action::Help;
-        line.message = helpText(settingsPath);
+        line.message = helpText(settingsPath, frontEnd);
         return line;
     }
     if (version) {
@@ -140,4 +162,4 @@ CommandLine parseCommandLine(const std::vector<std::wstring>& arguments,
     return line;
 }
 
-}  // namespace win
+}  // namespace running
