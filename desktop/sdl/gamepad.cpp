@@ -7,7 +7,7 @@
 
 namespace tksdl {
 
-Gamepad::Gamepad(KeySink sink) : sink_(std::move(sink)) {}
+Gamepad::Gamepad(KeySink sink) : keys_(std::move(sink)) {}
 
 Gamepad::~Gamepad() {
     for (auto& [id, pad] : pads_)
@@ -63,51 +63,16 @@ void Gamepad::poll(std::uint32_t nowMs) {
             auto pad = pads_.find(e.caxis.which);
             if (pad == pads_.end())
                 continue;
-            // A dead zone with some slack, so that a stick resting near its edge does not
-            // flicker between held and let go.
-            const int x = e.caxis.value;
-            Pad& p = pad->second;
-            p.stickLeft = x < -(p.stickLeft ? kStickRelease : kStickPress);
-            p.stickRight = x > (p.stickRight ? kStickRelease : kStickPress);
+            pad->second.stick.move(e.caxis.value);
         }
     }
-    send(nowMs);
-}
-
-void Gamepad::send(std::uint32_t nowMs) {
-    auto any = [this](auto held) {
+    const auto any = [this](auto held) {
         return std::any_of(pads_.begin(), pads_.end(),
                            [&](const auto& p) { return held(p.second); });
     };
-    const bool wanted[] = {any([](const Pad& p) { return p.dpadLeft || p.stickLeft; }),
-                           any([](const Pad& p) { return p.dpadRight || p.stickRight; }),
-                           any([](const Pad& p) { return p.a || p.start; })};
-    Key* keys[] = {&left_, &right_, &pause_};
-    for (int i = 0; i < 3; ++i) {
-        if (keys[i]->held && !wanted[i]) {
-            keys[i]->held = false;
-            sink_(keys[i]->code, false, false);
-        }
-    }
-    for (int i = 0; i < 3; ++i) {
-        Key& key = *keys[i];
-        if (!key.held && wanted[i]) {
-            // As on a keyboard, only the key pressed last repeats; pausing on and off while A
-            // is held would be no use, so "P" never does.
-            for (Key* other : keys)
-                other->repeats = false;
-            key.held = true;
-            key.repeats = &key != &pause_;
-            key.nextRepeat = nowMs + kRepeatDelayMs;
-            sink_(key.code, true, false);
-        }
-    }
-    for (Key* key : keys) {
-        if (key->held && key->repeats && static_cast<std::int32_t>(nowMs - key->nextRepeat) >= 0) {
-            key->nextRepeat = nowMs + kRepeatIntervalMs;
-            sink_(key->code, true, true);
-        }
-    }
+    keys_.hold(any([](const Pad& p) { return p.dpadLeft || p.stick.left; }),
+               any([](const Pad& p) { return p.dpadRight || p.stick.right; }),
+               any([](const Pad& p) { return p.a || p.start; }), nowMs);
 }
 
 }  // namespace tksdl

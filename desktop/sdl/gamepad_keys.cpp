@@ -13,7 +13,7 @@ constexpr int kPollWaitingMs = 250;  // only to notice a controller being plugge
 
 GamepadKeys::GamepadKeys(std::function<QWindow*()> target)
     : target_(std::move(target)),
-      pad_([this](int code, bool down, bool repeat) { deliver(code, down, repeat); }) {
+      pad_([this](const running::Key& key, bool down) { deliver(key, down); }) {
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
 }
@@ -31,13 +31,16 @@ void GamepadKeys::poll(std::uint32_t elapsedMs) {
         timer_.setInterval(every);
 }
 
-void GamepadKeys::deliver(int code, bool down, bool repeat) {
+void GamepadKeys::deliver(const running::Key& key, bool down) {
     QWindow* window = target_ ? target_() : QGuiApplication::focusWindow();
     if (!window)
         return;  // the game is not in front: a keyboard's keys would not reach it either
-    const int key = code == 37 ? Qt::Key_Left : code == 39 ? Qt::Key_Right : Qt::Key_P;
-    QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
-                    code == 80 ? QStringLiteral("p") : QString(), repeat);
+    const bool p = key.named == running::Key::Named::None;
+    const int qtKey = p                                        ? Qt::Key_P
+                      : key.named == running::Key::Named::Left ? Qt::Key_Left
+                                                               : Qt::Key_Right;
+    QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier,
+                    p ? QStringLiteral("p") : QString(), key.repeat);
     QCoreApplication::sendEvent(window, &event);
 }
 

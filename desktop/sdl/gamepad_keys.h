@@ -25,7 +25,7 @@ class GamepadKeys {
     void poll() { poll(static_cast<std::uint32_t>(clock_.elapsed())); }
 
   private:
-    void deliver(int code, bool down, bool repeat);
+    void deliver(const running::Key& key, bool down);
 
     std::function<QWindow*()> target_;
     Gamepad pad_;
