@@ -30,7 +30,8 @@ async function buildOf(responses) {
 self.addEventListener('install', (event) => {
   event.waitUntil((async () => {
     const responses = await Promise.all(FILES.map(async (file) => {
-      const response = await fetch(file, { cache: 'no-cache' });
+      // The page came as its folder's address: asked by that name, it is the copy just fetched.
+      const response = await fetch(file === 'index.html' ? './' : file, { cache: 'no-cache' });
       if (!response.ok) throw new Error(`${file}: ${response.status}`);
       return response;
     }));
