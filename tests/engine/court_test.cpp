@@ -272,22 +272,19 @@ TEST_F(Court, KeyDownInEveryState) {
 // The player's step by level, and its edge bounds.
 TEST_F(Court, ThePlayerStepsByLevelWithinTheEdges) {
     struct Row {
-        const char* name;
+        const char *name, *dir, *frame;  // dir nullptr: never set
         void (Form::*level)();
-        float left;
-        const char* dir;  // nullptr: never set
-        float leftAfter;
-        const char* frame;
+        float left, leftAfter;
     } rows[] = {
-        {"easy steps 70", &Form::easy_Click, 1000, "left", 930, "l1"},
-        {"medium steps 140", &Form::med_Click, 1000, "left", 860, "l1"},
-        {"hard steps 190", &Form::hard_Click, 1000, "right", 1190, "r1"},
-        {"from exactly 0 the step is still taken", &Form::easy_Click, 0, "left", -70, "l1"},
-        {"from below 0 the step is refused", &Form::easy_Click, -20, "left", -20, "l1"},
-        {"from exactly 3480 the step is still taken", &Form::easy_Click, 3480, "right", 3550, "r1"},
-        {"from above 3480 it is refused", &Form::easy_Click, 3481, "right", 3481, "r1"},
-        {"a fraction stays single", &Form::easy_Click, 1777.5f, "left", 1707.5f, "l1"},
-        {"an unset direction stands", &Form::easy_Click, 1000, nullptr, 1000, "n"},
+        {"easy steps 70", "left", "l1", &Form::easy_Click, 1000, 930},
+        {"medium steps 140", "left", "l1", &Form::med_Click, 1000, 860},
+        {"hard steps 190", "right", "r1", &Form::hard_Click, 1000, 1190},
+        {"from exactly 0 the step is still taken", "left", "l1", &Form::easy_Click, 0, -70},
+        {"from below 0 the step is refused", "left", "l1", &Form::easy_Click, -20, -20},
+        {"from exactly 3480 the step is still taken", "right", "r1", &Form::easy_Click, 3480, 3550},
+        {"from above 3480 it is refused", "right", "r1", &Form::easy_Click, 3481, 3481},
+        {"a fraction stays single", "left", "l1", &Form::easy_Click, 1777.5f, 1707.5f},
+        {"an unset direction stands", nullptr, "n", &Form::easy_Click, 1000, 1000},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -437,29 +434,27 @@ TEST_F(Court, TheOtherMenuCommandsPlayTheCueFirstAndDoNotPause) {
 // The sound routine: what it plays, what it says, and what it keeps.
 TEST(Module1, PlaysAClipByItsWholeNumberAndKeepsTheOldOneOnAnyFailure) {
     struct Row {
-        const char* name;
+        const char *name, *type;
         tk::Value id;
-        const char* type;
-        int scriptedError;  // -1: none scripted
-        int played;         // 0: none
+        int scriptedError, played;  // -1: no error scripted; 0: none played
         bool message;
         std::size_t buffer;  // the buffer afterwards, as a clip number; 0: empty
     } rows[] = {
-        {"clip 1", 1, "RESTYPE", -1, 1, false, 1},
-        {"clip 8", 8, "RESTYPE", -1, 8, false, 8},
-        {"a single takes its whole value", 4.0f, "RESTYPE", -1, 4, false, 4},
-        {"half rounds to even, down", 2.5f, "RESTYPE", -1, 2, false, 2},
-        {"half rounds to even, up", 3.5f, "RESTYPE", -1, 4, false, 4},
-        {"clip 9 does not exist", 9, "RESTYPE", -1, 0, true, 6},
-        {"clip 0 does not exist", 0, "RESTYPE", -1, 0, true, 6},
-        {"another resource type", 1, "WAVE", -1, 0, true, 6},
-        {"a clip named by text", "3", "RESTYPE", -1, 0, true, 6},
-        {"any other load error is silent", 3, "RESTYPE", 7, 0, false, 6},
-        {"an empty result is silent and empties the buffer", 3, "RESTYPE", 0, 0, false, 0},
-        {"a number too large for an id is silent", 1e12, "RESTYPE", -1, 0, false, 6},
-        {"the lowest whole number is read, and is no clip", std::numeric_limits<int>::min(),
-         "RESTYPE", -1, 0, true, 6},
-        {"nor is the largest", std::numeric_limits<int>::max(), "RESTYPE", -1, 0, true, 6},
+        {"clip 1", "RESTYPE", 1, -1, 1, false, 1},
+        {"clip 8", "RESTYPE", 8, -1, 8, false, 8},
+        {"a single takes its whole value", "RESTYPE", 4.0f, -1, 4, false, 4},
+        {"half rounds to even, down", "RESTYPE", 2.5f, -1, 2, false, 2},
+        {"half rounds to even, up", "RESTYPE", 3.5f, -1, 4, false, 4},
+        {"clip 9 does not exist", "RESTYPE", 9, -1, 0, true, 6},
+        {"clip 0 does not exist", "RESTYPE", 0, -1, 0, true, 6},
+        {"another resource type", "WAVE", 1, -1, 0, true, 6},
+        {"a clip named by text", "RESTYPE", "3", -1, 0, true, 6},
+        {"any other load error is silent", "RESTYPE", 3, 7, 0, false, 6},
+        {"an empty result is silent and empties the buffer", "RESTYPE", 3, 0, 0, false, 0},
+        {"a number too large for an id is silent", "RESTYPE", 1e12, -1, 0, false, 6},
+        {"the lowest whole number is read, and is no clip", "RESTYPE",
+         std::numeric_limits<int>::min(), -1, 0, true, 6},
+        {"nor is the largest", "RESTYPE", std::numeric_limits<int>::max(), -1, 0, true, 6},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

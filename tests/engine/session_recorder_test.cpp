@@ -61,11 +61,8 @@ struct Recording {
 
 TEST(SessionRecorder, WritesTicksCompactlyEveryDrawBeforeItsEventAndStopsWhenTheSinkFails) {
     struct Row {
-        const char* name;
-        const char* events;
-        const char* script;  // after the first line; "@" the closing lines
-        int flushes;
-        int room = 1000;  // pieces the sink takes, its first line included
+        const char *name, *events, *script;  // script after the first line; "@" the closing lines
+        int flushes, room = 1000;            // room: pieces the sink takes, its first line included
         bool failFlush = false;
     } rows[] = {
         {"one timer's run is a count", "4444", "tick4 4\n", 0},
@@ -125,8 +122,7 @@ TEST(SessionRecorder, PassesEveryCallOnAndNotesItsEffects) {
 
 TEST(StateReport, QuotesCaptionsAsJson) {
     struct Row {
-        const char* caption;
-        const char* json;
+        const char *caption, *json;
     } rows[] = {
         {"Vyhrál jsi !!!!", R"("Vyhrál jsi !!!!")"},
         {R"(a "b")", R"("a \"b\"")"},
