@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The real program under its own Xvfb, driven with xdotool: F11 and back, the splash, the click
-# that brings the menu bar and the rally, Ctrl+A and the score bar, "P" and a moving ball, a held
-# key let go in another window, Ctrl+D and a clean exit, the zoom remembered at the next start,
+# The real program under its own Xvfb, driven with xdotool: F11 and back, the click that brings
+# the menu bar and the rally, a held key let go in another window, Ctrl+D and a clean exit, the zoom remembered at the next start,
 # and a clean exit on SIGTERM, with nothing on stderr. Screenshots of every step stay in the work
 # folder.
 set -euo pipefail
@@ -27,16 +26,9 @@ sleep 0.4
 read_geometry
 [ "$X $Y $WIDTH $HEIGHT" = "$place 303 317" ] || fail "F11 again: $X $Y $WIDTH $HEIGHT, was $place"
 
-# 1. The splash over the court, "CLICK" on it.
-sleep 0.3
-shot 1-splash
-expect_pixel "court border" 1-splash $((X + 24)) $((Y + 150)) 0,0,0
-expect_pixel "court right of the splash" 1-splash $((X + 279)) $((Y + 150)) 255,112,0
-expect_pixel "splash border" 1-splash $((X + 275)) $((Y + 150)) 0,0,0
-expect_pixel "green strip" 1-splash $((X + 150)) $((Y + 314)) 0,192,0
-has_colour 1-splash $((X + 41)) $((Y + 249)) 60 20 FFC080 || fail "no CLICK on the splash"
-
-# 2. A click: the menu bar, one growth of the window, the rally.
+# The splash, Ctrl+A's score bar and a match under way are the conformance table's (their frames
+# and states are the driver's); here what only a real X server shows.
+# A click: the menu bar, one growth of the window, the rally.
 xdotool mousemove --window "$WIN" 150 150 click 1
 for _ in $(seq 1 50); do
     read_geometry
@@ -57,41 +49,11 @@ b=$(first_of 2-rally-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
 [ -n "$a" ] && [ -n "$b" ] || fail "no ball in the rally"
 [ "$a" != "$b" ] || fail "the ball stands still in the rally ($a)"
 
-# 3. Ctrl+A: a new match, the score bar, nothing moving.
-xdotool windowfocus --sync "$WIN"
-xdotool key ctrl+a
-sleep 0.4
-shot 3-ready-a
-has_colour 3-ready-a $((X + 70)) "$Y" 80 40 00FFFF || fail "no cyan \"Na sety:\" after Ctrl+A"
-has_colour 3-ready-a $((X + 120)) "$Y" 120 40 FF0000 || fail "no red score after Ctrl+A"
-sleep 0.3
-shot 3-ready-b
-a=$(first_of 3-ready-a $((X + 25)) $((Y + 40)) 255 280 80FF80)
-b=$(first_of 3-ready-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
-[ -n "$a" ] && [ "$a" = "$b" ] || fail "the ball should wait for P ($a, $b)"
-
-# 4. "P": the match runs and the ball moves: of eight screens 0.1 s apart, two show it in two
-#    places. They are grabbed first and read after, as reading them takes a slow machine longer
-#    than a point.
 grab() { xwd -root -silent >"$WORK/$1.xwd"; }
 develop() { convert "xwd:$WORK/$1.xwd" "$WORK/$1.png" && rm -f "$WORK/$1.xwd"; }
-xdotool key p
-for n in 1 2 3 4 5 6 7 8; do
-    sleep 0.1
-    grab 4-play-$n
-done
-seen=""
-for n in 1 2 3 4 5 6 7 8; do
-    develop 4-play-$n
-    at=$(first_of 4-play-$n $((X + 25)) $((Y + 40)) 255 280 80FF80)
-    [ -z "$at" ] || seen=$(printf '%s\n%s' "$seen" "$at" | sed '/^$/d' | sort -u)
-done
-[ -n "$seen" ] || fail "no ball in play"
-[ "$(wc -l <<<"$seen")" -gt 1 ] || fail "the ball does not move after P ($seen)"
-
-# 4b. Right held down, the focus taken by another program, Right let go there: the sprite stands
-#     while the match runs on. A new match, started by Right itself, so that a passive player's
-#     match, short as it is, is not over before the shots on a slow machine.
+# Right held down, the focus taken by another program, Right let go there: the sprite stands
+#   while the match runs on. A new match, started by Right itself, so that a passive player's
+#   match, short as it is, is not over before the shots on a slow machine.
 xmessage -geometry +700+500 other &
 OTHER_PID=$!
 OTHER=$(timeout 10 xdotool search --sync --onlyvisible --class Xmessage | head -1 || true)
@@ -118,7 +80,7 @@ done
 moved=$(compare -metric AE "$WORK/upper-a.png" "$WORK/upper-b.png" null: 2>&1 || true)
 [ "$moved" != 0 ] || fail "the match stopped behind the other window"
 
-# 5. Zoom 2, then Ctrl+D: the program ends by itself, with status 0.
+# Zoom 2, then Ctrl+D: the program ends by itself, with status 0.
 xdotool windowfocus --sync "$WIN" key ctrl+plus
 sleep 0.2
 xdotool key ctrl+d
@@ -126,7 +88,7 @@ end_game 5 "after Ctrl+D"
 unexpected=$(grep -v "XDG_RUNTIME_DIR" "$WORK/game.err" || true)
 [ -z "$unexpected" ] || fail "unexpected output: $unexpected"
 
-# 6. SIGTERM ends it cleanly too; this time with whatever sound the machine has (none, on a
+# SIGTERM ends it cleanly too; this time with whatever sound the machine has (none, on a
 #    build server), which must not show on stderr either.
 GAME_AUDIO=machine start_game
 [ "$WIDTH" = 606 ] && [ "$HEIGHT" = 634 ] || fail "the zoom was not remembered: ${WIDTH}x$HEIGHT"

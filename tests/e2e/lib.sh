@@ -202,9 +202,3 @@ first_of() {
     convert "$WORK/$1.png" -crop "$4x$5+$2+$3" +repage txt:"$WORK/pixels.txt"
     grep -i -m1 "#$6" "$WORK/pixels.txt" | cut -d: -f1 || true
 }
-
-expect_pixel() {  # expect_pixel WHAT NAME X Y r,g,b
-    local got
-    got=$(pixel "$2" "$3" "$4")
-    [ "$got" = "$5" ] || fail "$1: pixel ($3,$4) of $2 is $got, expected $5"
-}
