@@ -8,8 +8,6 @@
 #   fullstart   --fullscreen, then F11: the window in the middle of the work area
 #   menus       F10 Right Down Enter opens the help window; the settings menu (right click, Menu,
 #               Shift+F10) changes each setting, at once, and the settings file shows it
-#   shots       the menus at the largest zoom and the help and about windows in full screen,
-#               kept in the work folder to be looked at
 #   tests/e2e/window_manager.sh build/desktop/app/smashbol WORK walk fullscreen ...
 set -euo pipefail
 SMASHBOL=${1:?usage: $0 path/to/smashbol work-folder check...}
@@ -161,31 +159,6 @@ menus() {
     until_true 3 full || fail "the settings menu's full screen: '$STATE', ${WIDTH}x$HEIGHT"
     setting click c fullscreen=false
     echo "menus: F10 opened the help window; the settings file: $(tr '\n' ' ' <"$INI")"
-    stop_game
-}
-
-# shots: the game's two menus and the settings menu at the largest zoom the screen takes (up to
-# 4), and in full screen the help and about windows; `import` shows the menus xwd shows black
-shots() {
-    fresh
-    begin --zoom 4
-    local z w h
-    read_frame && z=$((WIDTH / 303))
-    read -r w h <<<"$SCREEN_SIZE"
-    for menu in "hra:F10 Down Right" "informace:F10 Right Down" "settings:Menu z"; do
-        for key in ${menu#*:}; do xdotool key "$key" && sleep 0.3; done
-        import -window root "$WORK/menu-${menu%%:*}-zoom$z.png"
-        xdotool key Escape Escape Escape
-    done
-    xdotool key F11
-    until_true 3 full || fail "F11: state '$STATE', ${WIDTH}x$HEIGHT"
-    for window in "help:F10 Right Down Return" "about:F10 Right Down Down Return"; do
-        xdotool key ${window#*:}
-        sleep 0.8
-        import -window root "$WORK/fullscreen-${window%%:*}.png"
-        xdotool mousemove $((w / 2)) $((h / 2)) click 1  # on the window, centred on the game
-        sleep 0.3
-    done
     stop_game
 }
 
