@@ -2,7 +2,7 @@
 // written by the module's own table of their fields (web/bridge.h).
 import makeModule from './smashbol.js';
 
-const I32 = 0, F64 = 1, TEXT = 2, ADDRESS = 3;
+const I32 = 0, F64 = 1;
 
 export async function openBridge(outlet) {
   const m = await makeModule({ smashbolOutlet: outlet });
@@ -13,17 +13,10 @@ export async function openBridge(outlet) {
   }
   const constants = (record) => Object.fromEntries(Object.entries(records[record]).map(([name, f]) => [name, f.offset]));
   const Named = constants('Named'), entrySize = records.MenuEntry.size.offset;
-  function read(record, at) {
-    const out = {};
-    for (const [name, { offset, kind }] of Object.entries(records[record])) {
-      const p = at + offset;
-      if (kind === I32) out[name] = m.HEAP32[p >> 2];
-      else if (kind === F64) out[name] = m.HEAPF64[p >> 3];
-      else if (kind === TEXT) out[name] = m.UTF8ToString(m.HEAP32[p >> 2]);
-      else if (kind === ADDRESS) out[name] = m.HEAP32[p >> 2] >>> 0;
-    }
-    return out;
-  }
+  // Each field read by its kind: I32, F64, TEXT, ADDRESS.
+  const readers = [(p) => m.HEAP32[p >> 2], (p) => m.HEAPF64[p >> 3], (p) => m.UTF8ToString(m.HEAP32[p >> 2]), (p) => m.HEAP32[p >> 2] >>> 0];
+  const read = (record, at) => Object.fromEntries(Object.entries(records[record]).filter(([, f]) => readers[f.kind])
+    .map(([name, f]) => [name, readers[f.kind](at + f.offset)]));
   function write(record, at, values) {
     for (const [name, { offset, kind }] of Object.entries(records[record])) {
       if (kind === I32) m.HEAP32[(at + offset) >> 2] = Number(values[name] || 0);

@@ -2,7 +2,7 @@
 // animation frame; the parts do what the game asks of the page and hand it the player's input.
 import { openBridge } from './bridge.js';
 import { listenToKeys } from './keys.js';
-import { make, room, show } from './layout.js';
+import { $, later, make, room, show } from './layout.js';
 import { listenToMenus, openSettingsAt, renderMenus } from './menus.js';
 import { messageOpen, showMessage } from './msgbox.js';
 import { keepOffline } from './offline.js';
@@ -11,8 +11,6 @@ import { asked, keep, kept, viewNotices } from './settings.js';
 import { playWave, played, startSound } from './sound.js';
 import { nameButtons, touchButtons } from './touch.js';
 
-const $ = (id) => document.getElementById(id);
-const later = (czech) => czech;
 let bridge = null, view = null, changed = true, roomChanged = true, wakeTimer = 0, pointerAt = null;
 const notices = [], drawn = new WeakMap();  // a canvas -> the window it shows
 const words = (czech) => bridge.text(czech);

@@ -1,9 +1,8 @@
 // The game's menu bar and settings menu drawn from its entries. The keyboard's walk is the game's
 // (its marks and open menus come with the entries); a click or a tap opens a menu here, and a
 // command goes to the game by its name.
-import { keepInside, make } from './layout.js';
+import { $, keepInside, make } from './layout.js';
 
-const $ = (id) => document.getElementById(id);
 const byHand = new Set();  // the menus a click opened, by name
 let last = null, shown = '', popupAt = [0, 0];
 

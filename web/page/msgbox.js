@@ -1,6 +1,7 @@
 // The game's message box, over its windows: OK, Enter, Space or Escape close it, and the game is
 // told; the focus goes back to where it was.
-const $ = (id) => document.getElementById(id);
+import { $ } from './layout.js';
+
 let back = null;
 
 export const messageOpen = () => !$('msgbox-layer').hidden;

@@ -2,7 +2,8 @@
 // fetched whole on a visit with a network and takes over from the old; a page nobody has touched
 // yet starts again on the new build at once, one already played is told the new build comes with
 // the next start.
-const later = (czech) => czech;
+import { later } from './layout.js';
+
 
 export function keepOffline(notify) {
   if (!('serviceWorker' in navigator) || !window.isSecureContext) return;

@@ -1,9 +1,8 @@
 // A player's recording watched on the page: opened from a file (picked, or dropped anywhere on the
 // page) or from a link whose fragment, #replay=, holds it deflated in base64url; and the link to
 // this session's recording (or the one watched) copied for another player. The game checks it.
-import { make } from './layout.js';
+import { later, make } from './layout.js';
 
-const later = (czech) => czech;
 // No recording the game makes is longer: a file is read one byte past it, so that the check
 // refuses it by that byte rather than the page reading on.
 const LIMIT = 64 << 20;

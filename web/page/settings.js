@@ -1,8 +1,9 @@
 // The player's settings as the browser keeps them (their text is the game's own), and what the
 // address asks for one visit: ?zoom=N, ?lang=TAG, ?mute, ?classic-timing, ?no-auto-pause, ?record.
 // What the address gets wrong is a notice: a Czech text (marked for the translators) and its values.
+import { later } from './layout.js';
+
 const KEY = 'smashbol.settings';
-const later = (czech) => czech;
 const FLAGS = { 'classic-timing': ['classicTiming', 1], mute: ['mute', 1], 'no-auto-pause': ['autoPause', 0], record: ['record', 1] };
 
 export function kept() {

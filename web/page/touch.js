@@ -2,10 +2,9 @@
 // pressed, the key goes down; held, it repeats as a keyboard's does; lifted or slid off, it comes
 // up. They show on a touch screen and hide once a real keyboard is used.
 import { keyOf } from './keys.js';
-import { make } from './layout.js';
+import { later, make } from './layout.js';
 
 const REPEAT_DELAY = 500, REPEAT_EVERY = 33;
-const later = (czech) => czech;
 const BUTTONS = [['\u25C0', 'ArrowLeft', 'ArrowLeft', later('Doleva')], ['P', 'p', 'KeyP', later('Pauza (P)')],
                  ['\u25B6', 'ArrowRight', 'ArrowRight', later('Doprava')]];
 
