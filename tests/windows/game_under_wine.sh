@@ -32,6 +32,21 @@ start_exe() {
 # grab NAME [WINDOW]: what the X window holds (Wine's menu bar and the client area below it)
 grab() { import -window "${2:-$WIN}" "$WORK/$1.png"; }
 
+# grab_resized NAME BEFORE: the window once it has taken a size other than BEFORE's grab and
+# kept it (a busy machine's Wine may show the menu bar before the window has grown for it).
+grab_resized() {
+    local size last="" i
+    for i in $(seq 50); do
+        grab "$1"
+        size=$(identify -format '%wx%h' "$WORK/$1.png")
+        [ "$size" != "$(identify -format '%wx%h' "$WORK/$2.png")" ] && [ "$size" = "$last" ] &&
+            return 0
+        last=$size
+        sleep 0.1
+    done
+    fail "$1: the window kept the size it had before"
+}
+
 # client_equals WHAT GRAB DRIVER_SHOT ZOOM: the bottom of the grab is the driver's frame scaled
 client_equals() {
     local size n
@@ -79,10 +94,10 @@ xdotool mousemove --window "$WIN" 150 150 click 1
 sleep 0.3
 xdotool key ctrl+a
 sleep 0.5
-grab match1
+grab_resized match1 splash
 xdotool key ctrl+equal
 sleep 0.8
-grab match2
+grab_resized match2 match1
 xdotool key Right
 sleep 0.5
 moving playing || fail "the arrow did not start the match"
