@@ -256,6 +256,7 @@ test('the settings menu by the keyboard: the zoom and the sound, kept; a bad kep
   const kept = await page.evaluate(() => localStorage.getItem('smashbol.settings'));
   assert.match(kept, /zoom=1/);
   assert.match(kept, /mute=true/);
+  await nextFrame(page);  // the menus are drawn anew at the next frame
   assert.equal(await page.$eval('#settings', (e) => e.hidden), true);
   await done(opened);
 });
