@@ -160,6 +160,8 @@ TEST(ClockTest, Scenarios) {
          "wake 260.000001; wake 270; wake 270.000001", "|A | |A"},
         {"removed inside a tick, its own or another's: no more ticks", steady, "10 10",
          "A1: remove B; A2: remove A; wake 50", "|A*2"},
+        {"removed between events: no more ticks", steady, "10 10", "wake 10; remove B; wake 30",
+         "|A B |A*2"},
         {"classic: 10 ms and 1 ms wait for the next beat, 20 ms for the second", classic, "10 1 20",
          "wake 15.625; wake 31.25", "|A B |A B C"},
         {"classic: beats missed make one late tick, then the beat goes on", classic, "10 1",
