@@ -105,6 +105,7 @@ test('the about and help windows: a title bar, Escape, the close button, a click
   for (const [item, window, close] of [['hra', 2, 'Escape'], ['about', 1, 'button'], ['hra', 2, 'click']]) {
     await page.click('#menubar [data-name="info"]');
     await page.click(`#menubar [data-name="${item}"]`);
+    await nextFrame(page);  // the page shows what the game opened at its next frame
     const shown = await view(page);
     assert.equal(shown.modalWindow, window);
     assert.equal(await page.$eval('#dialog-title', (e) => e.textContent), shown.modalTitle);
