@@ -23,10 +23,11 @@ namespace running {
 
 // A player's recording watched on the running game: where it is, its pace and its state.
 struct Watch {
-    std::string script;  // its whole lines
-    std::size_t next = 0;
-    std::optional<ScriptLine> line;  // the line in hand, as read, and its text
-    std::string text;                // of a tick line: its round and the turn in it
+    std::string script;    // its whole lines
+    std::size_t next = 0;  // where the line after the one in hand begins
+    // The line in hand, as read and as written; of a tick line, the round and the turn in it.
+    std::optional<ScriptLine> line;
+    std::string text;
     std::uint64_t round = 0;
     std::size_t turn = 0;
     bool ranThisRound = false;
