@@ -1,6 +1,6 @@
-// The page as an app, in headless chromium: the touch screen's buttons on emulated phones, the
-// game opening offline and a rebuilt site taking over, the manifest and its icons, and a
-// recording made on the page (?record) that the headless driver replays to the page's own state.
+// The page as an app, in headless chromium: the touch screen's buttons on emulated phones and the
+// recording of what they sent, downloaded, that the headless driver replays to the state it ends
+// with, the game opening offline and a rebuilt site taking over, the manifest and its icons.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -8,20 +8,16 @@ import { createRequire } from 'node:module';
 import path from 'node:path';
 import { test } from 'node:test';
 
-import { ctrl, done, open, pause, readPng, serve, sharedBrowser, site, state, tmpFile, trace, view } from './lib.mjs';
+import { done, middle, open, pause, readPng, serve, sharedBrowser, shown, site, state, tmpFile, trace, view } from './lib.mjs';
 
 const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
 const { KnownDevices } = require('puppeteer-core');
 
 const shared = sharedBrowser();
 
-const centre = async (page, selector) => {
-  const box = await (await page.$(selector)).boundingBox();
-  return [box.x + box.width / 2, box.y + box.height / 2];
-};
 // A tap, and the moment the page takes to turn its touch into pointer and mouse events.
 const tap = async (page, selector) => {
-  await page.touchscreen.tap(...await centre(page, selector));
+  await page.touchscreen.tap(...await middle(page, selector));
   await pause(50);
 };
 
@@ -46,7 +42,7 @@ test('on a phone upright and on its side: buttons below the court, the page fits
     const opened = await shared.open('?record', { device: KnownDevices[device] });
     const { page } = opened;
     const downloaded = await downloadsTo(page);
-    const at = (selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
+    const at = (selector) => shown(page, selector, (e) => e.getBoundingClientRect().toJSON());
     await tap(page, '#form1');
     assert.equal((await state(page)).Timer4, true, `${device}: a tap on the splash starts the intro`);
     assert.equal((await view(page)).scale, scale, device);
@@ -65,12 +61,12 @@ test('on a phone upright and on its side: buttons below the court, the page fits
     // Held, the right button goes down and repeats as a key does; slid off, it comes up.
     const right = '#touch [data-code="ArrowRight"]';
     const from = (await state(page)).man.Left;
-    await page.touchscreen.touchStart(...await centre(page, right));
+    await page.touchscreen.touchStart(...await middle(page, right));
     await pause(800);
     let s = await state(page);
     assert.deepEqual([s.manKeyDir, s.Timer2], ['right', true], device);
     assert.ok(s.man.Left > from, `${device}: man walked right from ${from} to ${s.man.Left}`);
-    await page.touchscreen.touchMove(...await centre(page, '#form1'));
+    await page.touchscreen.touchMove(...await middle(page, '#form1'));
     await pause(50);  // the pointer's events come a moment after the touch's
     s = await state(page);
     assert.equal(s.manKeyDir, '', `${device}: slid off the button, the key came up`);
@@ -85,38 +81,15 @@ test('on a phone upright and on its side: buttons below the court, the page fits
     // What the buttons sent is what keys send: held, the key repeated; lifted, it stopped.
     for (const name of ['menu', 'exit']) await tap(page, `#menubar [data-name="${name}"]`);
     await tap(page, '#notices button');
-    const lines = (await downloaded()).split('\n');
+    const text = await downloaded(), lines = text.split('\n');
+    assert.match(text, /^# smashbol session: replay with smashbol-trace --replay smashbol-[-0-9]+\.trace\n(# .*\n)*load\n/);
+    assert.equal(text.trim().split('\n').pop(), `# ${trace(text).trim().split('\n').pop()}`, `${device}: the driver's replay ends there`);
     const downs = lines.filter((l) => l === 'keydown 39').length;
     assert.ok(downs > 3, `${device}: ${downs} key-downs of the right button`);
     assert.equal(lines.filter((l) => l === 'keyup 39').length, 1, device);
     assert.ok(lines.lastIndexOf('keydown 39') < lines.lastIndexOf('keyup 39'), `${device}: no repeat after the lift`);
     await done(opened);
   }
-});
-
-test('a recording downloaded from the page replays in the driver to the page\'s state', async () => {
-  const opened = await shared.open('?record');
-  const { page } = opened;
-  const downloaded = await downloadsTo(page);
-  assert.equal(await page.$eval('#touch', (e) => e.hidden), true, 'no buttons without a touch screen');
-  await page.click('#form1');
-  await pause(300);
-  await ctrl(page, 'KeyB');
-  await page.keyboard.down('ArrowLeft');
-  await pause(400);
-  await page.keyboard.up('ArrowLeft');
-  await pause(1500);
-  await ctrl(page, 'KeyD');  // the end of the game: the page offers the recording by itself
-  await page.waitForSelector('#notices button');
-  const shown = await state(page);
-  await page.click('#notices button');
-  const script = await downloaded();
-  assert.match(script, /^# smashbol session: replay with smashbol-trace --replay smashbol-[-0-9]+\.trace\n(# .*\n)*load\n/);
-  assert.match(script, /\nmenu med\n(.*\n)*keydown 37\n(.*\n)*menu exit\nprint\n# /);
-  const replayed = trace(script).trim().split('\n').pop();
-  assert.deepEqual(JSON.parse(replayed), shown);
-  assert.equal(script.trim().split('\n').pop(), `# ${replayed}`, 'the recording ends in the state the replay gives');
-  await done(opened);
 });
 
 test('the game opens offline, and a rebuilt site takes over on the next load with a network', async () => {

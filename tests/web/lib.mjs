@@ -86,6 +86,13 @@ export async function open(browser, origin, query = '',
 // The page's view of the game, and a frame drawn after everything asked so far.
 export const view = (page) => page.evaluate(() => window.smashbol.view());
 export const nextFrame = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+// What an element of the page shows (its text unless `read` says other) once the next frame has
+// drawn what was done so far: the page draws its menus, windows and title anew at a frame, not
+// at the key or the click.
+export async function shown(page, selector, read = (e) => e.textContent) {
+  await nextFrame(page);
+  return page.$eval(selector, read);
+}
 // Waits until the game holds its clock (a point's pause), and gives the page's time then.
 export function heldAt(page, timeout = 20000) {
   return page.evaluate((timeout) => new Promise((resolve, reject) => {
@@ -126,15 +133,16 @@ export function sharedBrowser(engine) {
   return shared;
 }
 
-// A click in the middle of the main window: on the splash, it starts the intro.
-export async function clickSplash(page) {
-  const box = await (await page.$('#form1')).boundingBox();
-  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+// The middle of an element on the screen; a click in the main window's starts the intro.
+export async function middle(page, selector) {
+  const box = await (await page.$(selector)).boundingBox();
+  return [box.x + box.width / 2, box.y + box.height / 2];
 }
+export const clickSplash = async (page) => page.mouse.click(...await middle(page, '#form1'));
 
-// Ctrl and a key, as a player presses them.
-export const ctrl = async (page, key) => {
-  for (const [act, k] of [['down', 'Control'], ['press', key], ['up', 'Control']]) await page.keyboard[act](k);
+// A key with Ctrl (or another modifier) held, as a player presses them.
+export const ctrl = async (page, key, modifier = 'Control') => {
+  for (const [act, k] of [['down', modifier], ['press', key], ['up', modifier]]) await page.keyboard[act](k);
 };
 
 // The headless driver on a script; its shots are written where asked, in Czech unless told.

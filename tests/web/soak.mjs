@@ -64,11 +64,7 @@ const actions = [
     if (r.next() < 0.5) {
       const box = await (await page.$('#form1')).boundingBox();
       await page.mouse.click(box.x + r.int(box.width), box.y + r.int(box.height), { button: 'right' });
-    } else {
-      await page.keyboard.down('Shift');
-      await page.keyboard.press('F10');
-      await page.keyboard.up('Shift');
-    }
+    } else await ctrl(page, 'F10', 'Shift');
     for (let i = r.int(4); i > 0; --i) await page.keyboard.press(r.pick(['ArrowDown', 'ArrowUp', 'ArrowRight', 'ArrowLeft']));
     if (r.next() < 0.5) await clickOne(page, '#settings .item:not(.opens):not([data-name="fullscreen"])', r);
     else await page.keyboard.press(r.pick(['Escape', 'Enter']));
