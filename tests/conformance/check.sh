@@ -17,16 +17,8 @@ complain() {
     bad=1
 }
 
-# trim TEXT: without the spaces around it.
-trim() {
-    local s=$1
-    s=${s#"${s%%[![:space:]]*}"}
-    printf '%s' "${s%"${s##*[![:space:]]}"}"
-}
-
 n=0
 while IFS='|' read -r name _ windows script; do
-    name=$(trim "$name")
     [ -n "$name" ] && [ "${name:0:1}" != "#" ] || continue
     n=$((n + 1))
     failures=$((failures + bad))
@@ -58,7 +50,6 @@ while IFS='|' read -r name _ windows script; do
         differ=$(compare -metric AE "$dir/$w.png" "$dir/driver-$w.png" "$dir/diff-$w.png" 2>&1 || true)
         [ "$differ" = 0 ] || complain "$name: $w: $differ pixels differ from the driver's ($dir/diff-$w.png)"
     done
-    script=$(trim "$script")
     if [ -n "$script" ]; then
         printf '%s\nkeydown 0\nmenu exit\nprint\n' "${script//; /$'\n'}" | "$TRACE" >"$dir/script.out"
         [ "$(tail -n 1 "$dir/script.out")" = "$own" ] ||
@@ -66,7 +57,7 @@ while IFS='|' read -r name _ windows script; do
   player: $own
   script: $(tail -n 1 "$dir/script.out")"
     fi
-done <"$TABLE"
+done < <(sed -E 's/ *\| */|/g; s/^ +| +$//' "$TABLE")  # the columns without their spaces
 failures=$((failures + bad))
 [ "$n" -gt 0 ] || { echo "FAIL: no session in $TABLE" >&2; exit 1; }
 echo "$((n - failures)) passed, $failures failed"

@@ -5,7 +5,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { ctrl, launch, open, serve } from '../web/lib.mjs';
+import { clickSplash, ctrl, launch, open, pause, serve } from '../web/lib.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const work = process.argv[2];
@@ -16,10 +16,9 @@ const canvasOf = { Form1: '#form1', Form3: '#modal' };
 async function play(page, inputs) {
   for (const input of inputs) {
     if (input === 'click') {
-      const box = await (await page.$('#form1')).boundingBox();
-      await page.mouse.click(box.x + 150, box.y + 150);
+      await clickSplash(page);
     } else if (input.startsWith('wait-')) {
-      await new Promise((resolve) => setTimeout(resolve, Number(input.slice(5))));
+      await pause(Number(input.slice(5)));
     } else if (input.startsWith('ctrl+')) {
       await ctrl(page, `Key${input.slice(5).toUpperCase()}`);
     } else if (keyNames[input]) {
@@ -44,7 +43,7 @@ try {
     const { page, trouble } = opened;
     await play(page, inputs.split(/\s+/).filter(Boolean));
     // Past any point's pause (0.7 s), whose picture is the one from before the point.
-    await new Promise((resolve) => setTimeout(resolve, 800));
+    await pause(800);
     await page.waitForFunction(() => !window.smashbol.view().held);
     for (const w of windows.split(/\s+/).filter(Boolean)) {
       const canvas = await page.$(canvasOf[w]);

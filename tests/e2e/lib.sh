@@ -124,8 +124,8 @@ fail() {
     exit 1
 }
 
-# Starts the game (under GAME_WRAPPER) and sets WIN to its window id, X, Y, WIDTH, HEIGHT to its
-# place. Silent with SDL's dummy driver unless GAME_AUDIO names another (disk, pulseaudio), or
+# Starts the game (under GAME_WRAPPER) and sets WIN to its window id (of the title WINDOW_NAME
+# matches, the main window's by default), X, Y, WIDTH, HEIGHT to its place. Silent with SDL's dummy driver unless GAME_AUDIO names another (disk, pulseaudio), or
 # GAME_AUDIO=machine leaves SDL to find the machine's own device; a driver the caller's shell
 # exports is never taken over.
 start_game() {
@@ -133,7 +133,7 @@ start_game() {
     [ "${GAME_AUDIO:-}" != machine ] || audio=(env -u SDL_AUDIODRIVER)
     "${audio[@]}" "${GAME_WRAPPER[@]}" "$SMASHBOL" "$@" 2>"$WORK/game.err" &
     GAME_PID=$!
-    WIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^SMASHBOL 2002$' | head -1)
+    WIN=$(timeout 60 xdotool search --sync --onlyvisible --name "${WINDOW_NAME:-^SMASHBOL 2002$}" | head -1)
     [ -n "$WIN" ] || fail "the window did not show"
     read_geometry
 }
@@ -147,10 +147,17 @@ rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$GAME_PID/status"; }
 
 # click_at X Y: a click at a place in the window
 click_at() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; }
+# play_match [SECONDS]: the splash clicked, the intro rally for that long (1 s), then Ctrl+A's
+# match started with P
+play_match() {
+    click_at 130 180
+    sleep "${1:-1}"
+    xdotool windowfocus --sync "$WIN" key ctrl+a key p
+}
 
 # end_game SECONDS WHAT: waits for the game to end by itself and fails unless it exits with 0.
 end_game() {
-    timeout "$1" tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end $2"
+    timeout "$1" tail -s 0.05 --pid="$GAME_PID" -f /dev/null || fail "the game did not end $2"
     local status=0
     wait "$GAME_PID" || status=$?
     GAME_PID=""

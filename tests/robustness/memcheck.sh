@@ -10,9 +10,7 @@ GAME_WRAPPER=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=defin
               --num-callers=30 --log-file="$WORK/memcheck.log")
 start_game
 sleep 3
-click_at 130 180
-sleep 3
-xdotool windowfocus --sync "$WIN" key ctrl+a key p
+play_match 3
 sleep 5
 xdotool key Left; sleep 1; xdotool key p
 sleep 2

@@ -13,9 +13,7 @@ SMASHBOL_TICK_STATS=1 start_game  # its report says when the warm-up's match is 
 # result's fonts, the walking frames) is in before memory is watched: the splash, the intro, a
 # level, walking, and a match left to the computer until it ends (twelve points, about 15 s on
 # an idle machine, longer on a busy one: its end is awaited, not timed).
-click_at 130 180
-sleep 1
-xdotool windowfocus --sync "$WIN" key ctrl+a key p
+play_match
 xdotool keydown Left; sleep 0.5; xdotool keyup Left
 xdotool keydown Right; sleep 0.5; xdotool keyup Right
 xdotool key ctrl+c key p

@@ -9,9 +9,7 @@ begin_scratch_session
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"  # no leak check under ptrace
 GAME_WRAPPER=(strace -f -qq -o "$WORK/trace" -e trace=open,openat,creat,socket,connect)
 start_game
-click_at 130 180
-sleep 1
-xdotool windowfocus --sync "$WIN" key ctrl+a key p
+play_match
 sleep 2
 xdotool key p
 pkill -TERM -P "$GAME_PID"  # the game, under strace
