@@ -159,19 +159,4 @@ std::vector<std::uint8_t> Canvas::rgbaBytes() const {
     return out;
 }
 
-std::uint32_t Dice::next() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 17;
-    state_ ^= state_ << 5;
-    return state_;
-}
-
-double Dice::unit() {
-    return (next() >> 8) / 16777216.0;
-}
-
-int Dice::between(int lo, int hi) {
-    return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1));
-}
-
 }  // namespace assetgen

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "assets/gen/dice.h"
+
 namespace assetgen {
 
 struct Rgba {
@@ -72,21 +74,6 @@ class Canvas {
     int width_ = 0;
     int height_ = 0;
     std::vector<Rgba> pixels_;
-};
-
-// A small fixed-seed generator (xorshift32) for textures: the same seed draws the same picture
-// on every machine.
-class Dice {
-  public:
-    explicit Dice(std::uint32_t seed) : state_(seed ? seed : 0x9e3779b9u) {}
-    std::uint32_t next();
-    // Uniform in [0, 1).
-    double unit();
-    // Uniform whole number in [lo, hi].
-    int between(int lo, int hi);
-
-  private:
-    std::uint32_t state_;
 };
 
 }  // namespace assetgen

@@ -7,7 +7,7 @@
 #include <numbers>
 #include <string_view>
 
-#include "assets/gen/canvas.h"
+#include "assets/gen/dice.h"
 
 namespace assetgen {
 

@@ -1,8 +1,9 @@
-// The game's clips as wave images: each clip's layout, the RIFF/WAVE container around the
-// samples its recipe makes, and the form the program stores them in.
+// The game's clips as wave images: each clip's layout and the RIFF/WAVE container around the
+// samples its recipe makes.
 #include "assets/gen/clips.h"
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "assets/gen/clip_recipes.h"
@@ -90,28 +91,6 @@ std::vector<std::uint8_t> waveImage(const ClipLayout& layout,
     }
     out.resize(out.size() + static_cast<std::size_t>(layout.strayBytes), 0);
     return out;
-}
-
-StoredClip storedClip(const ClipLayout& layout, const std::vector<std::uint8_t>& wave) {
-    StoredClip stored{wave};
-    if (layout.bits != 16)
-        return stored;
-    // Where waveImage puts the samples: after the RIFF header and the format, fact and data
-    // chunks' headers.
-    stored.samplesAt = 12 + 8 + (layout.extendedFormat ? 18 + 12 : 16) + 8;
-    stored.sampleCount = static_cast<std::size_t>(layout.dataBytes) / 2;
-    const std::size_t at = stored.samplesAt, count = stored.sampleCount;
-    std::vector<std::uint16_t> previous(static_cast<std::size_t>(layout.channels), 0);
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto sample =
-            static_cast<std::uint16_t>(wave[at + 2 * i] | wave[at + 2 * i + 1] << 8);
-        std::uint16_t& last = previous[i % previous.size()];
-        const auto difference = static_cast<std::uint16_t>(sample - last);
-        last = sample;
-        stored.bytes[at + i] = static_cast<std::uint8_t>(difference);
-        stored.bytes[at + count + i] = static_cast<std::uint8_t>(difference >> 8);
-    }
-    return stored;
 }
 
 std::vector<std::uint8_t> makeClip(int id) {

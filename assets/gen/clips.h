@@ -1,5 +1,7 @@
-// The game's eight sound clips, synthesised from the recipes in clips.cpp and wrapped as
-// complete RIFF/WAVE images, ready to hand to the wave player as they are.
+// The game's eight sound clips, synthesised from the recipes in clip_recipes.cpp and wrapped as
+// complete RIFF/WAVE images, ready to hand to the wave player as they are. The program makes each
+// at its first use (assets/catalog.cpp) rather than carry its samples: the recipes are a few
+// kilobytes of code, the samples a third of a megabyte.
 #pragma once
 
 #include <cstddef>
@@ -27,15 +29,6 @@ std::vector<std::uint8_t> waveImage(const ClipLayout& layout,
 
 // The whole wave image of clip 1 to 8.
 std::vector<std::uint8_t> makeClip(int id);
-
-// A wave image of that layout as the program stores it (assets/embedded.h): 16-bit samples as
-// each channel's differences, low bytes, then high bytes; other images as they are.
-struct StoredClip {
-    std::vector<std::uint8_t> bytes;
-    std::size_t samplesAt = 0;
-    std::size_t sampleCount = 0;
-};
-StoredClip storedClip(const ClipLayout& layout, const std::vector<std::uint8_t>& wave);
 
 constexpr int kClipCount = 8;
 

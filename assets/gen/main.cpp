@@ -1,8 +1,9 @@
 // smashbol-assetgen OUTPUT.cpp ART_FILE...
 //
-// Turns the text pixel art, the drawn pictures and the clip recipes into one C++ source of
-// byte arrays, so the program carries every picture and sound inside itself. The output depends
-// on nothing but the inputs: the same art gives the same bytes on every build.
+// Turns the text pixel art and the drawn pictures into one C++ source of byte arrays, so the
+// program carries every picture inside itself (the clips it makes from their recipes at run
+// time). The output depends on nothing but the inputs: the same art gives the same bytes on every
+// build.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,7 +16,6 @@
 #include <vector>
 
 #include "assets/gen/canvas.h"
-#include "assets/gen/clips.h"
 #include "assets/gen/drawings.h"
 #include "assets/gen/pixel_art.h"
 
@@ -119,18 +119,6 @@ std::string generate(const std::vector<std::string>& artFiles) {
         writeLiteral(out, it->second.rgbaBytes());
         out << "    ;\n\n";
     }
-    std::vector<std::string> clipEntries;
-    for (int id = 1; id <= assetgen::kClipCount; ++id) {
-        const assetgen::ClipLayout layout = assetgen::clipLayout(id);
-        const assetgen::StoredClip clip = assetgen::storedClip(layout, assetgen::makeClip(id));
-        clipEntries.push_back(
-            "{kClip" + std::to_string(id) + ", " + std::to_string(clip.bytes.size()) + ", " +
-            std::to_string(clip.samplesAt) + ", " + std::to_string(clip.sampleCount) + ", " +
-            std::to_string(layout.channels) + "}");
-        out << "const std::uint8_t kClip" << id << "[] =\n";
-        writeLiteral(out, clip.bytes);
-        out << "    ;\n\n";
-    }
     out << "}  // namespace\n\nconst PictureAsset kPictures[] = {\n";
     for (std::size_t i = 0; i < pictureOrder().size(); ++i) {
         const Canvas& c = art.at(pictureOrder()[i]);
@@ -138,11 +126,7 @@ std::string generate(const std::vector<std::string>& artFiles) {
             << ", kPicture" << i << "},\n";
     }
     out << "};\n\nconst std::size_t kPictureCount = " << pictureOrder().size() << ";\n\n"
-        << "const StoredClip kClips[8] = {\n";
-    for (const std::string& entry : clipEntries) {
-        out << "    " << entry << ",\n";
-    }
-    out << "};\n\n}  // namespace assets::embedded\n";
+        << "}  // namespace assets::embedded\n";
     return out.str();
 }
 
