@@ -125,9 +125,9 @@ fail() {
 }
 
 # Starts the game (under GAME_WRAPPER) and sets WIN to its window id (of the title WINDOW_NAME
-# matches, the main window's by default), X, Y, WIDTH, HEIGHT to its place. Silent with SDL's dummy driver unless GAME_AUDIO names another (disk, pulseaudio), or
-# GAME_AUDIO=machine leaves SDL to find the machine's own device; a driver the caller's shell
-# exports is never taken over.
+# matches, the main window's by default), X, Y, WIDTH, HEIGHT to its place. Silent with SDL's
+# dummy driver unless GAME_AUDIO names another (disk, pulseaudio), or GAME_AUDIO=machine leaves
+# SDL to find the machine's own device; a driver the caller's shell exports is never taken over.
 start_game() {
     local audio=(env SDL_AUDIODRIVER="${GAME_AUDIO:-dummy}")
     [ "${GAME_AUDIO:-}" != machine ] || audio=(env -u SDL_AUDIODRIVER)
@@ -153,6 +153,51 @@ play_match() {
     click_at 130 180
     sleep "${1:-1}"
     xdotool windowfocus --sync "$WIN" key ctrl+a key p
+}
+
+# focus_game: the keyboard's focus to the game's window, by the window manager if there is one
+focus_game() { xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN"; }
+
+# shoot WINDOW FILE: what the X window holds, its menu bar included (a window manager's frame not)
+shoot() { import -window "$1" "$2"; }
+
+# play_table WORK [OPTION...]: each session of the conformance table (tests/conformance/
+# sessions.txt) played on a new game, at zoom 1, muted, recorded, with the options given, into
+# WORK/N/ (PLAYED: how many): the recording, and the windows it names as the screen shows them
+# where the session ends, before its Ctrl+D. Muted, not even SDL's disk driver may open.
+play_table() {
+    local work=$1 name inputs windows input w id
+    shift
+    rm -f "$work/audio.raw"
+    PLAYED=0
+    while IFS='|' read -r name inputs windows _; do
+        [ -n "$name" ] && [ "${name:0:1}" != "#" ] || continue
+        PLAYED=$((PLAYED + 1))
+        rm -rf "${work:?}/$PLAYED" "$XDG_CONFIG_HOME" && mkdir -p "$work/$PLAYED" "$XDG_CONFIG_HOME"
+        GAME_AUDIO=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
+            start_game --zoom 1 --mute --record "$work/$PLAYED/session.trace" "$@"
+        focus_game
+        for input in $inputs; do
+            case "$input" in
+                click) click_at 150 150 ;;
+                wait-*) sleep "$(awk "BEGIN {print ${input#wait-} / 1000}")" ;;
+                *) xdotool key "$input" ;;
+            esac
+        done
+        sleep 0.8  # past any point's pause, whose picture is the one from before the point
+        for w in $windows; do
+            id=$WIN
+            [ "$w" = Form1 ] || id=$(xdotool search --onlyvisible --name '^SMASHBOL 2002 - ' | head -n 1)
+            [ -n "$id" ] || fail "$name: no $w window is open"
+            shoot "$id" "$work/$PLAYED/$w.screen.png"
+        done
+        [[ " $windows " != *" Form3 "* ]] || { xdotool key Escape && sleep 0.2; }
+        focus_game
+        xdotool key ctrl+d
+        end_game 10 "$name: on Ctrl+D"
+    done < <(sed -E 's/ *\| */|/g; s/^ +| +$//' "$(dirname "${BASH_SOURCE[0]}")/../conformance/sessions.txt")
+    [ ! -e "$work/audio.raw" ] || fail "muted, yet a sound device was opened"
+    echo "$PLAYED sessions played"
 }
 
 # end_game SECONDS WHAT: waits for the game to end by itself and fails unless it exits with 0.
