@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "assets/embedded_translations.h"
@@ -16,11 +19,11 @@
 namespace {
 
 std::unique_ptr<web::Page> page;
-SmashbolKey keyRecord;
-SmashbolRoom roomRecord;
-std::string handed;        // the last text handed to the page
-std::string handedIn;      // a recording's bytes the page handed the module
-std::string watchMessage;  // what the last recording's check said
+web::Notices notices;
+std::optional<int> askedZoom;
+std::string recordingName;  // checked against the room the first time the page has one
+std::string handed;         // the last text handed to the page
+std::string handedIn;       // a recording's bytes the page handed the module
 
 const char* handOver(std::string text) {
     handed = std::move(text);
@@ -39,20 +42,6 @@ std::string spokenLanguage(std::string tag) {
     return before;
 }
 
-running::Key keyOf(const SmashbolKey& k) {
-    running::Key key;
-    key.named = static_cast<running::Key::Named>(k.named);
-    key.symbol = static_cast<char>(k.symbol);
-    key.place = static_cast<char>(k.place);
-    key.numpad = k.numpad != 0;
-    key.shift = k.shift != 0;
-    key.ctrl = k.ctrl != 0;
-    key.alt = k.alt != 0;
-    key.meta = k.meta != 0;
-    key.repeat = k.repeat != 0;
-    return key;
-}
-
 running::Window windowOf(int32_t window) {
     return window == 1   ? running::Window::About
            : window == 2 ? running::Window::Help
@@ -63,18 +52,8 @@ running::Window windowOf(int32_t window) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE SmashbolKey* smashbol_key_record(void) {
-    return &keyRecord;
-}
-
-EMSCRIPTEN_KEEPALIVE SmashbolRoom* smashbol_room_record(void) {
-    return &roomRecord;
-}
-
 EMSCRIPTEN_KEEPALIVE void smashbol_start(const char* kept, const char* browserLanguages,
-                                         int32_t zoom, int32_t mute, int32_t classicTiming,
-                                         int32_t autoPause, const char* language,
-                                         const char* recordingName) {
+                                         const char* search) {
     running::Settings remembered = running::readSettings(kept);
     // A remembered language the game no longer speaks is forgotten without a word.
     if (!assets::speaks(remembered.language))
@@ -82,24 +61,31 @@ EMSCRIPTEN_KEEPALIVE void smashbol_start(const char* kept, const char* browserLa
     running::Settings shown = remembered;
     // A page opens in its tab; only the player's key or menu takes it to full screen.
     shown.fullScreen = false;
-    std::optional<int> askedZoom;
-    if (zoom > 0)
-        shown.zoom = *(askedZoom = zoom);
-    if (mute >= 0)
-        shown.mute = mute != 0;
-    if (classicTiming >= 0)
-        shown.classicTiming = classicTiming != 0;
-    if (autoPause >= 0)
-        shown.autoPause = autoPause != 0;
-    bool languageUnknown = false;
-    if (*language) {
-        const std::string spoken = spokenLanguage(language);
-        languageUnknown = spoken.empty();
-        shown.language = languageUnknown ? std::string() : spoken;
+    web::Address address = web::readAddress(search);
+    if (address.zoom > 0)
+        shown.zoom = *(askedZoom = address.zoom);
+    if (address.mute >= 0)
+        shown.mute = address.mute != 0;
+    if (address.classicTiming >= 0)
+        shown.classicTiming = address.classicTiming != 0;
+    if (address.autoPause >= 0)
+        shown.autoPause = address.autoPause != 0;
+    if (!address.language.empty()) {
+        shown.language = spokenLanguage(address.language);
+        if (shown.language.empty())
+            address.notices.push_back({web::NoticeKind::LanguageUnknown, "", address.language});
     }
-    page = std::make_unique<web::Page>(remembered, shown, browserLanguages, askedZoom,
-                                       languageUnknown);
-    if (*recordingName)
+    page = std::make_unique<web::Page>(remembered, shown, browserLanguages, notices);
+    for (web::Notice& notice : address.notices)
+        notices.add(std::move(notice));
+    // The session's recording is named by the start: smashbol-2024-05-01-1402.trace.
+    const std::time_t started = std::time(nullptr);
+    const std::tm* t = std::localtime(&started);
+    char name[64];
+    std::snprintf(name, sizeof name, "smashbol-%04d-%02d-%02d-%02d%02d.trace", t->tm_year + 1900,
+                  t->tm_mon + 1, t->tm_mday, t->tm_hour, t->tm_min);
+    recordingName = name;
+    if (address.record > 0)
         page->recordTo(recordingName);
     page->game().load();
 }
@@ -113,8 +99,11 @@ EMSCRIPTEN_KEEPALIVE double smashbol_next_wake(void) {
     return wake ? static_cast<double>(*wake) / 1e6 : -1.0;
 }
 
-EMSCRIPTEN_KEEPALIVE int32_t smashbol_key(int32_t down) {
-    return page->key(down != 0, keyOf(keyRecord)) ? 1 : 0;
+EMSCRIPTEN_KEEPALIVE int32_t smashbol_key(int32_t down, const char* key, const char* code,
+                                          int32_t modifiers) {
+    const running::Key k = web::keyOfBrowser(key, code, modifiers & 1, modifiers & 2, modifiers & 4,
+                                             modifiers & 8, modifiers & 16);
+    return page->key(down != 0, k) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void smashbol_click(int32_t window, int32_t pressX, int32_t pressY,
@@ -136,15 +125,15 @@ EMSCRIPTEN_KEEPALIVE void smashbol_dismiss_message(void) {
     page->game().dismissMessage();
 }
 
-EMSCRIPTEN_KEEPALIVE void smashbol_set_room(void) {
-    running::Room room;
-    room.width = roomRecord.width;
-    room.height = roomRecord.height;
-    room.aroundWidth = roomRecord.aroundWidth;
-    room.aroundHeight = roomRecord.aroundHeight;
-    room.devicePixelRatio = roomRecord.devicePixelRatio;
-    room.mayShrink = roomRecord.mayShrink != 0;
-    page->game().setRoom(room);
+EMSCRIPTEN_KEEPALIVE void smashbol_set_room(int32_t width, int32_t height, int32_t aroundWidth,
+                                            int32_t aroundHeight, int32_t mayShrink,
+                                            double devicePixelRatio) {
+    page->game().setRoom(
+        {width, height, aroundWidth, aroundHeight, devicePixelRatio, mayShrink != 0});
+    // A zoom the address asked for that the browser's window cannot hold is said once.
+    if (askedZoom && *askedZoom > page->game().zoom() && !page->game().settings().fullScreen)
+        notices.add({web::NoticeKind::ZoomCut, "", "", *askedZoom, page->game().zoom()});
+    askedZoom.reset();
 }
 
 EMSCRIPTEN_KEEPALIVE void smashbol_full_screen(int32_t on) {
@@ -153,6 +142,14 @@ EMSCRIPTEN_KEEPALIVE void smashbol_full_screen(int32_t on) {
 
 EMSCRIPTEN_KEEPALIVE void smashbol_settings_menu(int32_t open) {
     page->settingsMenu(open != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t smashbol_point_menu(const char* name, int32_t toggle) {
+    return page->pointMenu(name, toggle != 0) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t smashbol_close_menus(void) {
+    return page->closeMenus() ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const SmashbolFrame* smashbol_frame(int32_t window) {
@@ -167,8 +164,22 @@ EMSCRIPTEN_KEEPALIVE const SmashbolMenus* smashbol_menus(int32_t which) {
     return &page->menus(which);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* smashbol_text(const char* czech) {
-    return handOver(std::string(tk::tr(czech)));
+EMSCRIPTEN_KEEPALIVE const char* smashbol_word(const char* name) {
+    return handOver(web::pageWord(name));
+}
+
+EMSCRIPTEN_KEEPALIVE const SmashbolNotices* smashbol_notices(void) {
+    return &page->notices();
+}
+
+EMSCRIPTEN_KEEPALIVE void smashbol_dismiss_notice(int32_t id) {
+    notices.dismiss(id);
+}
+
+EMSCRIPTEN_KEEPALIVE void smashbol_notice(const char* kind, int32_t number) {
+    web::NoticeKind known;
+    if (web::noticeKindNamed(kind, known))
+        notices.add({known, "", "", number});
 }
 
 EMSCRIPTEN_KEEPALIVE const char* smashbol_report(void) {
@@ -184,6 +195,10 @@ EMSCRIPTEN_KEEPALIVE const char* smashbol_script(const char* script) {
 
 EMSCRIPTEN_KEEPALIVE const char* smashbol_recording(void) {
     return page->recording().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* smashbol_recording_name(void) {
+    return recordingName.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE uint8_t* smashbol_room_for(int32_t bytes) {
@@ -204,12 +219,10 @@ EMSCRIPTEN_KEEPALIVE int32_t smashbol_watch(const char* name, int32_t bytes) {
         if (check.ok)
             page = std::move(next);
     }
-    watchMessage = check.message;
+    if (!check.ok || !check.message.empty())
+        notices.add(
+            {check.ok ? web::NoticeKind::CutShort : web::NoticeKind::Refused, "", check.message});
     return check.ok ? 1 : 0;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* smashbol_watch_message(void) {
-    return watchMessage.c_str();
 }
 
 }  // extern "C"

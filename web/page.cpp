@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "engine/core/translation.h"
+
 namespace web {
 
 namespace {
@@ -34,14 +36,24 @@ int identity(const running::Key& key) {
                                                   : (key.place ? key.place : key.symbol);
 }
 
+// How deep among `entries` the menu `name` lies; -1 where it is not.
+int depthOf(const std::vector<running::MenuEntry>& entries, std::string_view name, int depth = 0) {
+    for (const running::MenuEntry& entry : entries) {
+        if (entry.name == name)
+            return depth;
+        if (const int below = depthOf(entry.children, name, depth + 1); below >= 0)
+            return below;
+    }
+    return -1;
+}
+
 }  // namespace
 
 Page::Page(running::Settings kept, running::Settings shown, std::string browserLanguages,
-           std::optional<int> askedZoom, bool askedLanguageUnknown)
+           Notices& notices)
     : outlet_(std::move(kept), shown, std::move(browserLanguages)),
       game_(outlet_, optionsOf(shown)),
-      askedZoom_(askedZoom),
-      askedLanguageUnknown_(askedLanguageUnknown) {
+      notices_(notices) {
     outlet_.showLanguage(shown);
 }
 
@@ -52,7 +64,7 @@ void Page::recordTo(const std::string& name) {
 
 std::unique_ptr<Page> Page::fresh() {
     return std::make_unique<Page>(outlet_.kept(), game_.settings(), outlet_.browserLanguages(),
-                                  askedZoom_, askedLanguageUnknown_);
+                                  notices_);
 }
 
 bool Page::key(bool down, const running::Key& key) {
@@ -96,6 +108,26 @@ bool Page::key(bool down, const running::Key& key) {
     return used;
 }
 
+// The page's own menu after the game's: opening a recording, copying its link, saving it. The
+// game's keys do not walk it (its captions have no access letters); the page does its commands.
+std::vector<running::MenuEntry> Page::menuBar() const {
+    const auto item = [](const char* name, std::string_view caption, bool enabled) {
+        running::MenuEntry entry;
+        entry.name = name;
+        entry.caption = caption;
+        entry.enabled = enabled;
+        return entry;
+    };
+    const bool watching = game_.watching().has_value();
+    running::MenuEntry menu = item("recording", tk::tr("Nahrávka"), true);
+    menu.children = {item("replay-open", tk::tr("Otevřít nahrávku…"), true),
+                     item("replay-link", tk::tr("Kopírovat odkaz"), recorded_ || watching),
+                     item("replay-download", tk::tr("Stáhnout nahrávku"), recorded_)};
+    std::vector<running::MenuEntry> bar = game_.menuBar();
+    bar.push_back(std::move(menu));
+    return bar;
+}
+
 std::vector<running::MenuEntry> Page::settingsBar() const {
     running::MenuEntry menu;
     menu.name = "settings";
@@ -122,8 +154,30 @@ void Page::settingsMenu(bool open) {
     }
 }
 
-bool Page::command(std::string_view name) {
+bool Page::pointMenu(std::string_view name, bool toggle) {
+    int depth = depthOf(menuBar(), name);
+    if (depth < 0)
+        depth = depthOf(game_.settingsMenu(), name);
+    const std::size_t level = static_cast<std::size_t>(depth);
+    const bool open = depth >= 0 && level < pointed_.size() && pointed_[level] == name;
+    // Passed over: a top menu opens while another the pointer opened shows.
+    if (depth < 0 || (!toggle && (open || depth > 0 || pointed_.empty())))
+        return false;
+    pointed_.resize(level);
+    if (!open || !toggle)
+        pointed_.emplace_back(name);
+    return true;
+}
+
+bool Page::closeMenus() {
+    const bool any = !pointed_.empty() || settingsWalk_;
+    pointed_.clear();
     settingsMenu(false);
+    return any;
+}
+
+bool Page::command(std::string_view name) {
+    closeMenus();
     return game_.command(name);
 }
 

@@ -12,6 +12,7 @@
 
 #include "engine/running/running_game.h"
 #include "web/bridge.h"
+#include "web/words.h"
 
 namespace web {
 
@@ -58,8 +59,9 @@ void tellPrinted(std::string_view text);
 
 class Page {
   public:
+    // The notices outlive a page: a recording watched on a fresh one keeps them.
     Page(running::Settings kept, running::Settings shown, std::string browserLanguages,
-         std::optional<int> askedZoom, bool askedLanguageUnknown);
+         Notices& notices);
     void recordTo(const std::string& name);
     // A page on a new game, not yet loaded, with this one's settings: a recording is watched on it.
     std::unique_ptr<Page> fresh();
@@ -67,18 +69,26 @@ class Page {
     // A key the page took from the keyboard: the settings menu's walk, else the game's.
     bool key(bool down, const running::Key& key);
     void settingsMenu(bool open);
+    // A menu the pointer opened (`toggle`: a click, which closes it again) or passed over, which
+    // opens it only while a menu the pointer opened shows. True when the menus changed.
+    bool pointMenu(std::string_view name, bool toggle);
+    // A press outside the menus closes every menu the pointer or the keys opened; true if any was.
+    bool closeMenus();
     bool command(std::string_view name);
     void fullScreen(bool on);
 
     const SmashbolFrame& frame(running::Window window);
     const SmashbolView& view();
     const SmashbolMenus& menus(int which);
+    const SmashbolNotices& notices();
     // The session so far, closed by the state it ends in: once taken, the recording ends there.
     const std::string& recording();
 
     running::Game& game() { return game_; }
 
   private:
+    // The game's menu bar and the page's own recording menu after it.
+    std::vector<running::MenuEntry> menuBar() const;
     std::vector<running::MenuEntry> settingsBar() const;
     void openSettingsWalk();
 
@@ -86,10 +96,11 @@ class Page {
     running::Game game_;
     Memory memory_;
     bool recorded_ = false;
-    std::optional<int> askedZoom_;
-    bool askedLanguageUnknown_;
+    Notices& notices_;
+    bool matchDecided_ = false, ended_ = false;  // as the last view saw them
     std::optional<running::MenuWalk> settingsWalk_;
-    std::vector<int> walkedKeys_;  // keys the settings menu took: their releases are its too
+    std::vector<int> walkedKeys_;       // keys the settings menu took: their releases are its too
+    std::vector<std::string> pointed_;  // the menu the pointer opened on each level, or ""
 
     // What the records point into stays until the next call that makes them anew.
     std::array<std::vector<std::uint32_t>, 3> rgba_;
@@ -99,6 +110,9 @@ class Page {
     std::array<SmashbolMenus, 2> menus_{};
     std::array<std::vector<SmashbolMenuEntry>, 2> entries_;
     std::array<std::vector<running::MenuEntry>, 2> trees_;
+    SmashbolNotices noticesRecord_{};
+    std::vector<SmashbolNotice> noticeEntries_;
+    std::vector<std::string> noticeTexts_;
 };
 
 }  // namespace web

@@ -2,6 +2,7 @@
 // them by.
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstddef>
 
 #include "engine/core/translation.h"
@@ -68,6 +69,13 @@ const SmashbolFrame& Page::frame(running::Window window) {
 
 const SmashbolView& Page::view() {
     const running::Game& g = game_;
+    // The end of a recorded match or game offers its recording.
+    if (recorded_ && g.matchDecided() && !matchDecided_)
+        notices_.add({NoticeKind::MatchOver});
+    if (recorded_ && g.ended() && !ended_)
+        notices_.add({NoticeKind::GameOver});
+    matchDecided_ = g.matchDecided();
+    ended_ = g.ended();
     const running::Settings& settings = g.settings();
     const std::optional<running::Window> modal = g.modalWindow();
     const tk::Rect main = g.clientArea(running::Window::Main);
@@ -83,7 +91,6 @@ const SmashbolView& Page::view() {
     view_.matchDecided = g.matchDecided();
     view_.zoom = g.zoom();
     view_.maxZoom = running::Settings::kMaxZoom;
-    view_.askedZoom = askedZoom_.value_or(0);
     view_.fullScreen = settings.fullScreen;
     view_.classicTiming = settings.classicTiming;
     view_.recording = recorded_;
@@ -92,7 +99,7 @@ const SmashbolView& Page::view() {
     view_.menuBarPx = running::Game::kMenuBarPx;
     view_.modalWidth = shown.width;
     view_.modalHeight = shown.height;
-    view_.askedLanguageUnknown = askedLanguageUnknown_;
+    view_.notices = notices_.version();
     view_.watching = g.watching().has_value();
     view_.scale = g.scale();
     view_.title = viewTexts_[0].c_str();
@@ -106,7 +113,7 @@ const SmashbolMenus& Page::menus(int which) {
     std::vector<running::MenuEntry>& tree = trees_[i];
     const running::MenuWalk* walk = nullptr;
     if (i == 0) {
-        tree = game_.menuBar();
+        tree = menuBar();
         if (game_.menuWalk().isOpen())
             walk = &game_.menuWalk();
     } else {
@@ -117,8 +124,25 @@ const SmashbolMenus& Page::menus(int which) {
     std::vector<SmashbolMenuEntry>& entries = entries_[i];
     entries.clear();
     flatten(tree, 0, walk ? &walk->active() : nullptr, 0, entries);
+    for (SmashbolMenuEntry& entry : entries)
+        if (std::find(pointed_.begin(), pointed_.end(), entry.name) != pointed_.end())
+            entry.open = 1;
     menus_[i] = {static_cast<std::int32_t>(entries.size()), walk != nullptr, entries.data()};
     return menus_[i];
+}
+
+const SmashbolNotices& Page::notices() {
+    noticeEntries_.clear();
+    noticeTexts_.clear();
+    for (const Notices::Shown& shown : notices_.shown())
+        noticeTexts_.push_back(noticeText(shown.notice));
+    for (std::size_t i = 0; i < noticeTexts_.size(); ++i) {
+        const Notices::Shown& shown = notices_.shown()[i];
+        noticeEntries_.push_back(
+            {shown.id, offersDownload(shown.notice.kind), noticeTexts_[i].c_str()});
+    }
+    noticesRecord_ = {static_cast<std::int32_t>(noticeEntries_.size()), noticeEntries_.data()};
+    return noticesRecord_;
 }
 
 }  // namespace web
@@ -127,35 +151,15 @@ const SmashbolMenus& Page::menus(int which) {
 namespace {
 
 struct Field {
-    const char* name;  // "Key.named", or a group's constant ("Named.Left")
+    const char* name;  // "View.zoom", or a constant ("Window.About")
     std::int32_t offset, kind;
 };
 
 #define SMASHBOL_FIELD(record, field, kind) \
     { #record "." #field, static_cast < std::int32_t>(offsetof(Smashbol##record, field)), kind }
 
-constexpr Field named(const char* name, running::Key::Named value) {
-    return {name, static_cast<std::int32_t>(value), SMASHBOL_CONSTANT};
-}
-
 const std::vector<Field>& fields() {
-    using N = running::Key::Named;
     static const std::vector<Field> all = {
-        SMASHBOL_FIELD(Key, named, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, symbol, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, place, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, numpad, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, shift, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, ctrl, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, alt, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, meta, SMASHBOL_I32),
-        SMASHBOL_FIELD(Key, repeat, SMASHBOL_I32),
-        SMASHBOL_FIELD(Room, width, SMASHBOL_I32),
-        SMASHBOL_FIELD(Room, height, SMASHBOL_I32),
-        SMASHBOL_FIELD(Room, aroundWidth, SMASHBOL_I32),
-        SMASHBOL_FIELD(Room, aroundHeight, SMASHBOL_I32),
-        SMASHBOL_FIELD(Room, mayShrink, SMASHBOL_I32),
-        SMASHBOL_FIELD(Room, devicePixelRatio, SMASHBOL_F64),
         SMASHBOL_FIELD(Frame, pixels, SMASHBOL_ADDRESS),
         SMASHBOL_FIELD(Frame, width, SMASHBOL_I32),
         SMASHBOL_FIELD(Frame, height, SMASHBOL_I32),
@@ -171,7 +175,6 @@ const std::vector<Field>& fields() {
         SMASHBOL_FIELD(View, matchDecided, SMASHBOL_I32),
         SMASHBOL_FIELD(View, zoom, SMASHBOL_I32),
         SMASHBOL_FIELD(View, maxZoom, SMASHBOL_I32),
-        SMASHBOL_FIELD(View, askedZoom, SMASHBOL_I32),
         SMASHBOL_FIELD(View, fullScreen, SMASHBOL_I32),
         SMASHBOL_FIELD(View, classicTiming, SMASHBOL_I32),
         SMASHBOL_FIELD(View, recording, SMASHBOL_I32),
@@ -180,7 +183,7 @@ const std::vector<Field>& fields() {
         SMASHBOL_FIELD(View, menuBarPx, SMASHBOL_I32),
         SMASHBOL_FIELD(View, modalWidth, SMASHBOL_I32),
         SMASHBOL_FIELD(View, modalHeight, SMASHBOL_I32),
-        SMASHBOL_FIELD(View, askedLanguageUnknown, SMASHBOL_I32),
+        SMASHBOL_FIELD(View, notices, SMASHBOL_I32),
         SMASHBOL_FIELD(View, watching, SMASHBOL_I32),
         SMASHBOL_FIELD(View, scale, SMASHBOL_F64),
         SMASHBOL_FIELD(View, title, SMASHBOL_TEXT),
@@ -199,19 +202,13 @@ const std::vector<Field>& fields() {
         SMASHBOL_FIELD(Menus, count, SMASHBOL_I32),
         SMASHBOL_FIELD(Menus, walked, SMASHBOL_I32),
         SMASHBOL_FIELD(Menus, entries, SMASHBOL_ADDRESS),
-        {"MenuEntry.size", sizeof(SmashbolMenuEntry), SMASHBOL_CONSTANT},
-        {"Settings.maxZoom", running::Settings::kMaxZoom, SMASHBOL_CONSTANT},
-        named("Named.Left", N::Left),
-        named("Named.Up", N::Up),
-        named("Named.Right", N::Right),
-        named("Named.Down", N::Down),
-        named("Named.F10", N::F10),
-        named("Named.F11", N::F11),
-        named("Named.Menu", N::Menu),
-        named("Named.Alt", N::Alt),
-        named("Named.Escape", N::Escape),
-        named("Named.Enter", N::Enter),
-        named("Named.Space", N::Space),
+        SMASHBOL_FIELD(Notice, id, SMASHBOL_I32),
+        SMASHBOL_FIELD(Notice, download, SMASHBOL_I32),
+        SMASHBOL_FIELD(Notice, text, SMASHBOL_TEXT),
+        SMASHBOL_FIELD(Notices, count, SMASHBOL_I32),
+        SMASHBOL_FIELD(Notices, entries, SMASHBOL_ADDRESS),
+        {"size.MenuEntry", sizeof(SmashbolMenuEntry), SMASHBOL_CONSTANT},
+        {"size.Notice", sizeof(SmashbolNotice), SMASHBOL_CONSTANT},
         {"Window.Main", static_cast<std::int32_t>(running::Window::Main), SMASHBOL_CONSTANT},
         {"Window.About", static_cast<std::int32_t>(running::Window::About), SMASHBOL_CONSTANT},
         {"Window.Help", static_cast<std::int32_t>(running::Window::Help), SMASHBOL_CONSTANT}};

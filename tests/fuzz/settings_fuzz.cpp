@@ -1,5 +1,6 @@
 // Any bytes as the settings file the player may have edited by hand: read to settings within
-// their ranges, and what is written of them reads back the same.
+// their ranges, and what is written of them reads back the same. The same bytes as the page's
+// address: what it asks is within range, and each mistake is a notice that can be worded.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "assets/embedded_translations.h"
 #include "engine/running/settings.h"
+#include "web/words.h"
 
 namespace {
 
@@ -23,5 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(read.zoom >= 0 && read.zoom <= running::Settings::kMaxZoom);
     require(read.language.empty() || assets::speaks(read.language));
     require(running::readSettings(running::writeSettings(read)) == read);
+    const web::Address asked = web::readAddress(ini);
+    require(asked.zoom == -1 || (asked.zoom >= 1 && asked.zoom <= running::Settings::kMaxZoom));
+    for (const web::Notice& notice : asked.notices)
+        require(!web::noticeText(notice).empty());
     return 0;
 }

@@ -1,8 +1,6 @@
 // The room the page has for the game (the viewport less the notices and the touch buttons), and
 // the game's windows at the scale the game gives: each game pixel a whole number of the screen's.
 export const $ = (id) => document.getElementById(id);
-// Marks a Czech text for the translators; the game's text() gives it in the language shown.
-export const later = (czech) => czech;
 
 // An element with its properties and attributes.
 export function make(tag, properties = {}, attributes = {}) {

@@ -2,36 +2,31 @@
 // animation frame; the parts do what the game asks of the page and hand it the player's input.
 import { openBridge } from './bridge.js';
 import { listenToKeys } from './keys.js';
-import { $, later, make, room, show } from './layout.js';
+import { $, make, room, show } from './layout.js';
 import { listenToMenus, openSettingsAt, renderMenus } from './menus.js';
 import { messageOpen, showMessage } from './msgbox.js';
 import { keepOffline } from './offline.js';
-import { listenToReplays, replayPrinted, replayState, withReplayMenu } from './replay.js';
-import { asked, keep, kept, viewNotices } from './settings.js';
+import { listenToReplays, replayPrinted, replayState } from './replay.js';
+import { keep, kept } from './settings.js';
 import { playWave, played, startSound } from './sound.js';
-import { nameButtons, touchButtons } from './touch.js';
+import { touchButtons } from './touch.js';
 
 let bridge = null, view = null, changed = true, roomChanged = true, wakeTimer = 0, pointerAt = null;
-const notices = [], drawn = new WeakMap();  // a canvas -> the window it shows
-const words = (czech) => bridge.text(czech);
-const button = (text, onclick) => make('button', { type: 'button', textContent: text, onclick });
-// A notice is a Czech text with its {values}, and maybe what its button does.
-function showNotices(notice) {
-  if (notice) notices.push(notice);
-  $('notices').replaceChildren(...notices.map((shown) => {
-    const [czech, values, act] = shown, p = make('p', { textContent: words(czech).replace(/\{(\w+)\}/g, (all, key) => values[key]) });
-    if (act) p.append(button(words(later('Stáhnout nahrávku')), act));
-    p.append(button('\u00D7', () => showNotices(void notices.splice(notices.indexOf(shown), 1))));
-    p.lastChild.setAttribute('aria-label', words(later('Zavřít')));
+const drawn = new WeakMap();  // a canvas -> the window it shows
+// The game's notices, each with its close button and maybe one that saves the recording.
+function showNotices() {
+  $('notices').replaceChildren(...bridge.notices().map(({ id, download: offers, text }) => {
+    const p = make('p', { textContent: text });
+    if (offers) p.append(make('button', { type: 'button', textContent: bridge.word('download'), onclick: download }));
+    p.append(make('button', { type: 'button', textContent: '\u00D7', onclick: () => { bridge.dismissNotice(id); showNotices(); } },
+                  { 'aria-label': bridge.word('close') }));
     return p;
   }));
   roomChanged = true;
 }
 
-// The session's script as a file, named by the start: smashbol-2024-05-01-1402.trace.
-const t = new Date(), two = (n) => String(n).padStart(2, '0');
-const recordingName = `smashbol-${t.getFullYear()}-${two(t.getMonth() + 1)}-${two(t.getDate())}-${two(t.getHours())}${two(t.getMinutes())}.trace`;
-const download = () => make('a', { download: recordingName, href: URL.createObjectURL(new Blob([bridge.recording()], { type: 'text/plain' })) }).click();
+// The session's script as a file.
+const download = () => make('a', { download: bridge.recordingName(), href: URL.createObjectURL(new Blob([bridge.recording()], { type: 'text/plain' })) }).click();
 
 function draw(canvas, window) {
   const f = bridge.frame(window), context = canvas.getContext('2d');
@@ -45,17 +40,17 @@ function draw(canvas, window) {
 
 function refresh(before) {
   document.title = view.title;
-  if (!before || before.language !== view.language) {
+  const language = !before || before.language !== view.language;
+  if (language) {
     document.documentElement.lang = view.language;
-    $('ended').textContent = words(later('Hra skončila. Znovu ji spustíte obnovením stránky.'));
-    $('dialog-close').setAttribute('aria-label', words(later('Zavřít')));
-    nameButtons(words);
-    showNotices();
+    for (const el of document.querySelectorAll('[data-text]')) el.textContent = bridge.word(el.dataset.text);
+    for (const el of document.querySelectorAll('[data-label]')) el.setAttribute('aria-label', el.title = bridge.word(el.dataset.label));
   }
+  if (language || before.notices !== view.notices) showNotices();
   const bar = bridge.menus(0), settings = bridge.menus(1), game = $('form1').getBoundingClientRect();
   if (settings.walked && $('settings').hidden) openSettingsAt(...(pointerAt || [game.left, game.top]));
   pointerAt = null;
-  renderMenus(withReplayMenu(bar, words, view), settings);
+  renderMenus(bar, settings);
   const open = view.modalWindow >= 0, wasOpen = before && before.modalWindow >= 0;
   $('dialog-title').textContent = view.modalTitle;
   $('dialog-layer').hidden = !open;
@@ -63,9 +58,6 @@ function refresh(before) {
   $('window').hidden = view.ended;
   $('ended').hidden = !view.ended;
   show(view);
-  const newly = (what) => view[what] && !(before && before[what]);
-  // The game's end says so itself.
-  if (view.recording && (newly('matchDecided') || newly('ended'))) showNotices([view.ended ? '' : later('Zápas skončil.'), {}, download]);
 }
 
 function update() {
@@ -126,17 +118,12 @@ const outlet = {
 
 async function start() {
   bridge = await openBridge(outlet);
-  const address = asked(location.search, bridge.maxZoom);
-  bridge.start({ ...address, kept: kept(), browserLanguages: (navigator.languages || []).join(':'),
-                 recordingName: address.record > 0 ? recordingName : '' });
+  bridge.start(kept(), (navigator.languages || []).join(':'), location.search);
   const roomToldChanged = () => { roomChanged = true; };
   touchButtons(bridge, roomToldChanged);
   update();
-  notices.push(...address.notices, ...viewNotices(view, address));
-  showNotices();
   listenToKeys(bridge, messageOpen, toldChanged);
-  const watching = () => { changed = roomChanged = true; };
-  listenToMenus(listenToReplays(bridge, { notify: showNotices, watching, download }), toldChanged);
+  listenToMenus(listenToReplays(bridge, { changed: () => { changed = roomChanged = true; }, download }), toldChanged);
   clicks($('form1'), () => bridge.Window.Main);
   clicks($('modal'), () => view.modalWindow);
   $('dialog-close').addEventListener('click', () => bridge.click(view.modalWindow, 0, 0, 0, 0));
@@ -147,16 +134,13 @@ async function start() {
   });
   for (const type of ['pointerdown', 'keydown']) addEventListener(type, startSound, true);
   addEventListener('resize', roomToldChanged);
-  document.addEventListener('fullscreenchange', () => {
-    roomChanged = true;
-    bridge.fullScreen(Boolean(document.fullscreenElement));
-  });
+  document.addEventListener('fullscreenchange', () => { roomChanged = true; bridge.fullScreen(Boolean(document.fullscreenElement)); });
   addEventListener('blur', () => bridge.focusLost(true));
   document.addEventListener('visibilitychange', () => {
     if (document.hidden) bridge.focusLost(true);
     wakeWhileHidden();
   });
-  keepOffline(showNotices);
+  keepOffline(() => { bridge.notice('new-version'); changed = true; });
   $('form1').focus();
   requestAnimationFrame(onFrame);
 }

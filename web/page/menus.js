@@ -1,22 +1,8 @@
-// The game's menu bar and settings menu drawn from its entries. The keyboard's walk is the game's
-// (its marks and open menus come with the entries); a click or a tap opens a menu here, and a
-// command goes to the game by its name.
+// The game's menu bar and settings menu drawn from its entries, the menus the keys or the pointer
+// opened shown open; a click, a tap or the pointer passing goes to the game by the entry's name.
 import { $, keepInside, make } from './layout.js';
 
-const byHand = new Set();  // the menus a click opened, by name
-let last = null, shown = '', popupAt = [0, 0];
-
-// The flat entries (each followed by its children, one deeper) as a tree.
-function tree(entries) {
-  const root = { children: [] }, stack = [root];
-  for (const entry of entries) {
-    const node = { ...entry, children: [] };
-    stack.length = entry.depth + 1;
-    stack[entry.depth].children.push(node);
-    stack.push(node);
-  }
-  return root.children;
-}
+let shown = '', popupAt = [0, 0];
 
 // "&Malá": M is the access letter, underlined; "&&" is a plain '&'.
 function caption(text) {
@@ -25,32 +11,36 @@ function caption(text) {
   return span;
 }
 
-function element(entry, top) {
-  const el = make('div', { className: (top ? 'top' : 'item') + (entry.enabled ? '' : ' disabled') + (entry.marked ? ' active' : ''),
-                           hidden: !entry.visible, title: entry.tip },
-                  { 'data-name': entry.name, role: entry.checked >= 0 ? 'menuitemcheckbox' : 'menuitem' });
-  if (!entry.enabled) el.setAttribute('aria-disabled', 'true');
-  if (entry.checked >= 0) el.setAttribute('aria-checked', String(entry.checked === 1));
-  el.append(caption(entry.caption));
-  if (!top) el.append(make('span', { textContent: entry.shortcut }));
-  if (!entry.children.length) return el;
-  el.classList.add('opens');
-  el.appendChild(make('div', { className: 'menu', hidden: !entry.open && !byHand.has(entry.name) }, { role: 'menu' }))
-      .append(...entry.children.map((child) => element(child, false)));
-  return el;
+// The flat entries (each followed by its children, one deeper) as elements in `into`: an entry
+// with children holds them in a menu of its own.
+function fill(into, entries, top) {
+  into.replaceChildren();
+  const menus = [into];  // where each depth's entries go
+  entries.forEach((entry, i) => {
+    const el = make('div', { className: (top && !entry.depth ? 'top' : 'item') + (entry.enabled ? '' : ' disabled') + (entry.marked ? ' active' : ''),
+                             hidden: !entry.visible, title: entry.tip },
+                    { 'data-name': entry.name, role: entry.checked >= 0 ? 'menuitemcheckbox' : 'menuitem' });
+    if (!entry.enabled) el.setAttribute('aria-disabled', 'true');
+    if (entry.checked >= 0) el.setAttribute('aria-checked', String(entry.checked === 1));
+    el.append(caption(entry.caption));
+    if (!top || entry.depth) el.append(make('span', { textContent: entry.shortcut }));
+    menus[entry.depth].append(el);
+    if (!(entries[i + 1]?.depth > entry.depth)) return;
+    el.classList.add('opens');
+    menus[entry.depth + 1] = el.appendChild(make('div', { className: 'menu', hidden: !entry.open }, { role: 'menu' }));
+  });
 }
 
 export function renderMenus(bar, settings) {
-  last = [bar, settings];
   // Drawn anew only when the game's entries changed: an element a pointer is on stays.
   const now = JSON.stringify([bar, settings, popupAt]);
   if (now === shown) return;
   shown = now;
-  $('menubar').replaceChildren(...tree(bar.entries).map((entry) => element(entry, true)));
+  fill($('menubar'), bar.entries, true);
   const popup = $('settings');
-  popup.replaceChildren(...tree(settings.entries)[0].children.map((entry) => element(entry, false)));
-  popup.hidden = !settings.walked;
-  if (popup.hidden) return;
+  // The settings menu's own entry is the popup itself.
+  fill(popup, settings.entries.slice(1).map((entry) => ({ ...entry, depth: entry.depth - 1 })), false);
+  if ((popup.hidden = !settings.walked)) return;
   keepInside(popup, ...popupAt);
   // Where a submenu (about as wide as the menu) would leave the viewport, they open to the left.
   const box = popup.getBoundingClientRect(), flip = box.right + box.width > innerWidth;
@@ -58,42 +48,22 @@ export function renderMenus(bar, settings) {
 }
 
 export const openSettingsAt = (x, y) => { popupAt = [x, y]; };
-// Opens or closes the menu of an entry a click or the pointer chose, the others of its level closed.
-function toggle(el, open) {
-  for (const other of el.parentElement.querySelectorAll(':scope > .opens')) {
-    byHand.delete(other.dataset.name);
-    other.querySelector('.menu').hidden = true;
-  }
-  if (open) byHand.add(el.dataset.name);
-  el.querySelector('.menu').hidden = !open;
-}
-
 export function listenToMenus(bridge, onChange) {
-  const close = () => {
-    byHand.clear();
-    shown = '';
-    if (last && last[1].walked) bridge.settingsMenu(false);
-    else if (last) renderMenus(...last);
-  };
+  // A menu the pointer opened or closed shows at once: the next click may be on its entries.
+  const redraw = (changed) => changed && (renderMenus(bridge.menus(0), bridge.menus(1)), onChange());
   for (const where of [$('menubar'), $('settings')]) {
     where.addEventListener('mousedown', (e) => e.preventDefault());
     where.addEventListener('click', (e) => {
       const el = e.target.closest('[data-name]');
       if (!el || el.classList.contains('disabled')) return;
-      if (el.classList.contains('opens')) return toggle(el, !byHand.has(el.dataset.name));
-      close();
+      if (el.classList.contains('opens')) return redraw(bridge.pointMenu(el.dataset.name, 1));
       bridge.command(el.dataset.name);
       onChange();
     });
   }
-  // With a menu of the bar open, the pointer opens the one it passes over.
   $('menubar').addEventListener('mouseover', (e) => {
     const top = e.target.closest('.top');
-    if (top && byHand.size && !byHand.has(top.dataset.name)) toggle(top, true);
+    if (top) redraw(bridge.pointMenu(top.dataset.name, 0));
   });
-  addEventListener('pointerdown', (e) => {
-    if (e.target.closest('#menubar, #settings') || !(byHand.size || (last && last[1].walked))) return;
-    close();
-    onChange();
-  }, true);
+  addEventListener('pointerdown', (e) => !e.target.closest('#menubar, #settings') && redraw(bridge.closeMenus()), true);
 }

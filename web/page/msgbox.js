@@ -18,10 +18,6 @@ export function showMessage(title, text, onClose) {
     onClose();
   };
   $('msgbox-ok').onclick = close;
-  $('msgbox').onkeydown = (e) => {
-    if (e.key !== 'Escape') return;
-    e.preventDefault();
-    close();
-  };
+  $('msgbox').onkeydown = (e) => e.key === 'Escape' && (e.preventDefault(), close());
   $('msgbox-ok').focus();
 }

@@ -1,18 +1,12 @@
-// The touch screen's keys: three buttons below the court, left, P and right, each the key it shows:
+// The touch screen's keys below the court (index.html: left, P and right, each the key it shows):
 // pressed, the key goes down; held, it repeats as a keyboard's does; lifted or slid off, it comes
 // up. They show on a touch screen and hide once a real keyboard is used.
-import { keyOf } from './keys.js';
-import { later, make } from './layout.js';
-
 const REPEAT_DELAY = 500, REPEAT_EVERY = 33;
-const BUTTONS = [['\u25C0', 'ArrowLeft', 'ArrowLeft', later('Doleva')], ['P', 'p', 'KeyP', later('Pauza (P)')],
-                 ['\u25B6', 'ArrowRight', 'ArrowRight', later('Doprava')]];
 
 export function touchButtons(bridge, onChange) {
   const bar = document.getElementById('touch');
-  const lifts = BUTTONS.map(([label, key, code, words]) => {
-    const button = bar.appendChild(make('button', { type: 'button', textContent: label }, { 'data-code': code, 'data-words': words }));
-    const send = (down, repeat) => bridge.key(down, keyOf({ key, code, repeat }));
+  const lifts = Array.from(bar.children, (button) => {
+    const send = (down, repeat) => bridge.key(down, { key: button.dataset.key, code: button.dataset.code, repeat });
     let finger = null, timer = 0;
     const lift = () => {
       if (finger === null) return;
@@ -51,9 +45,4 @@ export function touchButtons(bridge, onChange) {
   show(navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches);
   addEventListener('keydown', (e) => e.isTrusted && show(false), true);
   addEventListener('pointerdown', (e) => e.pointerType === 'touch' && show(true), true);
-}
-
-// The buttons' names in the language shown.
-export function nameButtons(words) {
-  for (const button of document.querySelectorAll('#touch button')) button.setAttribute('aria-label', button.title = words(button.dataset.words));
 }
