@@ -185,29 +185,19 @@ export function readPng(file) {
   return { width, height, rgba };
 }
 
-// What a canvas of the page holds, read back pixel for pixel.
-export async function canvasPixels(page, id) {
-  return page.evaluate((id) => {
+// Where a canvas of the page differs, once the next frame is drawn, from a picture: null where
+// it shows the very same pixels.
+export async function canvasDiffers(page, id, want) {
+  await nextFrame(page);
+  const got = await page.evaluate((id) => {
     const canvas = document.getElementById(id);
     const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
     return { width: canvas.width, height: canvas.height, rgba: Array.from(data) };
   }, id);
-}
-
-// Where two pictures differ: null when they are the same.
-export function difference(got, want) {
   if (got.width !== want.width || got.height !== want.height)
     return `size ${got.width}x${got.height}, want ${want.width}x${want.height}`;
-  let first = -1, count = 0;
-  for (let i = 0; i < want.rgba.length; ++i) {
-    if (got.rgba[i] !== want.rgba[i]) {
-      if (first < 0) first = i;
-      ++count;
-    }
-  }
-  if (first < 0) return null;
-  const pixel = first >> 2;
-  return `${count} samples differ, first at (${pixel % want.width}, ${Math.floor(pixel / want.width)})`;
+  const first = want.rgba.findIndex((sample, i) => got.rgba[i] !== sample) >> 2;
+  return first < 0 ? null : `pixels differ, the first at (${first % want.width}, ${Math.floor(first / want.width)})`;
 }
 
 export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));

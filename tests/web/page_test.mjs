@@ -8,17 +8,12 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import { test } from 'node:test';
 
-import { canvasPixels, clickSplash, ctrl, difference, done, fixtures, heldAt, nextFrame, pause,
+import { canvasDiffers, clickSplash, ctrl, done, fixtures, heldAt, nextFrame, pause,
          readPng, sharedBrowser, shown, state, tmpFile, trace, view } from './lib.mjs';
 
 const shared = sharedBrowser();
 
 const fresh = (query = '', options) => shared.open(query, options);
-// What a canvas shows after the next frame, and where it differs from a picture.
-const differs = async (page, canvas, want) => {
-  await nextFrame(page);
-  return difference(await canvasPixels(page, canvas), want);
-};
 const script = (page, text) => page.evaluate((t) => window.smashbol.script(t), text);
 const driverShot = (lines, window, language = 'cs') => {
   const shot = tmpFile('shot.png');
@@ -35,7 +30,7 @@ test('scripted moments look as the driver shows them', async () => {
     ['the about window', 'click splash\nmenu about', 'Form2', 'modal']]) {
     const opened = await fresh();
     await script(opened.page, lines);
-    assert.equal(await differs(opened.page, canvas, driverShot(lines, window)), null, name);
+    assert.equal(await canvasDiffers(opened.page, canvas, driverShot(lines, window)), null, name);
     await done(opened);
   }
 });
@@ -159,9 +154,10 @@ test('Ctrl+A at any moment of the intro or of a point\'s pause never breaks the 
   }
 });
 
-test('the point\'s pause holds the game and its picture; keys pressed meanwhile follow it in order', async () => {
-  const opened = await fresh();
+test('in real time (?classic-timing) a point\'s pause holds the game, keys pressed meanwhile follow it in order, and the match plays on', async () => {
+  const opened = await fresh('?classic-timing');
   const { page } = opened;
+  assert.equal((await view(page)).classicTiming, 1);
   await clickSplash(page);
   await ctrl(page, 'KeyC');
   await page.keyboard.press('KeyP');
@@ -180,7 +176,7 @@ test('the point\'s pause holds the game and its picture; keys pressed meanwhile 
   }, 800);
   assert.deepEqual(result.before.sleeps, [700]);
   assert.equal(result.during.manKeyDir, result.before.manKeyDir, 'no key reached the game during the pause');
-  assert.equal(result.after.manKeyDir, 'right', 'the keys came after it, in order');
+  assert.deepEqual([result.after.manKeyDir, result.after.Timer1], ['right', true], 'the keys came after it, in order');
   await page.keyboard.up('ArrowRight');
   await done(opened);
 });
@@ -248,25 +244,6 @@ test('the settings menu by the keyboard: the zoom and the sound, kept; a bad kep
   await done(opened);
 });
 
-test('points in real time pause the game and play on', async () => {
-  const opened = await fresh('?classic-timing');
-  const { page } = opened;
-  assert.equal((await view(page)).classicTiming, 1);
-  await clickSplash(page);
-  await ctrl(page, 'KeyC');
-  await state(page);  // forget what came before
-  await page.keyboard.press('KeyP');
-  let points = 0, s;
-  for (let waited = 0; points < 2 && waited < 20000; waited += 500) {
-    await pause(500);
-    s = await state(page);
-    points += s.sleeps.length;
-  }
-  assert.ok(points >= 2, `${points} points in 20 s`);
-  assert.equal(s.Timer1, true, 'the match plays on after its pauses');
-  await done(opened);
-});
-
 // A session recorded on the page, its link copied by the page's menu and made anew here, watched
 // to its end on a new page: the driver's frame and state. What is no recording (a link that does
 // not unpack, one that unpacks to no recording, a file dropped) is refused in a notice, and the
@@ -322,7 +299,7 @@ test('a recording watched from its link; a broken link or file refused', async (
   // The link opened on a page that is running: a new game watches it, at the pace it was played.
   await page.evaluate((hash) => { location.hash = hash; }, `#replay=${packed(text)}`);
   await page.waitForFunction(() => document.title === 'SMASHBOL 2002 - Záznam - dohráno', { timeout: 20000 });
-  assert.equal(await differs(page, 'form1', readPng(shot)), null, 'the last frame');
+  assert.equal(await canvasDiffers(page, 'form1', readPng(shot)), null, 'the last frame');
   assert.equal((await page.evaluate(() => window.smashbol.replayState())).trim(), driver, 'the state printed');
   assert.equal(`# ${driver}`, text.trim().split('\n').pop(), 'the state the recording closes with');
   await done(opened);
