@@ -1,7 +1,8 @@
 // What the player chose and the game remembers between runs: the zoom, full screen, auto-pause,
 // the timing of 2002, the sound and the language. Kept in an INI file in the user's config
-// folder; nothing is written until a setting changes, and a file that cannot be read or written
-// leaves the defaults with one line on standard error.
+// folder, read and written as the running game reads and writes it; nothing is written until a
+// setting changes, and a file that cannot be read or written leaves the defaults with one line
+// on standard error.
 #pragma once
 
 #include <QString>

@@ -145,7 +145,7 @@ int zoomForScreenHeight(int availableHeight, int heightPx) {
     return zoom;
 }
 
-Settings readSettings(std::string_view ini) {
+Settings readSettings(std::string_view ini, std::vector<SettingMistake>* mistakes) {
     Settings s;
     const auto entries = entriesOf(ini);
     const auto value = [&entries](const char* key) -> std::optional<std::string_view> {
@@ -154,18 +154,28 @@ Settings readSettings(std::string_view ini) {
             return std::nullopt;
         return std::string_view(found->second);
     };
-    const auto flag = [&value](const char* key, bool& setting) {
-        if (const auto text = value(key))
-            setting = flagOf(*text).value_or(setting);
+    const auto wrong = [mistakes](const char* key, std::string_view text, const char* instead) {
+        if (mistakes)
+            mistakes->push_back({key, std::string(text), instead});
     };
-    if (const auto text = value(kZoom))
-        s.zoom = zoomOf(*text);
+    const auto flag = [&](const char* key, bool& setting) {
+        if (const auto text = value(key)) {
+            if (const std::optional<bool> on = flagOf(*text))
+                setting = *on;
+            else
+                wrong(key, *text, setting ? "true" : "false");
+        }
+    };
+    if (const auto text = value(kZoom); text && !(s.zoom = zoomOf(*text)))
+        wrong(kZoom, *text, "chosen for the screen");
     flag(kFullScreen, s.fullScreen);
     flag(kAutoPause, s.autoPause);
     flag(kClassicTiming, s.classicTiming);
     flag(kMute, s.mute);
     if (const auto text = value(kLanguage); text && assets::speaks(*text))
         s.language = *text;
+    else if (text)
+        wrong(kLanguage, *text, "the desktop's language");
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace running {
 
@@ -43,9 +44,14 @@ double shownScale(const Settings& settings, const Room& room, int widthPx, int h
 // screen this many pixels high.
 int zoomForScreenHeight(int availableHeight, int heightPx);
 
+// A setting the text gives that is not one the game writes, and what is used instead.
+struct SettingMistake {
+    std::string key, value, instead;  // "window/zoom", "big", "chosen for the screen"
+};
+
 // Settings as the INI text the desktop keeps ("[General]", "zoom=2", "mute=true" ...): what a
-// text gives, the defaults for whatever is missing or unreadable.
-Settings readSettings(std::string_view ini);
+// text gives, the defaults for whatever is missing or unreadable (each such value a mistake).
+Settings readSettings(std::string_view ini, std::vector<SettingMistake>* mistakes = nullptr);
 std::string writeSettings(const Settings& settings);
 
 }  // namespace running
