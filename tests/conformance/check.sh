@@ -10,36 +10,33 @@ set -euo pipefail
 PLAYED=${1:?usage: $0 PLAYED path/to/smashbol-trace}
 TRACE=${2:?usage: $0 PLAYED path/to/smashbol-trace}
 TABLE=${3:-$(dirname "$0")/sessions.txt}
-failures=0
-bad=0  # whether the session at hand failed
+declare -A failed=()  # the sessions that failed, by name
 complain() {
-    echo "FAIL: $*" >&2
-    bad=1
+    echo "FAIL: $name: $*" >&2
+    failed[$name]=1
 }
 
 n=0
 while IFS='|' read -r name _ windows script; do
     [ -n "$name" ] && [ "${name:0:1}" != "#" ] || continue
     n=$((n + 1))
-    failures=$((failures + bad))
-    bad=0
     dir="$PLAYED/$n"
     recording="$dir/session.trace"
-    [ -s "$recording" ] || { complain "$name: no recording"; continue; }
+    [ -s "$recording" ] || { complain "no recording"; continue; }
     own=$(tail -n 1 "$recording")
-    case "$own" in "# {"*) ;; *) complain "$name: the recording does not end with a state"; continue ;; esac
+    case "$own" in "# {"*) ;; *) complain "the recording does not end with a state"; continue ;; esac
     own=${own#\# }
     # The shots go before the last command of the run, its Ctrl+D.
     last=$(grep -n '^menu exit$' "$recording" | tail -n 1 | cut -d: -f1)
-    [ -n "$last" ] || { complain "$name: the recording has no Ctrl+D"; continue; }
+    [ -n "$last" ] || { complain "the recording has no Ctrl+D"; continue; }
     shots=""
     for w in $windows; do shots+="shot $w $dir/driver-$w.png"$'\n'; done
     { head -n $((last - 1)) "$recording"; printf '%s' "$shots"; tail -n +"$last" "$recording"; } \
         >"$dir/replay.trace"
     "$TRACE" <"$dir/replay.trace" >"$dir/replay.out" 2>"$dir/replay.err" ||
-        { complain "$name: the driver: $(head -n 2 "$dir/replay.err")"; continue; }
+        { complain "the driver: $(head -n 2 "$dir/replay.err")"; continue; }
     [ "$(tail -n 1 "$dir/replay.out")" = "$own" ] ||
-        complain "$name: the replay ends elsewhere than the player did
+        complain "the replay ends elsewhere than the player did
   player: $own
   driver: $(tail -n 1 "$dir/replay.out")"
     for w in $windows; do
@@ -48,17 +45,17 @@ while IFS='|' read -r name _ windows script; do
         size=$(identify -format '%w %h' "$dir/driver-$w.png")
         convert "$dir/$w.screen.png" -gravity South -crop "${size/ /x}+0+0" +repage "$dir/$w.png"
         differ=$(compare -metric AE "$dir/$w.png" "$dir/driver-$w.png" "$dir/diff-$w.png" 2>&1 || true)
-        [ "$differ" = 0 ] || complain "$name: $w: $differ pixels differ from the driver's ($dir/diff-$w.png)"
+        [ "$differ" = 0 ] || complain "$w: $differ pixels differ from the driver's ($dir/diff-$w.png)"
     done
     if [ -n "$script" ]; then
         printf '%s\nkeydown 0\nmenu exit\nprint\n' "${script//; /$'\n'}" | "$TRACE" >"$dir/script.out"
         [ "$(tail -n 1 "$dir/script.out")" = "$own" ] ||
-            complain "$name: the player ends elsewhere than the driver's script
+            complain "the player ends elsewhere than the driver's script
   player: $own
   script: $(tail -n 1 "$dir/script.out")"
     fi
 done < <(sed -E 's/ *\| */|/g; s/^ +| +$//' "$TABLE")  # the columns without their spaces
-failures=$((failures + bad))
+failures=${#failed[@]}
 [ "$n" -gt 0 ] || { echo "FAIL: no session in $TABLE" >&2; exit 1; }
 echo "$((n - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

@@ -1,6 +1,6 @@
-// Zoom and screens: the window is the game's size times the zoom the game shows, no larger than
-// the screen takes, and the pixel art is scaled without smoothing, every window pixel a block of
-// its own colour at any device pixel ratio.
+// The pixel art scaled without smoothing, every window pixel a block of its own colour at any
+// device pixel ratio. The window's size at each zoom, no larger than the screen takes, and its one
+// growth for the menu bar are the window manager's test's (tests/e2e/window_manager.sh).
 #include "tests/qt/window_fixture.h"
 
 namespace qt_tests {
@@ -22,21 +22,6 @@ TEST_F(ScaleTest, PixelArtStaysCrispAtTwiceTheDensity) {
         for (int x = 0; x < twice.width(); ++x)
             differing += twice.pixel(x, y) != once.pixel(x / 2, y / 2);
     EXPECT_EQ(differing, 0);
-}
-
-TEST_F(ScaleTest, ZoomMultipliesTheWindowUpToTheScreenAndItsOneGrowth) {
-    show();
-    for (const auto& [asked, shown] : {std::pair{"zoom2", 2}, {"zoom4", 2}, {"zoom1", 1}}) {
-        SCOPED_TRACE(asked);
-        command(asked);
-        EXPECT_EQ(view().size(), QSize(303, 317) * shown) << "no larger than the 768-pixel screen";
-        EXPECT_EQ(view().canvas().zoom(), shown);  // its pixels: the reference frames' test
-    }
-    command("zoom2");
-    clickSplash();
-    EXPECT_EQ(view().size(), QSize(606, 660)) << "the 200 twips zoomed too";
-    EXPECT_EQ(view().bar()->height(), running::Game::kMenuBarPx * 2);
-    EXPECT_EQ(view().canvas().geometry(), QRect(0, 38, 606, 622)) << "the court below the bar";
 }
 
 }  // namespace
