@@ -75,6 +75,10 @@ TEST_P(ReferenceFrames, EveryWindowShowsWhatItShowedBefore) {
     EXPECT_TRUE(showsReference(render(), "splash", zoom)) << "the splash";
     QTest::mouseClick(&view().canvas(), Qt::LeftButton, {}, QPoint(150, 150) * zoom);
     command("easy");
+    QCoreApplication::sendPostedEvents();  // lays the grown window out
+    EXPECT_EQ(view().canvas().geometry(),
+              QRect(0, running::Game::kMenuBarPx * zoom, 303 * zoom, 311 * zoom))
+        << "the court below the menu bar, both zoomed";
     EXPECT_TRUE(showsReference(render(), "match_set_up", zoom)) << "the match set up";
     // A point in play: a walking player, the other striking, the ball half under him.
     change([](flow::MainWindow& form) {
