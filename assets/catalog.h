@@ -1,6 +1,6 @@
 // The pictures carried inside the program, generated at build time from the sources in this
-// folder, and the wave clips, made from their recipes at their first use. Nothing here touches the
-// disk at run time.
+// folder, and the wave clips, made from their recipes at build time (or, in the page, at their
+// first use). Nothing here touches the disk at run time.
 #pragma once
 
 #include <cstdint>
@@ -25,8 +25,8 @@ const PictureAsset* findPicture(std::string_view owner);
 // The resource type the clips are stored under.
 constexpr std::string_view kClipType = "RESTYPE";
 
-// The complete wave image of clip 1 to 8; empty for any other number. The first ask for a clip
-// makes it (the intro's takes about a fifth of a second), every later one is at once.
+// The complete wave image of clip 1 to 8; empty for any other number. In the page the first ask
+// for a clip makes it (the intro's takes about a fifth of a second), every later one is at once.
 std::span<const std::uint8_t> clipWave(int id);
 
 }  // namespace assets

@@ -35,7 +35,7 @@ TEST(Clips, EveryClipLoadsWithItsFormatAndLengthAndPlaysCleanly) {
         SCOPED_TRACE(row.id);
         const auto wave = assets::clipWave(row.id);
         EXPECT_EQ(wave.size(), row.resourceBytes);
-        // Made at run time from the recipes: the very bytes on every machine and every build.
+        // As the recipes made them when they were written, on every machine and every build.
         std::uint32_t fingerprint = 2166136261u;
         for (std::uint8_t b : wave)
             fingerprint = (fingerprint ^ b) * 16777619u;

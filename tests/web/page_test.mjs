@@ -192,6 +192,10 @@ test('the clips decode, and a point plays its clips in the rules\' order', async
   const clips = await page.evaluate(() => window.smashbol.clips());
   assert.equal(clips.length, 6, 'the intro, two menu cues, the point, the set, the stroke');
   for (const clip of clips) assert.ok(clip.seconds > 0.01, JSON.stringify(clip));
+  // The page makes the clips from their recipes: the very bytes the desktop carries (the length
+  // and FNV-1a of clips 6, 8, 7 and 2, as the clips test pins them).
+  assert.deepEqual([0, 3, 4, 5].map((i) => clips[i].fingerprint),
+                   [`313116:${0xb0524fe5}`, `32136:${0x6b5b5cf5}`, `28076:${0x778cab7f}`, `2284:${0xfd7319b7}`]);
   await done(opened);
 });
 

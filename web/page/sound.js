@@ -3,7 +3,7 @@
 // one starts the sound, and a clip asked for before goes on from where it would be by then.
 const clips = new Map();  // fingerprint -> { buffer, decoded }
 let context = null, playing = null, waiting = null, latest = null;
-export const played = [];  // each clip played: its bytes' length and, once decoded, its seconds
+export const played = [];  // each clip played: its fingerprint and, once decoded, its seconds
 
 function fingerprint(bytes) {
   let hash = 0x811c9dc5;
@@ -22,7 +22,7 @@ function start(clip, offset) {
 }
 
 export function playWave(bytes) {
-  const key = fingerprint(bytes), note = { bytes: bytes.length, seconds: 0 }, asked = performance.now();
+  const key = fingerprint(bytes), note = { fingerprint: key, seconds: 0 }, asked = performance.now();
   let clip = clips.get(key);
   if (!clip) {
     clips.set(key, clip = { buffer: null });
