@@ -93,18 +93,8 @@ export async function shown(page, selector, read = (e) => e.textContent) {
   await nextFrame(page);
   return page.$eval(selector, read);
 }
-// Waits until the game holds its clock (a point's pause), and gives the page's time then.
-export function heldAt(page, timeout = 20000) {
-  return page.evaluate((timeout) => new Promise((resolve, reject) => {
-    const until = performance.now() + timeout;
-    const look = () => {
-      if (window.smashbol.view().held) resolve(performance.now());
-      else if (performance.now() > until) reject(new Error('no pause came'));
-      else requestAnimationFrame(look);
-    };
-    look();
-  }), timeout);
-}
+// Until the game holds its clock (a point's pause).
+export const held = (page) => page.waitForFunction(() => window.smashbol.view().held, { polling: 'raf', timeout: 20000 });
 
 // The page closed, with nothing gone wrong on it.
 export async function done({ page, trouble }) {

@@ -8,7 +8,7 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import { test } from 'node:test';
 
-import { canvasDiffers, clickSplash, ctrl, done, fixtures, heldAt, nextFrame, pause,
+import { canvasDiffers, clickSplash, ctrl, done, fixtures, held, nextFrame, pause,
          readPng, sharedBrowser, shown, state, tmpFile, trace, view } from './lib.mjs';
 
 const shared = sharedBrowser();
@@ -139,7 +139,7 @@ test('Ctrl+A at any moment of the intro or of a point\'s pause never breaks the 
     if (during === 'pause') {
       await ctrl(page, 'KeyC');
       await page.keyboard.press('KeyP');
-      await heldAt(page);
+      await held(page);
     }
     await pause(after);
     await ctrl(page, 'KeyA');
@@ -161,17 +161,13 @@ test('in real time (?classic-timing) a point\'s pause holds the game, keys press
   await clickSplash(page);
   await ctrl(page, 'KeyC');
   await page.keyboard.press('KeyP');
-  const result = await page.evaluate(async (held) => {
-    const waitHeld = new Promise((resolve) => {
-      const look = () => (window.smashbol.view().held ? resolve() : requestAnimationFrame(look));
-      look();
-    });
-    await waitHeld;
+  await held(page);
+  const result = await page.evaluate(async (wait) => {
     const before = await window.smashbol.state();
     for (const [type, key] of [['keydown', 'ArrowLeft'], ['keyup', 'ArrowLeft'], ['keydown', 'ArrowRight']])
       window.dispatchEvent(new KeyboardEvent(type, { key, code: key }));
     const during = await window.smashbol.state();
-    await new Promise((resolve) => setTimeout(resolve, held));
+    await new Promise((resolve) => setTimeout(resolve, wait));
     return { before, during, after: await window.smashbol.state() };
   }, 800);
   assert.deepEqual(result.before.sleeps, [700]);
@@ -305,6 +301,5 @@ test('a recording watched from its link; a broken link or file refused', async (
   await page.waitForFunction(() => document.title === 'SMASHBOL 2002 - Záznam - dohráno', { timeout: 20000 });
   assert.equal(await canvasDiffers(page, 'form1', readPng(shot)), null, 'the last frame');
   assert.equal((await page.evaluate(() => window.smashbol.replayState())).trim(), driver, 'the state printed');
-  assert.equal(`# ${driver}`, text.trim().split('\n').pop(), 'the state the recording closes with');
   await done(opened);
 });
