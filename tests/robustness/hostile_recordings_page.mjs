@@ -10,12 +10,12 @@ import path from 'node:path';
 import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { clickSplash, done, sharedBrowser, state, tmpFile, traceDriver, view } from '../web/lib.mjs';
+import { clickSplash, done, sharedBrowser, shown, state, tmpFile, traceDriver, view } from '../web/lib.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.join(here, '..', '..');
 const shared = sharedBrowser();
-const notice = (page) => page.$eval('#notices', (e) => e.textContent.replace(/×$/, ''));
+const notice = async (page) => (await shown(page, '#notices')).replace(/×$/, '');
 
 const rows = fs.readFileSync(path.join(here, 'hostile_recordings.txt'), 'utf8').split('\n')
   .filter((row) => row && !row.startsWith('#'))
