@@ -105,39 +105,28 @@ TEST(RunningGame, APointsPauseHoldsTheFrameAndTheClipAfterIt) {
     EXPECT_TRUE(tk::Rect(after.frame.bounds()).intersected(after.changed) == after.changed);
 }
 
-// Half a minute of a live session, the intro and a match with its points and pauses, keys coming
-// in the pauses: the driver replays its recording to the very state the game ended in.
-TEST(RunningGame, ALiveSessionsRecordingReplaysInTheDriver) {
-    Live live;
-    live.play("load; at 3; click");
-    for (int step = 0; step < 4'000; ++step) {
-        live.play("at " + std::to_string(4 + 7 * step));
-        if (step == 300)
-            live.play("cmd hard; down p; up p");
-        if (step % 100 == 50)
-            live.play(step % 200 == 50 ? "down left" : "up left; down right; up right");
-    }
-    EXPECT_NE(live.sink.text.find("\nkeydown 37\n"), std::string::npos);
-    live.game.finishRecording();
-    const std::string& text = live.sink.text;
-    EXPECT_EQ(driverPrints(text), text.substr(text.rfind("\n# ") + 3));
-    EXPECT_NE(text.find("\"sleeps\":[700"), std::string::npos) << "points were played";
-}
-
-// Watched in a window: its ticks at the pace they were played (the time no timer ran, here the
-// three seconds before the splash was clicked, is not in a recording), faster with Right, to the
-// state the driver replays it to; the player's leaving at its end ends the watching, not the run.
-TEST(RunningGame, ARecordingWatchedPlaysAtItsPaceToTheDriversState) {
+// Twenty seconds of a live session, the intro and a match with its points and pauses, the arrows
+// pressed in the intro and in the match: the driver replays its recording to the very state the
+// game ended in. Watched in a window: its ticks at the pace they were played (the time no timer
+// ran, here the three seconds before the splash was clicked, is not in a recording), faster with
+// Right, to the state the driver replays it to; the player's leaving at its end ends the watching,
+// not the run.
+TEST(RunningGame, ALiveSessionsRecordingReplaysInTheDriverAndWatchedAtItsPace) {
     Live live;
     live.play("load; at 3000; click");
     Nanos lastTick = 0;
     for (int ms = 3'007; ms < 20'000; ms += 7) {
-        live.play("at " + std::to_string(ms) + (ms == 10'003 ? "; cmd easy; down p; up p" : ""));
+        live.play("at " + std::to_string(ms) + (ms == 10'000 ? "; cmd hard; down p; up p" : ""));
+        if (ms % 700 == 354)  // every 100th step
+            live.play(ms % 1400 == 354 ? "down left" : "up left; down right; up right");
         if (live.game.takeTickCounts() != "Timer1=0 Timer2=0 Timer4=0")
             lastTick = live.now;
     }
     live.game.finishRecording();
     std::string text = live.sink.text;
+    EXPECT_NE(text.find("\nkeydown 37\n"), std::string::npos);
+    EXPECT_NE(text.find("\"sleeps\":[700"), std::string::npos) << "points were played";
+    EXPECT_EQ(driverPrints(text), text.substr(text.rfind("\n# ") + 3));
     text.insert(text.rfind("print\n"), "keydown 0\nmenu exit\n");
     const std::string state = driverPrints(text);  // the player's Ctrl+D: its cue, not its end
     for (const int faster : {0, 3}) {
