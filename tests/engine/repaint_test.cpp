@@ -84,14 +84,12 @@ struct Watch {
             renderer.render(screens::mainWindowScene(game.form()), client.width, client.height);
         see(update.frame, update.areas, game.held() ? nullptr : &whole);
         tk::Rect bounds;
-        for (const tk::Rect& area : update.areas)
-            bounds =
-                bounds.empty()
-                    ? area
-                    : tk::Rect{
-                          std::min(bounds.x, area.x), std::min(bounds.y, area.y),
-                          std::max(bounds.right(), area.right()) - std::min(bounds.x, area.x),
-                          std::max(bounds.bottom(), area.bottom()) - std::min(bounds.y, area.y)};
+        for (const tk::Rect& a : update.areas) {
+            const int x = bounds.empty() ? a.x : std::min(bounds.x, a.x);
+            const int y = bounds.empty() ? a.y : std::min(bounds.y, a.y);
+            bounds = {x, y, std::max(bounds.right(), a.right()) - x,
+                      std::max(bounds.bottom(), a.bottom()) - y};
+        }
         EXPECT_TRUE(update.changed == bounds) << "the areas' bounds, frame " << frames;
     }
 };
@@ -117,20 +115,6 @@ struct Stage final : running::ScriptStage {
     flow::Session<trace::ScriptedHost> session;
     tk::Repainter repainter;
 };
-
-// Frames of a running game as a screen refreshes, a sixtieth of a second apart, a message box
-// closed at once. `before` runs ahead of each frame's time with the frame's number.
-void playFrames(Watch& watch, Live& live, int frames, const std::function<void(int)>& before = {}) {
-    for (int i = 0; i < frames; ++i) {
-        if (before)
-            before(i);
-        if (std::exchange(live.notes.log, "").find("message") != std::string::npos)
-            live.game.dismissMessage();
-        live.now += 1'000'000'000 / 60;
-        live.game.advance(live.now);
-        watch.take(live.game);
-    }
-}
 
 tk::Rect ballInFrame(const flow::MainWindow& form) {
     const tk::Rect court = tk::clientRect(form.Picture1);
@@ -161,20 +145,25 @@ TEST(Repaint, EveryFrameIsAWholeRendersAndItsAreasHoldEveryChange) {
          [](Watch& watch) {
              Live live;
              live.play("load; click");
-             playFrames(watch, live, 1500, [&](int i) {
-                 if (i < 600)
-                     return;  // the intro
+             // The intro for ten seconds, then the match; a frame a sixtieth of a second, as a
+             // screen refreshes; a message box closed at once.
+             for (int i = 0; i < 1500; ++i) {
                  if (i == 600)
                      live.play("cmd easy; down p; up p");
-                 if (i % 60 == 30 && !live.game.held())
+                 if (i > 600 && i % 60 == 30 && !live.game.held())
                      live.play("point");
-                 if (i % 40 == 5)
+                 if (i > 600 && i % 40 == 5)
                      live.play("down left");
-                 if (i % 40 == 25)
+                 if (i > 600 && i % 40 == 25)
                      live.play("up left");
                  if (i == 1050)
                      tk::showLanguage(assets::translationFor("en"));
-             });
+                 if (std::exchange(live.notes.log, "").find("message") != std::string::npos)
+                     live.game.dismissMessage();
+                 live.now += 1'000'000'000 / 60;
+                 live.game.advance(live.now);
+                 watch.take(live.game);
+             }
              tk::showLanguage({});
              EXPECT_TRUE(live.game.matchDecided()) << "the points won, the match played out";
          },
