@@ -63,7 +63,22 @@ void FrameCanvas::present(const tk::Frame& frame, std::span<const tk::Rect> chan
             std::memcpy(shown_.scanLine(y) + area.x * 4,
                         &frame.pixels[static_cast<std::size_t>(y) * frame.width + area.x],
                         static_cast<std::size_t>(area.width) * 4);
+        zoomArea(QRect(area.x, area.y, area.width, area.height));
         update(QRect(area.x * zoom_, area.y * zoom_, area.width * zoom_, area.height * zoom_));
+    }
+}
+
+void FrameCanvas::zoomArea(const QRect& area) {
+    if (zoomed_.size() != shown_.size() * zoom_)
+        zoomed_ = QImage(shown_.size() * zoom_, QImage::Format_RGB32);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* from = reinterpret_cast<const quint32*>(shown_.constScanLine(y)) + area.x();
+        auto* row = reinterpret_cast<quint32*>(zoomed_.scanLine(y * zoom_)) + area.x() * zoom_;
+        for (int x = 0; x < area.width(); ++x)
+            std::fill_n(row + x * zoom_, zoom_, from[x]);
+        for (int copy = 1; copy < zoom_; ++copy)
+            std::memcpy(zoomed_.scanLine(y * zoom_ + copy) + area.x() * zoom_ * 4, row,
+                        static_cast<std::size_t>(area.width()) * zoom_ * 4);
     }
 }
 
@@ -71,6 +86,7 @@ void FrameCanvas::setZoom(int zoom) {
     if (zoom == zoom_ || zoom < 1)
         return;
     zoom_ = zoom;
+    zoomArea(shown_.rect());
     update();
 }
 
@@ -88,12 +104,11 @@ void FrameCanvas::paintEvent(QPaintEvent* event) {
         p.fillRect(r, Qt::black);
     if (shown_.isNull())
         return;
-    // Scaled without smoothing: each window pixel a block of zoom x zoom (x the device pixel
-    // ratio).
+    // Each window pixel a block of zoom x zoom, scaled by the device pixel ratio without
+    // smoothing.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.setClipRegion(event->region());
-    p.scale(zoom_, zoom_);
-    p.drawImage(QPoint(0, 0), shown_);
+    for (const QRect& r : event->region())
+        p.drawImage(r.topLeft(), zoomed_, r);
 }
 
 void FrameCanvas::mousePressEvent(QMouseEvent* event) {

@@ -49,8 +49,13 @@ class FrameCanvas : public QWidget {
 
   private:
     QPoint unzoomed(QPointF point) const;
+    // Copies an area of shown_ into zoomed_, each pixel a zoom x zoom block.
+    void zoomArea(const QRect& area);
 
     QImage shown_;
+    // The frame at the zoom, kept up to date area by area: a paint is a plain copy, not a scaled
+    // drawing, which Qt would share out to a pool of threads at every frame.
+    QImage zoomed_;
     QTimer frameTimer_;
     QElapsedTimer sinceLastFrame_;
     int frameIntervalMs_ = 16;
