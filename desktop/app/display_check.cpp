@@ -21,18 +21,22 @@ std::string env(const char* name) {
 QtMessageHandler previousHandler = nullptr;
 std::vector<std::pair<QtMsgType, std::string>> heldBack;
 
+// Ends the program with the reason Qt's messages give, the last one given too.
+[[noreturn]] void giveUp(const std::string& last) {
+    std::vector<std::string> said;
+    for (const auto& [heldType, text] : heldBack)
+        if (heldType != QtDebugMsg && heldType != QtInfoMsg)
+            said.push_back(text);
+    said.push_back(last);
+    const std::string reason = startFailureReason(said, env("DISPLAY"));
+    std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtFatalMsg) {
-        std::vector<std::string> said;
-        for (const auto& [heldType, text] : heldBack)
-            if (heldType != QtDebugMsg && heldType != QtInfoMsg)
-                said.push_back(text);
-        said.push_back(message.toStdString());
-        const std::string reason = startFailureReason(said, env("DISPLAY"));
-        std::fprintf(stderr, "smashbol: cannot open a window: %s\n", reason.c_str());
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
+    if (type == QtFatalMsg)
+        giveUp(message.toStdString());
     heldBack.emplace_back(type, message.toStdString());
 }
 
@@ -101,6 +105,10 @@ std::string missingDisplayReason() {
 
 QtStartGuard::QtStartGuard() {
     previousHandler = qInstallMessageHandler(onQtMessage);
+}
+
+void QtStartGuard::noScreen(const std::string& platform) {
+    giveUp("the Qt platform plugin \"" + platform + "\" found no screen");
 }
 
 QtStartGuard::~QtStartGuard() {

@@ -25,6 +25,10 @@ class QtStartGuard {
     ~QtStartGuard();
     QtStartGuard(const QtStartGuard&) = delete;
     QtStartGuard& operator=(const QtStartGuard&) = delete;
+
+    // Qt started but has no screen to open a window on (a frame buffer that is not there): the
+    // same one line, from what Qt said, and status 1.
+    [[noreturn]] static void noScreen(const std::string& platform);
 };
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // SMASHBOL 2002: the running game in its windows, the wave player, and nothing read from disk.
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
@@ -57,6 +58,8 @@ int main(int argc, char* argv[]) {
     {
         app::QtStartGuard guard;
         application.emplace(argc, argv);
+        if (!QGuiApplication::primaryScreen())
+            app::QtStartGuard::noScreen(QGuiApplication::platformName().toStdString());
     }
     QApplication::setApplicationName("smashbol");       // the window's WM_CLASS, "smashbol"
     QApplication::setDesktopFileName(SMASHBOL_APP_ID);  // Wayland's app id: the menu entry's name
