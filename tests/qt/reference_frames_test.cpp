@@ -12,39 +12,30 @@
 namespace qt_tests {
 namespace {
 
-// The reference frames, by name: their size and the SHA-256 of their pixels.
-struct Reference {
-    int width = 0, height = 0;
-    QByteArray sha256;
-};
-
-Reference reference(const std::string& name) {
-    QFile file(QStringLiteral(SMASHBOL_SOURCE_DIR "/tests/fixtures/frames.sha256"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QList<QByteArray> words = line.split(' ');
-        if (words.size() == 4 && words[0].toStdString() == name)
-            return {words[1].toInt(), words[2].toInt(), words[3]};
-    }
-    ADD_FAILURE() << "no reference frame " << name;
-    return {};
-}
-
-// How far a shot at a zoom is from the reference: the number of zoom x zoom blocks that are not
-// of one colour, or else whether the window pixels (where the reference has them: a zoomed
-// canvas may show a part of a row more at its bottom) are the reference's. A shot that differs
-// is kept in the temporary folder to be looked at.
+// How far a shot at a zoom is from the reference frame of that name (tests/fixtures/frames.sha256:
+// its size and the SHA-256 of its pixels): the number of zoom x zoom blocks that are not of one
+// colour, or else whether the window pixels (where the reference has them: a zoomed canvas may
+// show a part of a row more at its bottom) are the reference's. A shot that differs is kept in
+// the temporary folder to be looked at.
 ::testing::AssertionResult showsReference(const QImage& shot, const std::string& name, int zoom) {
-    const Reference expected = reference(name);
-    if (shot.width() != expected.width * zoom || shot.height() < (expected.height - 1) * zoom)
+    QFile file(QStringLiteral(SMASHBOL_SOURCE_DIR "/tests/fixtures/frames.sha256"));
+    QList<QByteArray> expected;  // name, width, height, SHA-256
+    for (const QByteArray& line :
+         file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>{})
+        if (line.startsWith(name + ' '))
+            expected = line.split(' ');
+    if (expected.size() != 4)
+        return ::testing::AssertionFailure() << "no reference frame " << name;
+    const int width = expected[1].toInt(), height = expected[2].toInt();
+    if (shot.width() != width * zoom || shot.height() < (height - 1) * zoom)
         return ::testing::AssertionFailure()
-               << name << " is " << shot.width() << "x" << shot.height() << ", reference "
-               << expected.width << "x" << expected.height << " at zoom " << zoom;
-    QImage once(expected.width, expected.height, QImage::Format_RGB888);
+               << name << " is " << shot.width() << "x" << shot.height() << ", reference " << width
+               << "x" << height << " at zoom " << zoom;
+    QImage once(width, height, QImage::Format_RGB888);
     once.fill(Qt::black);
     int mixedBlocks = 0;
-    for (int y = 0; y < std::min(expected.height, shot.height() / zoom); ++y)
-        for (int x = 0; x < expected.width; ++x) {
+    for (int y = 0; y < std::min(height, shot.height() / zoom); ++y)
+        for (int x = 0; x < width; ++x) {
             const QRgb colour = shot.pixel(x * zoom, y * zoom);
             for (int dy = 0; dy < zoom; ++dy)
                 for (int dx = 0; dx < zoom; ++dx)
@@ -52,9 +43,9 @@ Reference reference(const std::string& name) {
             once.setPixel(x, y, colour);
         }
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (int y = 0; y < once.height(); ++y)
-        hash.addData(QByteArrayView(once.constScanLine(y), once.width() * 3));
-    if (mixedBlocks == 0 && hash.result().toHex() == expected.sha256)
+    for (int y = 0; y < height; ++y)
+        hash.addData(QByteArrayView(once.constScanLine(y), width * 3));
+    if (mixedBlocks == 0 && hash.result().toHex() == expected[3])
         return ::testing::AssertionSuccess();
     const QString kept = QDir::temp().filePath(QString::fromStdString(name) + "-shown.png");
     once.save(kept);
