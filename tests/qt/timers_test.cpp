@@ -47,7 +47,8 @@ TEST_F(TimersTest, TheWakeIsArmedWhileTheGameRuns) {
 }
 
 // A point lost by a player who stands still: the pause after it holds the game, while the
-// window's thread goes on; the wake comes at the hold's end, the picture stays as it was.
+// window's thread goes on; the wake comes at the hold's end. (The frame standing still meanwhile
+// is the running game's test's.)
 TEST_F(TimersTest, APointsPauseHoldsTheGameNotTheWindow) {
     show();
     clickSplash();
@@ -58,15 +59,9 @@ TEST_F(TimersTest, APointsPauseHoldsTheGameNotTheWindow) {
     const flow::Nanos heldAt = views::GameClock::now();
     EXPECT_LE(*game.nextWake(), heldAt + 700 * flow::kMillisecond);
     EXPECT_TRUE(windows.clock().wake().isActive());
-    const QImage during = render();
     int turns = 0;  // the event loop turning meanwhile
-    while (game.held() && turns < 100000) {
+    for (; game.held() && turns < 100000; ++turns)
         QTest::qWait(5);
-        ++turns;
-        if (game.held()) {
-            EXPECT_EQ(render(), during) << "the picture stays during the hold";
-        }
-    }
     EXPECT_FALSE(game.held());
     EXPECT_GT(turns, 50) << "the window's thread was never held";
     EXPECT_GE(views::GameClock::now() - heldAt, 500 * flow::kMillisecond);
