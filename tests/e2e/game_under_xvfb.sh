@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The real program under its own Xvfb, driven with xdotool: F11 and back, the click that brings
-# the menu bar and the rally, a held key let go in another window, Ctrl+D and a clean exit, the zoom remembered at the next start,
-# and a clean exit on SIGTERM, with nothing on stderr. Screenshots of every step stay in the work
-# folder.
+# The real program under its own Xvfb, driven with xdotool: F11 and back with no window manager,
+# the click that brings the menu bar, a held key let go in another window while the match runs
+# on, Ctrl+D and a clean exit, the zoom remembered at the next start, and a clean exit on SIGTERM,
+# with nothing on stderr. Screenshots of every step stay in the work folder.
 set -euo pipefail
 SMASHBOL=${1:?usage: $0 path/to/smashbol [work folder]}
 WORK=${2:-$(mktemp -d)}
@@ -16,15 +16,12 @@ printf '[game]\nautopause=false\n' >"$XDG_CONFIG_HOME/smashbol/smashbol.ini"
 start_game
 [ "$WIDTH" = 303 ] && [ "$HEIGHT" = 317 ] || fail "window is ${WIDTH}x$HEIGHT, expected 303x317"
 # F11 with no window manager to answer: the window takes the screen, and comes back in place.
-place="$X $Y"
-xdotool windowfocus --sync "$WIN" key F11
-sleep 0.6
-read_geometry
-[ "$WIDTH $HEIGHT" = "1024 768" ] || fail "F11 gives ${WIDTH}x$HEIGHT"
-xdotool key F11
-sleep 0.4
-read_geometry
-[ "$X $Y $WIDTH $HEIGHT" = "$place 303 317" ] || fail "F11 again: $X $Y $WIDTH $HEIGHT, was $place"
+for want in "0 0 1024 768" "$X $Y 303 317"; do
+    xdotool windowfocus --sync "$WIN" key F11
+    sleep 0.6
+    read_geometry
+    [ "$X $Y $WIDTH $HEIGHT" = "$want" ] || fail "F11: $X $Y $WIDTH $HEIGHT, not $want"
+done
 
 # The splash, Ctrl+A's score bar and a match under way are the conformance table's (their frames
 # and states are the driver's); here what only a real X server shows.
@@ -37,20 +34,13 @@ for _ in $(seq 1 50); do
 done
 [ "$HEIGHT" = 330 ] || fail "window height after the click is $HEIGHT, expected 330"
 sleep 0.3
-shot 2-rally-a
-sleep 0.25
-shot 2-rally-b
-# The menu bar's first rows are no grass and no court.
-bar=$(pixel 2-rally-a $((X + 150)) $((Y + 2)))
-[ "$bar" != "0,152,16" ] && [ "$bar" != "0,0,0" ] || fail "no menu bar: $bar"
-has_colour 2-rally-a $((X + 25)) $((Y + 40)) 255 280 FF7000 || fail "no court in the rally"
-a=$(first_of 2-rally-a $((X + 25)) $((Y + 40)) 255 280 80FF80)
-b=$(first_of 2-rally-b $((X + 25)) $((Y + 40)) 255 280 80FF80)
-[ -n "$a" ] && [ -n "$b" ] || fail "no ball in the rally"
-[ "$a" != "$b" ] || fail "the ball stands still in the rally ($a)"
+shot 2-rally
+# The menu bar's first rows are no grass and no court. (The rally's ball moving, as the match's
+# below, and the court are what the conformance table's shots hold.)
+for colour in 009810 000000; do
+    [ -z "$(first_of 2-rally $((X + 150)) $((Y + 2)) 1 1 $colour)" ] || fail "no menu bar: #$colour"
+done
 
-grab() { xwd -root -silent >"$WORK/$1.xwd"; }
-develop() { convert "xwd:$WORK/$1.xwd" "$WORK/$1.png" && rm -f "$WORK/$1.xwd"; }
 # Right held down, the focus taken by another program, Right let go there: the sprite stands
 #   while the match runs on. A new match, started by Right itself, so that a passive player's
 #   match, short as it is, is not over before the shots on a slow machine.
@@ -62,11 +52,9 @@ xdotool windowfocus --sync "$WIN" key ctrl+a
 xdotool windowfocus --sync "$WIN" keydown Right
 xdotool windowfocus --sync "$OTHER" keyup Right
 sleep 0.8  # Qt waits a moment before it takes a focus out as the window's last
-grab 4b-away-a
+shot 4b-away-a
 sleep 1.0  # longer than the pause after a point, in which nothing moves
-grab 4b-away-b
-develop 4b-away-a
-develop 4b-away-b
+shot 4b-away-b
 kill "$OTHER_PID"
 a=$(first_of 4b-away-a $((X + 25)) $((Y + 250)) 255 70 2858E0)
 b=$(first_of 4b-away-b $((X + 25)) $((Y + 250)) 255 70 2858E0)

@@ -82,12 +82,6 @@ read_frame() {
     WORKAREA=$(xprop -root _NET_WORKAREA | sed -n 's/.* = //p' | cut -d, -f1-4 | tr -d ,)
 }
 
-# For the robustness scripts: a scratch folder that goes at the end, and a display of their own.
-begin_scratch_session() {
-    scratch_work
-    start_xvfb
-}
-
 # kill_tree PID: a process and everything it started, by their ids. It is stopped first, so that
 # it starts nothing more, and its children are listed before it goes (orphans leave the tree).
 kill_tree() {
@@ -236,17 +230,6 @@ wait_for_match_end() {
 # shot NAME: the whole screen as $WORK/NAME.png
 shot() {
     xwd -root -silent | convert xwd:- "$WORK/$1.png"
-}
-
-# pixel NAME X Y: "r,g,b" of a pixel of a screenshot, in screen coordinates
-pixel() {
-    convert "$WORK/$1.png" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:
-}
-
-# has_colour NAME X Y W H RRGGBB: does the area hold a pixel of that colour?
-has_colour() {
-    convert "$WORK/$1.png" -crop "$4x$5+$2+$3" +repage -format %c histogram:info:"$WORK/colours.txt"
-    grep -qi "#$6" "$WORK/colours.txt"
 }
 
 # first_of NAME X Y W H RRGGBB: "x,y" of the first pixel of that colour in the area, or nothing

@@ -36,9 +36,8 @@ until_true() {
 
 # at_zoom N: is the grown window at zoom N?
 at_zoom() { read_frame && [ "$WIDTH" = $((303 * $1)) ] && [ "$HEIGHT" = $((330 * $1)) ]; }
-# full: is the window full screen, by its state and its size? windowed FRAME: back there?
+# full: is the window full screen, by its state and its size?
 full() { read_frame && [[ $STATE == *FULLSCREEN* ]] && [ "$WIDTH $HEIGHT" = "$SCREEN_SIZE" ]; }
-windowed() { read_frame && [[ $STATE != *FULLSCREEN* ]] && [ "$FRAME" = "$1" ]; }
 
 # expect_inside WHAT: the frame inside the work area, and with CENTRE ("2x 2y") given, centred
 # there unless it touches the work area's edge (to 3 pixels: openbox may frame a window that was
@@ -65,7 +64,7 @@ begin() {  # begin [options]: the game, focused, its splash clicked away (the wi
 walk() {
     fresh
     begin --zoom 1
-    local aw ah fw fh fit=1 want=1 x y w h
+    local aw ah fw fh fit=1 want=1 x y w h CENTRE
     read -r _ _ aw ah <<<"$WORKAREA"
     read -r _ _ fw fh <<<"$FRAME"
     while [ $((fit < 4 && 303 * fit + fw <= aw && 330 * fit + fh <= ah)) = 1 ]; do
@@ -82,9 +81,7 @@ walk() {
         read_frame
         expect_inside "ctrl+$step"
     done
-    CENTRE=""
     echo "walk: frames inside $WORKAREA, largest zoom $fit"
-    stop_game
 }
 
 # fullscreen: started with a remembered zoom 4, which must start inside the screen and stay
@@ -100,7 +97,8 @@ fullscreen() {
     xdotool key ctrl+minus ctrl+plus ctrl+0
     sleep 0.3
     xdotool key F11
-    until_true 3 windowed "$before" || fail "F11 again: frame $FRAME, was $before"
+    until_true 3 eval 'read_frame && [[ $STATE != *FULLSCREEN* ]] && [ "$FRAME" = "$before" ]' ||
+        fail "F11 again: frame $FRAME, was $before"
     grep -q '^zoom=4$' "$INI" || fail "zoom keys in full screen wrote: $(cat "$INI")"
     # The window manager's own full screen, followed and left (openbox may keep the resize
     # handle it framed the window with meanwhile: the window's own place and size compared).
@@ -110,7 +108,6 @@ fullscreen() {
     until_true 3 eval 'read_frame && [ "$X $Y $WIDTH $HEIGHT" = "$inside" ]' ||
         fail "back from the window manager's: $X $Y $WIDTH $HEIGHT, was $inside"
     echo "fullscreen: zoom 4 remembered, ${inside##* } high shown; frame $before, there and back"
-    stop_game
 }
 
 # fullstart: started in full screen, F11 gives the window in the middle of the work area
@@ -123,11 +120,10 @@ fullstart() {
         fail "F11 after --fullscreen: '$STATE', ${WIDTH}x$HEIGHT"
     sleep 0.3
     read_frame
+    local CENTRE
     CENTRE=$(read -r x y w h <<<"$WORKAREA" && echo $((2 * x + w)) $((2 * y + h)))
     expect_inside "F11 after --fullscreen"
-    CENTRE=""
     echo "fullstart: full screen, then frame $FRAME"
-    stop_game
 }
 
 # setting OPENER "KEYS" LINE: the settings menu opened by a right click ("click") or a key, an
@@ -159,7 +155,6 @@ menus() {
     until_true 3 full || fail "the settings menu's full screen: '$STATE', ${WIDTH}x$HEIGHT"
     setting click c fullscreen=false
     echo "menus: F10 opened the help window; the settings file: $(tr '\n' ' ' <"$INI")"
-    stop_game
 }
 
 start_xvfb
@@ -167,6 +162,7 @@ start_wm
 SCREEN_SIZE=$(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\) .*/\1 \2/p')
 for check in "$@"; do
     "$check"
+    stop_game
 done
 unexpected=$(grep -Ev "XDG_RUNTIME_DIR|^ticks/s" "$WORK/game.err" || true)
 [ -z "$unexpected" ] || fail "unexpected output: $unexpected"

@@ -5,7 +5,7 @@
 set -euo pipefail
 SMASHBOL=$1
 . "$(dirname "$0")/../e2e/lib.sh"
-begin_scratch_session
+scratch_work; start_xvfb  # a folder and a display of its own
 
 # 1. SDL's disk driver: what the game plays is written to a file, between stretches of silence.
 GAME_AUDIO=disk SDL_DISKAUDIOFILE="$WORK/out.raw" start_game

@@ -5,7 +5,7 @@
 set -euo pipefail
 SMASHBOL=$1
 . "$(dirname "$0")/../e2e/lib.sh"
-begin_scratch_session
+scratch_work; start_xvfb  # a folder and a display of its own
 GAME_WRAPPER=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite
               --num-callers=30 --log-file="$WORK/memcheck.log")
 start_game

@@ -6,7 +6,7 @@ set -euo pipefail
 SMASHBOL=$1
 seconds=${2:-60}
 . "$(dirname "$0")/../e2e/lib.sh"
-begin_scratch_session
+scratch_work; start_xvfb  # a folder and a display of its own
 SMASHBOL_TICK_STATS=1 start_game  # its report says when the warm-up's match is over
 
 # First every screen once, so that what the game allocates on first use (the score bar's and the

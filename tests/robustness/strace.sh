@@ -5,7 +5,7 @@
 set -euo pipefail
 SMASHBOL=$1
 . "$(dirname "$0")/../e2e/lib.sh"
-begin_scratch_session
+scratch_work; start_xvfb  # a folder and a display of its own
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"  # no leak check under ptrace
 GAME_WRAPPER=(strace -f -qq -o "$WORK/trace" -e trace=open,openat,creat,socket,connect)
 start_game
