@@ -69,6 +69,10 @@ void FrameCanvas::present(const tk::Frame& frame, std::span<const tk::Rect> chan
 }
 
 void FrameCanvas::zoomArea(const QRect& area) {
+    if (zoom_ == 1) {  // the frame itself is painted
+        zoomed_ = QImage();
+        return;
+    }
     if (zoomed_.size() != shown_.size() * zoom_)
         zoomed_ = QImage(shown_.size() * zoom_, QImage::Format_RGB32);
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -108,7 +112,7 @@ void FrameCanvas::paintEvent(QPaintEvent* event) {
     // smoothing.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : event->region())
-        p.drawImage(r.topLeft(), zoomed_, r);
+        p.drawImage(r.topLeft(), zoom_ == 1 ? shown_ : zoomed_, r);
 }
 
 void FrameCanvas::mousePressEvent(QMouseEvent* event) {

@@ -53,8 +53,8 @@ class FrameCanvas : public QWidget {
     void zoomArea(const QRect& area);
 
     QImage shown_;
-    // The frame at the zoom, kept up to date area by area: a paint is a plain copy, not a scaled
-    // drawing, which Qt would share out to a pool of threads at every frame.
+    // The frame at the zoom (above 1), kept up to date area by area: a paint is a plain copy, not
+    // a scaled drawing, which Qt would share out to a pool of threads at every frame.
     QImage zoomed_;
     QTimer frameTimer_;
     QElapsedTimer sinceLastFrame_;
