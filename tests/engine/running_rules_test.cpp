@@ -315,32 +315,28 @@ TEST(RunningRules, SettingsFileReadBackAndAnythingElseTheDefault) {
         const char* name;
         std::string ini;
         Settings expected;
-        bool writtenSo;  // writing `expected` gives `ini` again
+        bool writtenSo = false;  // writing `expected` gives `ini` again
     };
     const Row rows[] = {
         {"as the game writes it", asWritten, {3, true, false, true, true, "en"}, true},
         {"the defaults as written", defaults, {}, true},
         {"CRLF, blanks",
          "[window]\r\n zoom = 2 \r\n[game]\r\nautopause = 0\r\n",
-         {.zoom = 2, .autoPause = false},
-         false},
-        {"zoom at its bounds", "[window]\nzoom=4\n", {.zoom = 4}, false},
-        {"zoom past its bounds", "[window]\nzoom=5\n", {}, false},
-        {"zoom 0", "[window]\nzoom=0\n", {}, false},
-        {"zoom 2.5", "[window]\nzoom=2.5\nfullscreen=1\n", {.fullScreen = true}, false},
-        {"zoom far too large", "[window]\nzoom=99999999999999999999\n", {}, false},
-        {"a bad flag",
-         "[game]\nautopause=yes\nclassic-timing=TRUE\n",
-         {.classicTiming = true},
-         false},
-        {"a key outside its section", "zoom=3\n[sound]\nfullscreen=true\n", {}, false},
-        {"Qt's key in no section", "[General]\nwindow\\zoom=3\n", {.zoom = 3}, false},
-        {"the last of a key twice", "[sound]\nmute=true\n[sound]\nmute=false\n", {}, false},
-        {"a quoted language", "[game]\nlanguage=\"en\"\n", {.language = "en"}, false},
-        {"a language the game does not speak", "[game]\nlanguage=de\n", {}, false},
-        {"comments and unknown keys", "; mine\n[window]\n#zoom=2\ncolour=red\nzoom\n", {}, false},
-        {"unclosed section", "[window\nzoom=2\n[sound]\nmute=1\n", {.mute = true}, false},
-        {"bytes of no text", std::string("\0\xff[\x80=\n=\n[]\n\xfe=\x01", 14), {}, false},
+         {.zoom = 2, .autoPause = false}},
+        {"zoom at its bounds", "[window]\nzoom=4\n", {.zoom = 4}},
+        {"zoom past its bounds", "[window]\nzoom=5\n", {}},
+        {"zoom 0", "[window]\nzoom=0\n", {}},
+        {"zoom 2.5", "[window]\nzoom=2.5\nfullscreen=1\n", {.fullScreen = true}},
+        {"zoom far too large", "[window]\nzoom=99999999999999999999\n", {}},
+        {"a bad flag", "[game]\nautopause=yes\nclassic-timing=TRUE\n", {.classicTiming = true}},
+        {"a key outside its section", "zoom=3\n[sound]\nfullscreen=true\n", {}},
+        {"Qt's key in no section", "[General]\nwindow\\zoom=3\n", {.zoom = 3}},
+        {"the last of a key twice", "[sound]\nmute=true\n[sound]\nmute=false\n", {}},
+        {"a quoted language", "[game]\nlanguage=\"en\"\n", {.language = "en"}},
+        {"a language the game does not speak", "[game]\nlanguage=de\n", {}},
+        {"comments and unknown keys", "; mine\n[window]\n#zoom=2\ncolour=red\nzoom\n", {}},
+        {"unclosed section", "[window\nzoom=2\n[sound]\nmute=1\n", {.mute = true}},
+        {"bytes of no text", std::string("\0\xff[\x80=\n=\n[]\n\xfe=\x01", 14), {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
