@@ -27,16 +27,29 @@ class KeysTest : public WindowFixture {
         QCoreApplication::sendEvent(view().windowHandle(), &event);
     }
     void press(int key) { send(QEvent::KeyPress, key, false); }
-};
 
-TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
+    // A step and where it leaves the sprite heading and the match; with a controller, at a time.
     struct Step {
         const char* name;
         std::function<void()> act;
         const char* manKeyDir;
         bool running;
+        std::uint32_t atMs = 0;
     };
-    const Step steps[] = {
+    void play(std::initializer_list<Step> steps, tksdl::GamepadKeys* pad = nullptr) {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.name);
+            step.act();
+            if (pad)
+                pad->poll(step.atMs);
+            EXPECT_EQ(form().manKeyDir, step.manKeyDir);  // its walk: the engine tests
+            EXPECT_EQ(game.matchRunning(), step.running);
+        }
+    }
+};
+
+TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
+    play({
         {"Right starts the match", [&] { press(Qt::Key_Right); }, "right", true},
         // X11's auto-repeat: release and press pairs flagged as repeats.
         {"a repeat's release is dropped", [&] { send(QEvent::KeyRelease, Qt::Key_Right, true); },
@@ -79,13 +92,7 @@ TEST_F(KeysTest, TheKeyPathFromTheWindowToTheGame) {
              EXPECT_EQ(view().canvas().zoom(), 1);
          },
          "", false},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.act();
-        EXPECT_EQ(form().manKeyDir, step.manKeyDir);  // its walk: the engine tests
-        EXPECT_EQ(game.matchRunning(), step.running);
-    }
+    });
 }
 
 // SDL's virtual controller, plugged in while the game runs, through the keyboard's own path.
@@ -99,42 +106,30 @@ TEST_F(KeysTest, AControllerPlaysAsTheKeysDo) {
     auto button = [stick](int b, bool down) { SDL_JoystickSetVirtualButton(stick, b, down); };
     const int kRight = SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kStart = SDL_CONTROLLER_BUTTON_START;
     auto leftX = [stick](int x) { SDL_JoystickSetVirtualAxis(stick, 0, x); };  // left stick X
-    struct Step {
-        const char* name;
-        std::function<void()> act;
-        std::uint32_t atMs;
-        const char* manKeyDir;
-        bool running;
-    };
-    const Step steps[] = {
-        {"plugged in: nothing yet", [] {}, 0, "left", false},
-        {"stick inside the dead zone", [&] { leftX(-12000); }, 10, "left", false},
-        {"stick past it: Left", [&] { leftX(-20000); }, 20, "left", true},
-        {"d-pad Right as well", [&] { button(kRight, true); }, 30, "right", true},
-        {"stick let go: its key-up stops the sprite", [&] { leftX(0); }, 40, "", true},
-        {"the d-pad, pressed last, repeats after a delay", [] {}, 400, "", true},
-        {"then it repeats", [] {}, 560, "right", true},
-        {"Start pauses", [&] { button(kStart, true); }, 570, "right", false},
-        {"Start let go", [&] { button(kStart, false); }, 580, "", false},
-        {"a key pressed later ended the d-pad's repeat", [] {}, 2000, "", false},
-        {"A resumes", [&] { button(SDL_CONTROLLER_BUTTON_A, true); }, 2010, "", true},
-        {"d-pad let go", [&] { button(kRight, false); }, 2020, "", true},
-        {"d-pad again", [&] { button(kRight, true); }, 2030, "right", true},
-        {"unplugged: what it held is let go",
-         [&] {
-             SDL_JoystickClose(stick);
-             SDL_JoystickDetachVirtual(index);
-         },
-         2040, "", true},
-        {"and nothing repeats", [] {}, 3000, "", true},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.act();
-        pad.poll(step.atMs);
-        EXPECT_EQ(form().manKeyDir, step.manKeyDir);  // its walk: the engine tests
-        EXPECT_EQ(game.matchRunning(), step.running);
-    }
+    play(
+        {
+            {"plugged in: nothing yet", [] {}, "left", false, 0},
+            {"stick inside the dead zone", [&] { leftX(-12000); }, "left", false, 10},
+            {"stick past it: Left", [&] { leftX(-20000); }, "left", true, 20},
+            {"d-pad Right as well", [&] { button(kRight, true); }, "right", true, 30},
+            {"stick let go: its key-up stops the sprite", [&] { leftX(0); }, "", true, 40},
+            {"the d-pad, pressed last, repeats after a delay", [] {}, "", true, 400},
+            {"then it repeats", [] {}, "right", true, 560},
+            {"Start pauses", [&] { button(kStart, true); }, "right", false, 570},
+            {"Start let go", [&] { button(kStart, false); }, "", false, 580},
+            {"a key pressed later ended the d-pad's repeat", [] {}, "", false, 2000},
+            {"A resumes", [&] { button(SDL_CONTROLLER_BUTTON_A, true); }, "", true, 2010},
+            {"d-pad let go", [&] { button(kRight, false); }, "", true, 2020},
+            {"d-pad again", [&] { button(kRight, true); }, "right", true, 2030},
+            {"unplugged: what it held is let go",
+             [&] {
+                 SDL_JoystickClose(stick);
+                 SDL_JoystickDetachVirtual(index);
+             },
+             "", true, 2040},
+            {"and nothing repeats", [] {}, "", true, 3000},
+        },
+        &pad);
 }
 
 }  // namespace
