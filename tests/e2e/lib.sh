@@ -111,10 +111,7 @@ stop_all() {
 
 fail() {
     echo "FAIL: $*" >&2
-    if [ -s "$WORK/game.err" ]; then
-        echo "--- the game's stderr:" >&2
-        tail -n 20 "$WORK/game.err" >&2
-    fi
+    [ ! -s "$WORK/game.err" ] || { echo "--- the game's stderr:" && tail -n 20 "$WORK/game.err"; } >&2
     exit 1
 }
 

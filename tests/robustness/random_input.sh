@@ -14,8 +14,7 @@ SMASHBOL_TICK_STATS=1 start_game  # its report says when the warm-up's match is 
 # level, walking, and a match left to the computer until it ends (twelve points, about 15 s on
 # an idle machine, longer on a busy one: its end is awaited, not timed).
 play_match
-xdotool keydown Left; sleep 0.5; xdotool keyup Left
-xdotool keydown Right; sleep 0.5; xdotool keyup Right
+for k in Left Right; do xdotool keydown $k; sleep 0.5; xdotool keyup $k; done
 xdotool key ctrl+c key p
 warm_rss=$(rss_kb)
 warm_start=$(date +%s)
