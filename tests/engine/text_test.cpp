@@ -105,24 +105,20 @@ TEST(Translation, ReadsCataloguesAndLeavesCzechWhereTheyHaveNothing) {
         std::reverse(big.begin() + static_cast<long>(at), big.begin() + static_cast<long>(at) + 4);
     badMagic[0] ^= 1;
     pastTheEnd[28 + 8 + 7] = 0x7F;  // the second source text's offset, far past the image
-    struct Row {
-        const char* name;
-        std::span<const std::uint8_t> image;
-        bool valid;
-    };
-    const Row rows[] = {{"as msgfmt made it", little, true},
-                        {"big-endian", big, true},
-                        {"not a catalogue", badMagic, false},
-                        {"an offset past the end", pastTheEnd, false},
-                        {"cut short in its tables", std::span(little).first(40), false},
-                        {"shorter than a header", std::span(little).first(27), false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const tk::Translation en("en", row.image);
-        EXPECT_EQ(en.valid(), row.valid);
-        EXPECT_EQ(en.size(), row.valid ? count - 1 : 0u) << "the header is no text";
-        EXPECT_EQ(en.text("Hra"), row.valid ? "Game" : "Hra");
-        EXPECT_EQ(en.text("Hra:"), row.valid ? "Set:" : "Hra:") << "a longer key";
+    const std::tuple<const char*, std::span<const std::uint8_t>, bool> rows[] = {
+        {"as msgfmt made it", little, true},
+        {"big-endian", big, true},
+        {"not a catalogue", badMagic, false},
+        {"an offset past the end", pastTheEnd, false},
+        {"cut short in its tables", std::span(little).first(40), false},
+        {"shorter than a header", std::span(little).first(27), false}};
+    for (const auto& [name, image, valid] : rows) {
+        SCOPED_TRACE(name);
+        const tk::Translation en("en", image);
+        EXPECT_EQ(en.valid(), valid);
+        EXPECT_EQ(en.size(), valid ? count - 1 : 0u) << "the header is no text";
+        EXPECT_EQ(en.text("Hra"), valid ? "Game" : "Hra");
+        EXPECT_EQ(en.text("Hra:"), valid ? "Set:" : "Hra:") << "a longer key";
         EXPECT_EQ(en.text("Hr"), "Hr") << "a shorter key, not in the catalogue";
         EXPECT_FALSE(en.has("Hr"));
         EXPECT_EQ(en.text(""), "") << "nor is the header's empty key";
@@ -133,22 +129,14 @@ TEST(Translation, ReadsCataloguesAndLeavesCzechWhereTheyHaveNothing) {
 }
 
 TEST(Translation, ChoosesTheLanguageAsGettextDoes) {
+    // A browser's en-GB; a language with no translation, the game's own words; the first of a list
+    // that the game speaks; "eng" is not English but another code.
     const std::pair<const char*, const char*> wishes[] = {
-        {"", "cs"},
-        {"en", "en"},
-        {"en_GB.UTF-8", "en"},
-        {"en_US@euro", "en"},
-        {"en-GB", "en"},  // a browser's
-        {"C", "cs"},
-        {"C.UTF-8", "cs"},
-        {"POSIX", "cs"},
-        {"de_DE.UTF-8", "cs"},  // no translation: the game's own words
-        {"de:en", "en"},        // the first of the list that the game speaks
-        {"cs:en", "cs"},
-        {"C:en", "cs"},
-        {"::en", "en"},
-        {"eng", "cs"},  // not English, another code
-    };
+        {"", "cs"},           {"en", "en"},    {"en_GB.UTF-8", "en"},
+        {"en_US@euro", "en"}, {"en-GB", "en"}, {"C", "cs"},
+        {"C.UTF-8", "cs"},    {"POSIX", "cs"}, {"de_DE.UTF-8", "cs"},
+        {"de:en", "en"},      {"cs:en", "cs"}, {"C:en", "cs"},
+        {"::en", "en"},       {"eng", "cs"}};
     const std::span<const tk::EmbeddedCatalogue> catalogues = assets::translationCatalogues();
     for (const auto& [wish, code] : wishes)
         EXPECT_EQ(tk::pickLanguage(wish, catalogues), code) << wish;
@@ -197,30 +185,26 @@ TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
     for (const flow::MenuNode& menu : flow::menuTree(form))
         hasEnglish(hasEnglish, menu);
 
-    struct Window {
-        const char* name;
-        std::vector<tk::ControlRef> labels;
-        int widthPx;  // the container's client area
-    };
     int checked = 0;
     for (const std::string& message : {std::string(), game::kYouWon, game::kYouLost}) {
         form.Label12.Caption = message;
-        const Window windows[] = {{"Form1", form.windowControls(), 303},
-                                  {"Picture1", form.courtControls(), 255},
-                                  {"Picture4", form.splashControls(), 250},
-                                  {"Form2", about.controls(), 305},
-                                  {"Form3", help.controls(), 305}};
+        // A window's name, its labels and the width of its client area.
+        const std::tuple<const char*, std::vector<tk::ControlRef>, int> windows[] = {
+            {"Form1", form.windowControls(), 303},
+            {"Picture1", form.courtControls(), 255},
+            {"Picture4", form.splashControls(), 250},
+            {"Form2", about.controls(), 305},
+            {"Form3", help.controls(), 305}};
         for (const tk::Translation& language : {tk::Translation(), english}) {
             tk::showLanguage(language);
-            for (const Window& window : windows) {
+            for (const auto& [name, labels, widthPx] : windows) {
                 std::vector<std::pair<const tk::Label*, tk::Rect>> shown;
-                for (const tk::ControlRef& ref : window.labels) {
+                for (const tk::ControlRef& ref : labels) {
                     const tk::Label* label = ref.label();
                     if (!label || !label->Visible || label->Caption.empty())
                         continue;
-                    SCOPED_TRACE(std::string(window.name) + "." + label->name + " in " +
-                                 language.code() + ": \"" + std::string(tk::tr(label->Caption)) +
-                                 "\"");
+                    SCOPED_TRACE(std::string(name) + "." + label->name + " in " + language.code() +
+                                 ": \"" + std::string(tk::tr(label->Caption)) + "\"");
                     ++checked;
                     const bool words = std::any_of(label->Caption.begin(), label->Caption.end(),
                                                    [](char c) { return std::isalpha(c & 0x7F); });
@@ -235,7 +219,7 @@ TEST(Translation, EveryTextTheWindowsShowHasEnglishThatFitsItsBox) {
                     for (const char32_t c : tk::lettersOf(tk::tr(label->Caption)))
                         EXPECT_TRUE(setter.face().find(c)) << "no letter " << unsigned(c);
                     if (label->AutoSize) {
-                        EXPECT_TRUE(box.x >= 0 && box.right() <= window.widthPx);
+                        EXPECT_TRUE(box.x >= 0 && box.right() <= widthPx);
                         for (const auto& [other, rect] : shown)
                             EXPECT_TRUE(rect.intersected(box).empty()) << "on " << other->name;
                         shown.emplace_back(label, box);
