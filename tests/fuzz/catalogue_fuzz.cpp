@@ -2,12 +2,12 @@
 // windows and menus, whose texts then come from it.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <span>
 #include <string>
 
 #include "engine/core/translation.h"
 #include "engine/running/running_game.h"
+#include "tests/fuzz/require.h"
 
 namespace {
 
@@ -15,11 +15,6 @@ struct Silent final : running::Outlet {
     void playWave(std::span<const std::uint8_t>) override {}
     void showMessage(std::string_view, std::string_view) override {}
 };
-
-void require(bool holds) {
-    if (!holds)
-        std::abort();
-}
 
 }  // namespace
 

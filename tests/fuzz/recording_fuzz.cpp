@@ -3,13 +3,13 @@
 // script play on a game whose `shot` draws but writes nothing.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "engine/running/recording_check.h"
 #include "engine/running/replay.h"
 #include "engine/running/script_text.h"
+#include "tests/fuzz/require.h"
 
 namespace {
 
@@ -37,11 +37,6 @@ struct NoFiles final : running::ScriptStage {
     }
     void afterEvent() override { game.afterEvent(); }
 };
-
-void require(bool holds) {
-    if (!holds)
-        std::abort();
-}
 
 // The ticks the lines of a script ask for, read as the player reads them.
 std::uint64_t ticksAsked(std::string_view text) {

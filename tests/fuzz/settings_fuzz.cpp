@@ -3,21 +3,12 @@
 // address: what it asks is within range, and each mistake is a notice that can be worded.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "assets/embedded_translations.h"
 #include "engine/running/settings.h"
+#include "tests/fuzz/require.h"
 #include "web/words.h"
-
-namespace {
-
-void require(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view ini(reinterpret_cast<const char*>(data), size);
