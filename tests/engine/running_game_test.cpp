@@ -14,19 +14,6 @@ namespace {
 using flow::Nanos;
 using running::Window;
 
-// The recording's events, without the random numbers drawn, joined by " | ".
-std::string eventsOf(Live& live) {
-    live.game.finishRecording();
-    std::istringstream in(live.sink.text);
-    std::string out;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#' || line.rfind("rnd ", 0) == 0 || line == "print")
-            continue;
-        out += (out.empty() ? "" : " | ") + line;
-    }
-    return out;
-}
-
 TEST(RunningGame, InputOnItsWay) {
     struct Row {
         const char* name;
@@ -70,7 +57,15 @@ TEST(RunningGame, InputOnItsWay) {
         SCOPED_TRACE(row.name);
         Live live;
         live.play(row.steps);
-        EXPECT_EQ(eventsOf(live), row.events);
+        live.game.finishRecording();
+        // The recording's events, without the random numbers drawn, joined by " | ".
+        std::istringstream in(live.sink.text);
+        std::string events;
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line[0] != '#' && line.rfind("rnd ", 0) != 0 && line != "print")
+                events += (events.empty() ? "" : " | ") + line;
+        }
+        EXPECT_EQ(events, row.events);
         EXPECT_EQ(live.notes.log, row.notes);
     }
 }
