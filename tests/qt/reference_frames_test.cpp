@@ -49,10 +49,9 @@ namespace {
         return ::testing::AssertionSuccess();
     const QString kept = QDir::temp().filePath(QString::fromStdString(name) + "-shown.png");
     once.save(kept);
-    return ::testing::AssertionFailure() << name << " at zoom " << zoom << ": " << mixedBlocks
-                                         << " pixels out of their block; not the reference "
-                                            "frame (the shot is in "
-                                         << kept.toStdString() << ")";
+    return ::testing::AssertionFailure()
+           << name << " at zoom " << zoom << ": " << mixedBlocks
+           << " mixed blocks, or another frame: " << kept.toStdString();
 }
 
 class ReferenceFrames : public WindowFixture, public ::testing::WithParamInterface<int> {

@@ -24,8 +24,7 @@ echo "random input: the warm-up match took $(($(date +%s) - warm_start)) s," \
 
 settle=$(( seconds < 180 ? seconds / 3 : 60 ))
 start=$(date +%s)
-baseline=""
-actions=0
+baseline="" actions=0
 keys=(Left Right Left Right p p Up Down space Return Escape a x 1)
 while [ $(( $(date +%s) - start )) -lt "$seconds" ]; do
     for _ in $(seq 20); do
@@ -34,8 +33,7 @@ while [ $(( $(date +%s) - start )) -lt "$seconds" ]; do
             3) xdotool key "ctrl+$(printf '%s' abc | cut -c $((RANDOM % 3 + 1)))" ;;
             # Clicks below the menu bar: a click in an open menu could land on "Exit".
             4|5|8) click_at $((RANDOM % 303)) $((25 + RANDOM % 315)) ;;
-            6) xdotool keydown Left; sleep 0.3; xdotool keyup Left ;;
-            7) xdotool keydown Right; sleep 0.3; xdotool keyup Right ;;
+            6|7) k=${keys[RANDOM % 2]}; xdotool keydown "$k"; sleep 0.3; xdotool keyup "$k" ;;  # Left or Right
             9) xdotool windowfocus "$WIN" 2>/dev/null || true ;;
         esac
         actions=$((actions + 1))
