@@ -25,13 +25,12 @@ fresh() {
 
 # until_true SECONDS COMMAND...: polls the command every tenth of a second
 until_true() {
-    local tries=$(($1 * 10))
-    shift
-    until "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
+    local tries
+    for ((tries = $1 * 10; tries > 0; tries--)); do
+        "${@:2}" && return 0
         sleep 0.1
     done
+    return 1
 }
 
 # at_zoom N: is the grown window at zoom N?
