@@ -42,9 +42,13 @@ export function renderMenus(bar, settings) {
   fill(popup, settings.entries.slice(1).map((entry) => ({ ...entry, depth: entry.depth - 1 })), false);
   if ((popup.hidden = !settings.walked)) return;
   keepInside(popup, ...popupAt);
-  // Where a submenu (about as wide as the menu) would leave the viewport, they open to the left.
-  const box = popup.getBoundingClientRect(), flip = box.right + box.width > innerWidth;
-  for (const menu of popup.querySelectorAll('.menu')) menu.classList.toggle('flip', flip);
+  // A submenu (as wide as the menu, rows as tall as its item) leaving the viewport opens back.
+  const box = popup.getBoundingClientRect();
+  for (const menu of popup.querySelectorAll('.menu')) {
+    const item = menu.parentElement.getBoundingClientRect();
+    menu.classList.toggle('flip', box.right + box.width > innerWidth);
+    menu.classList.toggle('rise', item.top + item.height * menu.children.length > innerHeight);
+  }
 }
 
 export const openSettingsAt = (x, y) => { popupAt = [x, y]; };

@@ -74,8 +74,5 @@ export function listenToReplays(opened, { changed: onChange, download }) {
 }
 
 // What a watched recording's prints wrote: the state, as the headless driver prints it.
-export function replayPrinted(text) {
-  printed += text;
-  console.log(text.trimEnd());
-}
+export const replayPrinted = (text) => { printed += text; console.log(text.trimEnd()); };
 export const replayState = () => printed;

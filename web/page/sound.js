@@ -15,8 +15,7 @@ function start(clip, offset) {
   if (playing) playing.stop();  // one that ended takes it too
   playing = null;
   if (offset >= clip.buffer.duration) return;
-  playing = context.createBufferSource();
-  playing.buffer = clip.buffer;
+  playing = new AudioBufferSourceNode(context, { buffer: clip.buffer });
   playing.connect(context.destination);
   playing.start(0, offset);
 }
