@@ -13,6 +13,10 @@ namespace web {
 
 namespace {
 
+constexpr const char* shown(const char* czech) {
+    return czech;
+}
+
 using Values = std::initializer_list<std::pair<std::string_view, std::string>>;
 
 // The text with each "{key}" given its value.
@@ -173,18 +177,17 @@ Address readAddress(std::string_view search) {
 }
 
 std::string pageWord(std::string_view name) {
-    if (name == "close")
-        return std::string(tk::tr("Zavřít"));
-    if (name == "download")
-        return std::string(tk::tr("Stáhnout nahrávku"));
-    if (name == "ended")
-        return std::string(tk::tr("Hra skončila. Znovu ji spustíte obnovením stránky."));
-    if (name == "left")
-        return std::string(tk::tr("Doleva"));
-    if (name == "pause")
-        return std::string(tk::tr("Pauza (P)"));
-    if (name == "right")
-        return std::string(tk::tr("Doprava"));
+    // shown() marks a text for the translators; tr() gives it in the language shown.
+    static constexpr std::pair<std::string_view, const char*> kWords[] = {
+        {"close", shown("Zavřít")},
+        {"download", shown("Stáhnout nahrávku")},
+        {"ended", shown("Hra skončila. Znovu ji spustíte obnovením stránky.")},
+        {"left", shown("Doleva")},
+        {"pause", shown("Pauza (P)")},
+        {"right", shown("Doprava")}};
+    for (const auto& [named, czech] : kWords)
+        if (named == name)
+            return std::string(tk::tr(czech));
     return {};
 }
 
