@@ -38,17 +38,20 @@ run() {
     local log=$tree/logs/$target.log
     mkdir -p "$work" "$tree/artifacts" "$tree/logs"
     seed "$tree" "$target" "$work"
+    # The committed cases, where the target has any (the catalogues' seeds all come from the tree).
+    local inputs=("$work")
+    [ ! -d "$cases" ] || inputs+=("$cases")
     local options=(-rss_limit_mb=512 -timeout=10 -artifact_prefix="$tree/artifacts/$target-")
     [ -f "$ROOT/tests/fuzz/$target.dict" ] && options+=(-dict="$ROOT/tests/fuzz/$target.dict")
     [ "$target" = recording ] && options+=(-max_len=16384)
     # Every case that once found a fault, and every seed, must pass before the search goes on.
-    if ! "$fuzzer" "${options[@]}" -runs=0 "$cases" >"$log" 2>&1; then
+    if ! "$fuzzer" "${options[@]}" -runs=0 "${inputs[@]}" >"$log" 2>&1; then
         tail -n 40 "$log"
-        echo "fuzz $target: a committed case fails again (log: $log)" >&2
+        echo "fuzz $target: a committed case or a seed fails (log: $log)" >&2
         return 1
     fi
     if ! "$fuzzer" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 \
-        "$work" "$cases" >"$log" 2>&1; then
+        "${inputs[@]}" >"$log" 2>&1; then
         tail -n 60 "$log"
         echo "fuzz $target: a fault, its input in $tree/artifacts/ (log: $log)" >&2
         return 1
