@@ -30,12 +30,9 @@ rm -rf "$watched" && mkdir -p "$watched" && cp "$WORK/$PLAYED/session.trace" "$w
 WINDOW_NAME='^SMASHBOL 2002 - ' start_game --zoom 1 --mute --replay "$watched/session.trace" \
     >"$WORK/watched.out"
 xdotool windowfocus --sync "$WIN" key Right Right
-for _ in $(seq 600); do
-    title=$(xdotool getwindowname "$WIN")
-    [[ ! $title =~ \ -\ (dohráno|over)\ ×4$ ]] || break
-    sleep 0.1
-done
-[[ $title =~ ^SMASHBOL\ 2002\ -\ (Záznam|Replay)\ -\ (dohráno|over)\ ×4$ ]] || fail "the title at the end: $title"
+until_true 60 eval 'title=$(xdotool getwindowname "$WIN") &&
+    [[ $title =~ ^SMASHBOL\ 2002\ -\ (Záznam|Replay)\ -\ (dohráno|over)\ ×4$ ]]' ||
+    fail "the title at the end: $title"
 shoot "$WIN" "$watched/Form1.screen.png"
 xdotool key Escape
 end_game 5 "after the watching's Escape"

@@ -26,13 +26,9 @@ done
 # The splash, Ctrl+A's score bar and a match under way are the conformance table's (their frames
 # and states are the driver's); here what only a real X server shows.
 # A click: the menu bar, one growth of the window, the rally.
-xdotool mousemove --window "$WIN" 150 150 click 1
-for _ in $(seq 1 50); do
-    read_geometry
-    [ "$HEIGHT" != 317 ] && break
-    sleep 0.1
-done
-[ "$HEIGHT" = 330 ] || fail "window height after the click is $HEIGHT, expected 330"
+click_at 150 150
+until_true 5 eval 'read_geometry && [ "$HEIGHT" = 330 ]' ||
+    fail "window height after the click is $HEIGHT, expected 330"
 sleep 0.3
 shot 2-rally
 # The menu bar's first rows are no grass and no court. (The rally's ball moving, as the match's

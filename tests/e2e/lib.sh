@@ -133,6 +133,16 @@ read_geometry() {
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
 }
 
+# until_true SECONDS COMMAND...: polls the command every tenth of a second
+until_true() {
+    local tries
+    for ((tries = $1 * 10; tries > 0; tries--)); do
+        "${@:2}" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 alive() { kill -0 "$GAME_PID" 2>/dev/null; }
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$GAME_PID/status"; }
 
@@ -178,7 +188,7 @@ play_table() {
         sleep 0.8  # past any point's pause, whose picture is the one from before the point
         for w in $windows; do
             id=$WIN
-            [ "$w" = Form1 ] || id=$(xdotool search --onlyvisible --name '^SMASHBOL 2002 - ' | head -n 1)
+            [ "$w" = Form1 ] || id=$(xdotool search --onlyvisible --name '^SMASHBOL 2002 - ' | head -n 1 || true)
             [ -n "$id" ] || fail "$name: no $w window is open"
             shoot "$id" "$work/$PLAYED/$w.screen.png"
         done
