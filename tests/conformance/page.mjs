@@ -5,7 +5,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { clickSplash, ctrl, launch, open, pause, serve } from '../web/lib.mjs';
+import { clickSplash, ctrl, done, launch, open, pause, serve } from '../web/lib.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const work = process.argv[2];
@@ -40,7 +40,7 @@ try {
     fs.rmSync(dir, { recursive: true, force: true });
     fs.mkdirSync(dir, { recursive: true });
     const opened = await open(browser, server.url, '?zoom=1&mute&record');
-    const { page, trouble } = opened;
+    const { page } = opened;
     await play(page, inputs.split(/\s+/).filter(Boolean));
     // Past any point's pause (0.7 s), whose picture is the one from before the point.
     await pause(800);
@@ -54,8 +54,7 @@ try {
     await page.waitForFunction(() => window.smashbol.view().ended);
     fs.writeFileSync(path.join(dir, 'session.trace'),
                      await page.evaluate(() => window.smashbol.recording()));
-    await page.close();
-    if (trouble.length) throw new Error(`${name}: ${trouble.join('; ')}`);
+    await done(opened).catch((error) => { throw new Error(`${name}: ${error.message}`); });
   }
 } finally {
   await browser.close();

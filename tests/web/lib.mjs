@@ -8,7 +8,6 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before } from 'node:test';
-import zlib from 'node:zlib';
 
 const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
 const puppeteer = require('puppeteer-core');
@@ -141,37 +140,11 @@ export function trace(script, language = 'cs') {
                                      env: { ...process.env, LANGUAGE: language } });
 }
 
-// A PNG as the renderer and the icon exporter write it (8-bit RGB or RGBA, unfiltered rows) as
-// RGBA bytes.
+// A PNG's size and its pixels as RGBA bytes, read by ImageMagick as the end-to-end tests read
+// their shots.
 export function readPng(file) {
-  const bytes = fs.readFileSync(file);
-  let at = 8, width = 0, height = 0, channels = 3;
-  const data = [];
-  while (at < bytes.length) {
-    const length = bytes.readUInt32BE(at);
-    const type = bytes.toString('latin1', at + 4, at + 8);
-    const body = bytes.subarray(at + 8, at + 8 + length);
-    if (type === 'IHDR') {
-      width = body.readUInt32BE(0);
-      height = body.readUInt32BE(4);
-      if (body[8] !== 8 || (body[9] !== 2 && body[9] !== 6)) throw new Error(`${file}: not 8-bit RGB or RGBA`);
-      channels = body[9] === 6 ? 4 : 3;
-    } else if (type === 'IDAT') {
-      data.push(body);
-    } else if (type !== 'IEND') {
-      throw new Error(`${file}: chunk ${type} would colour-convert it`);
-    }
-    at += 12 + length;
-  }
-  const raw = zlib.inflateSync(Buffer.concat(data));
-  const rgba = new Uint8Array(width * height * 4);
-  for (let y = 0; y < height; ++y) {
-    if (raw[y * (1 + width * channels)] !== 0) throw new Error(`${file}: filtered row`);
-    for (let x = 0; x < width; ++x) {
-      const from = y * (1 + width * channels) + 1 + x * channels;
-      rgba.set([raw[from], raw[from + 1], raw[from + 2], channels === 4 ? raw[from + 3] : 255], (y * width + x) * 4);
-    }
-  }
+  const [width, height] = execFileSync('identify', ['-format', '%w %h', file], { encoding: 'utf8' }).split(' ').map(Number);
+  const rgba = new Uint8Array(execFileSync('convert', [file, '-depth', '8', 'rgba:-'], { maxBuffer: 1 << 26 }));
   return { width, height, rgba };
 }
 
