@@ -1,5 +1,8 @@
 // The main window as painted where the reference frames do not look: the ball cut off at every
-// edge of the court. (The score's places are in the reference frame of a point in play.)
+// edge of the court (the score's places are in the reference frame of a point in play), and the
+// pixel art scaled without smoothing, every window pixel a block of its own colour at any device
+// pixel ratio. The window's size at each zoom, no larger than the screen takes, and its one
+// growth for the menu bar are the window manager's test's (tests/e2e/window_manager.sh).
 #include "tests/qt/window_fixture.h"
 
 namespace qt_tests {
@@ -33,6 +36,22 @@ TEST_F(PainterTest, TheBallCutOffAtTheCourt) {
         form().ball.Top = row.ballTop;
         EXPECT_EQ(holdsColour(render(), row.area, kBallGreen), row.shows);
     }
+}
+
+TEST_F(PainterTest, PixelArtStaysCrispAtTwiceTheDensity) {
+    clickSplash();
+    command("easy");  // the score bar's texts too
+    form().ball.Left = form().ball.Top = 1500;
+    const QImage once = render();
+    QImage twice(once.size() * 2, QImage::Format_RGB32);
+    twice.setDevicePixelRatio(2.0);
+    twice.fill(Qt::magenta);
+    view().canvas().render(&twice);
+    int differing = 0;
+    for (int y = 0; y < twice.height(); ++y)
+        for (int x = 0; x < twice.width(); ++x)
+            differing += twice.pixel(x, y) != once.pixel(x / 2, y / 2);
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
