@@ -27,17 +27,14 @@ INI="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/smashbol/smashbol.ini"
 play_table "$WORK/table" --lang cs
 "$HERE/../conformance/check.sh" "$WORK/table" "$TRACE"
 
-# grab NAME [WINDOW]: what the X window holds (Wine's menu bar and the client area below it)
-grab() { import -window "${2:-$WIN}" "$WORK/$1.png"; }
-
-# moving NAME: does the picture change within 1.2 s? Longer than the 700 ms pause after a point,
-# which holds every sprite still.
+# moving NAME: does the window's picture (Wine's menu bar and the client area below it) change
+# within 1.2 s? Longer than the 700 ms pause after a point, which holds every sprite still.
 moving() {
     local i
-    grab "$1-a"
+    shoot "$WIN" "$WORK/$1-a.png"
     for i in 1 2 3 4; do
         sleep 0.3
-        grab "$1-b"
+        shoot "$WIN" "$WORK/$1-b.png"
         [ "$(compare -metric AE "$WORK/$1-a.png" "$WORK/$1-b.png" null: 2>&1 || true)" = 0 ] || return 0
     done
     return 1
@@ -50,7 +47,7 @@ focus_game
 xdotool key ctrl+equal
 last=""
 for _ in $(seq 50); do
-    grab splash2
+    shoot "$WIN" "$WORK/splash2.png"
     size=$(identify -format '%wx%h' "$WORK/splash2.png")
     [ "${size%x*}" = 606 ] && [ "$size" = "$last" ] && break
     last=$size
