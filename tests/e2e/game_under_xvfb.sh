@@ -11,8 +11,7 @@ mkdir -p "$WORK"
 
 start_xvfb
 # This run's own settings: auto-pause off, so that the match runs on behind another window.
-rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME/smashbol"
-printf '[game]\nautopause=false\n' >"$XDG_CONFIG_HOME/smashbol/smashbol.ini"
+fresh '[game]\nautopause=false\n'
 start_game
 [ "$WIDTH" = 303 ] && [ "$HEIGHT" = 317 ] || fail "window is ${WIDTH}x$HEIGHT, expected 303x317"
 # F11 with no window manager to answer: the window takes the screen, and comes back in place.
@@ -30,11 +29,11 @@ click_at 150 150
 until_true 5 eval 'read_geometry && [ "$HEIGHT" = 330 ]' ||
     fail "window height after the click is $HEIGHT, expected 330"
 sleep 0.3
-shot 2-rally
+shoot "$WIN" "$WORK/2-rally.png"
 # The menu bar's first rows are no grass and no court. (The rally's ball moving, as the match's
 # below, and the court are what the conformance table's shots hold.)
 for colour in 009810 000000; do
-    [ -z "$(first_of 2-rally $((X + 150)) $((Y + 2)) 1 1 $colour)" ] || fail "no menu bar: #$colour"
+    [ -z "$(first_of 2-rally 150 2 1 1 $colour)" ] || fail "no menu bar: #$colour"
 done
 
 # Right held down, the focus taken by another program, Right let go there: the sprite stands
@@ -48,18 +47,18 @@ xdotool windowfocus --sync "$WIN" key ctrl+a
 xdotool windowfocus --sync "$WIN" keydown Right
 xdotool windowfocus --sync "$OTHER" keyup Right
 sleep 0.8  # Qt waits a moment before it takes a focus out as the window's last
-shot 4b-away-a
+shoot "$WIN" "$WORK/4b-away-a.png"
 sleep 1.0  # longer than the pause after a point, in which nothing moves
-shot 4b-away-b
+shoot "$WIN" "$WORK/4b-away-b.png"
 kill "$OTHER_PID"
-a=$(first_of 4b-away-a $((X + 25)) $((Y + 250)) 255 70 2858E0)
-b=$(first_of 4b-away-b $((X + 25)) $((Y + 250)) 255 70 2858E0)
+a=$(first_of 4b-away-a 25 250 255 70 2858E0)
+b=$(first_of 4b-away-b 25 250 255 70 2858E0)
 [ -n "$a" ] && [ "$a" = "$b" ] && [ "${a%%,*}" -lt 200 ] ||
     fail "the sprite walks on after its key was let go elsewhere ($a, $b)"
 # The match runs on: above the standing player something moved (the ball, the computer, the
 # score), whether or not a point's pause had the ball out of sight in one of the shots.
 for s in a b; do
-    convert "$WORK/4b-away-$s.png" -crop "255x210+$((X + 25))+$((Y + 5))" +repage "$WORK/upper-$s.png"
+    convert "$WORK/4b-away-$s.png" -crop 255x210+25+5 +repage "$WORK/upper-$s.png"
 done
 moved=$(compare -metric AE "$WORK/upper-a.png" "$WORK/upper-b.png" null: 2>&1 || true)
 [ "$moved" != 0 ] || fail "the match stopped behind the other window"

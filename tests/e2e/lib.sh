@@ -133,6 +133,13 @@ read_geometry() {
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
 }
 
+# fresh [INI TEXT]: this run's settings file, INI, empty or holding the text
+fresh() {
+    rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME/smashbol"
+    INI="$XDG_CONFIG_HOME/smashbol/smashbol.ini"
+    printf '%b' "${1:-}" >"$INI"
+}
+
 # until_true SECONDS COMMAND...: polls the command every tenth of a second
 until_true() {
     local tries
@@ -234,12 +241,8 @@ wait_for_match_end() {
     done
 }
 
-# shot NAME: the whole screen as $WORK/NAME.png
-shot() {
-    xwd -root -silent | convert xwd:- "$WORK/$1.png"
-}
-
-# first_of NAME X Y W H RRGGBB: "x,y" of the first pixel of that colour in the area, or nothing
+# first_of NAME X Y W H RRGGBB: "x,y" of the first pixel of that colour in the area of
+# $WORK/NAME.png, or nothing
 first_of() {
     convert "$WORK/$1.png" -crop "$4x$5+$2+$3" +repage txt:"$WORK/pixels.txt"
     grep -i -m1 "#$6" "$WORK/pixels.txt" | cut -d: -f1 || true

@@ -17,13 +17,6 @@ shift 2
 mkdir -p "$WORK"
 . "$(dirname "$0")/lib.sh"
 
-# fresh [INI TEXT]: this run's settings file, empty or holding the text
-fresh() {
-    rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$XDG_CONFIG_HOME/smashbol"
-    INI="$XDG_CONFIG_HOME/smashbol/smashbol.ini"
-    printf '%b' "${1:-}" >"$INI"
-}
-
 # at_zoom N: is the grown window at zoom N?
 at_zoom() { read_frame && [ "$WIDTH" = $((303 * $1)) ] && [ "$HEIGHT" = $((330 * $1)) ]; }
 # full: is the window full screen, by its state and its size?
