@@ -4,14 +4,10 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import { test } from 'node:test';
 
-import { done, middle, open, pause, readPng, serve, sharedBrowser, shown, site, state, tmpFile, trace, view } from './lib.mjs';
-
-const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
-const { KnownDevices } = require('puppeteer-core');
+import { KnownDevices, done, middle, open, pause, readPng, serve, sharedBrowser, shown, site, state, tmpFile, trace, view } from './lib.mjs';
 
 const shared = sharedBrowser();
 

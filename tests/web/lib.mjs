@@ -11,6 +11,7 @@ import { after, before } from 'node:test';
 
 const require = createRequire(path.resolve(process.env.SMASHBOL_NODE_MODULES, 'x.js'));
 const puppeteer = require('puppeteer-core');
+export const { KnownDevices } = puppeteer;  // the phones and tablets a page can emulate
 
 export const site = process.env.SMASHBOL_SITE;
 export const traceDriver = process.env.SMASHBOL_TRACE;

@@ -13,7 +13,6 @@ import { canvasDiffers, clickSplash, ctrl, done, fixtures, held, nextFrame, paus
 
 const shared = sharedBrowser();
 
-const fresh = (query = '', options) => shared.open(query, options);
 const script = (page, text) => page.evaluate((t) => window.smashbol.script(t), text);
 const driverShot = (lines, window, language = 'cs') => {
   const shot = tmpFile('shot.png');
@@ -28,7 +27,7 @@ test('scripted moments look as the driver shows them', async () => {
     ['the intro rally', 'click splash\ntick1 tick4 40', 'Form1', 'form1'],
     ['the result', 'click splash\nmenu easy\nkeydown 80\nset Label11.Caption "2"\ntick1', 'Form1', 'form1'],
     ['the about window', 'click splash\nmenu about', 'Form2', 'modal']]) {
-    const opened = await fresh();
+    const opened = await shared.open();
     await script(opened.page, lines);
     assert.equal(await canvasDiffers(opened.page, canvas, driverShot(lines, window)), null, name);
     await done(opened);
@@ -38,7 +37,7 @@ test('scripted moments look as the driver shows them', async () => {
 test('every trace fixture plays in the page to the driver\'s very states', async () => {
   const scripts = fs.readdirSync(fixtures).filter((f) => f.endsWith('.trace'));
   assert.ok(scripts.length >= 10);
-  const opened = await fresh();
+  const opened = await shared.open();
   const read = (name) => fs.readFileSync(path.join(fixtures, name), 'utf8');
   for (const name of scripts) {
     // The page has loaded its game already: the script's own load stays a line (for the line
@@ -53,7 +52,7 @@ test('every trace fixture plays in the page to the driver\'s very states', async
 });
 
 test('a click starts the intro, an arrow walks the player, P pauses', async () => {
-  const opened = await fresh();
+  const opened = await shared.open();
   const { page } = opened;
   assert.equal(await shown(page, '#touch', (e) => e.hidden), true, 'no buttons without a touch screen');
   await clickSplash(page);
@@ -93,7 +92,7 @@ test('a click starts the intro, an arrow walks the player, P pauses', async () =
 });
 
 test('the about and help windows: a title bar, Escape, the close button, a click; the focus comes back', async () => {
-  const opened = await fresh();
+  const opened = await shared.open();
   const { page } = opened;
   await clickSplash(page);
   for (const [item, window, close] of [['hra', 2, 'Escape'], ['about', 1, 'button'], ['hra', 2, 'click']]) {
@@ -132,7 +131,7 @@ test('Ctrl+A at any moment of the intro or of a point\'s pause never breaks the 
   // In the intro, by the time since the click; in a match, by the time since its pause began.
   for (const [during, after] of [['intro', 0], ['intro', 150], ['intro', 900], ['intro', 2500],
                                  ['pause', 0], ['pause', 350], ['pause', 690], ['pause', 720]]) {
-    const { page, trouble } = await fresh();
+    const { page, trouble } = await shared.open();
     await clickSplash(page);
     if (during === 'pause') {
       await ctrl(page, 'KeyC');
@@ -153,7 +152,7 @@ test('Ctrl+A at any moment of the intro or of a point\'s pause never breaks the 
 });
 
 test('in real time (?classic-timing) a point\'s pause holds the game, keys pressed meanwhile follow it in order, and the match plays on', async () => {
-  const opened = await fresh('?classic-timing');
+  const opened = await shared.open('?classic-timing');
   const { page } = opened;
   assert.equal((await view(page)).classicTiming, 1);
   await clickSplash(page);
@@ -176,7 +175,7 @@ test('in real time (?classic-timing) a point\'s pause holds the game, keys press
 });
 
 test('the clips decode, and a point plays its clips in the rules\' order', async () => {
-  const opened = await fresh();
+  const opened = await shared.open();
   const { page } = opened;
   // A point that wins the set; the clips' order within it is the engine's court test's too.
   await script(page, [
@@ -224,7 +223,7 @@ test('the address, the kept settings and the browser\'s languages', async () => 
 });
 
 test('the settings menu by the keyboard: the zoom and the sound, kept; a bad kept text replaced', async () => {
-  const opened = await fresh('', { remembered: '\u0000garbage' });
+  const opened = await shared.open('', { remembered: '\u0000garbage' });
   const { page } = opened;
   await clickSplash(page);
   await ctrl(page, 'F10', 'Shift');
@@ -250,7 +249,7 @@ test('the settings menu by the keyboard: the zoom and the sound, kept; a bad kep
 test('a recording watched from its link; a broken link or file refused', async () => {
   const context = shared.browser.defaultBrowserContext();
   await context.overridePermissions(new URL(shared.server.url).origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-  const recorded = await fresh('?record&mute');
+  const recorded = await shared.open('?record&mute');
   await clickSplash(recorded.page);
   await pause(400);
   await ctrl(recorded.page, 'KeyA');
@@ -275,7 +274,7 @@ test('a recording watched from its link; a broken link or file refused', async (
     { name: 'a link of no recording', hash: `#replay=${packed('hello\n')}`, notice: /^Nahrávku hra nepřehraje: #replay: line 1: / },
     { name: 'a file dropped', drop: 'load\ntick1 60000000\n', notice: /^Nahrávku hra nepřehraje: dropped\.trace: line 2: a count of 60000000 is more ticks/ },
   ];
-  const opened = await fresh();
+  const opened = await shared.open();
   const { page } = opened;
   await clickSplash(page);
   for (const row of rows) {
