@@ -54,19 +54,17 @@ TEST(Clips, EveryClipLoadsWithItsFormatAndLengthAndPlaysCleanly) {
         EXPECT_EQ(length, row.dataBytes);
 
         std::vector<int> levels;  // signed, about silence
+        double sum = 0;
+        int peak = 0;
         for (Uint32 i = 0; i < length; i += wav.format == AUDIO_U8 ? 1 : 2) {
             levels.push_back(wav.format == AUDIO_U8
                                  ? buffer[i] - 128
                                  : static_cast<Sint16>(buffer[i] | buffer[i + 1] << 8));
+            sum += levels.back();
+            peak = std::max(peak, std::abs(levels.back()));
         }
         SDL_FreeWAV(buffer);
         const int fullScale = wav.format == AUDIO_U8 ? 127 : 32767;
-        double sum = 0;
-        int peak = 0;
-        for (int v : levels) {
-            sum += v;
-            peak = std::max(peak, std::abs(v));
-        }
         EXPECT_LT(peak, fullScale * 0.98) << "headroom left, nothing clipped";
         EXPECT_GT(peak, fullScale / 10) << "not silent";
         EXPECT_LT(std::abs(sum / levels.size()), fullScale * 0.01) << "no DC offset";

@@ -55,9 +55,7 @@ TEST_F(Court, TheBallFliesByItsDirectionsAndTurnsStrictlyPastTheSideLines) {
         float left, leftAfter;
         bool up, knock;
     } rows[] = {
-        {"left and down", "left", "left", 1000, 955, false, false},
         {"right and up", "right", "right", 1000, 1045, true, false},
-        {"straight on", "rovne", "rovne", 1000, 1000, false, false},
         {"left edge exactly 0 does not bounce", "rovne", "rovne", 0, 0, false, false},
         {"one twip past the left edge bounces", "rovne", "right", -1, -1, false, true},
         {"exactly on the court's width does not bounce", "rovne", "rovne", 3720, 3720, false,
@@ -112,8 +110,9 @@ TEST_F(Court, StrokeOverlapIsStrictAndRoundedToSingle) {
 }
 
 // A stroke turns the ball, knocks one of four clips drawn at random and shows the striker's
-// stroke frame. The player sends the ball the way of his last step, 5 twips faster; the computer
-// draws the direction after the knock, from a reseeded source, and never speeds the ball up.
+// stroke frame. The player sends the ball the way of his last step, 5 twips faster (to the left
+// in a fixture); the computer draws the direction after the knock, from a reseeded source, and
+// never speeds the ball up.
 TEST_F(Court, StrokesByThePlayerAndTheComputer) {
     struct Row {
         const char *name, *label1, *dirX, *log;  // label1: the player's last step
@@ -122,7 +121,6 @@ TEST_F(Court, StrokesByThePlayerAndTheComputer) {
         int stepX;
     } rows[] = {
         {"player walking right", "right", "right", "rnd clip 3", true, 0.6f, 0, 50},
-        {"player walking left", "left", "left", "rnd clip 3", true, 0.6f, 0, 50},
         {"player standing", "", "rovne", "rnd clip 3", true, 0.6f, 0, 45},
         {"computer, lowest draws", "right", "left", "rnd clip 1 randomize rnd", false, 0, 0, 45},
         {"computer, just under a half", "", "left", "rnd clip 2 randomize rnd", false, 0.25f,
@@ -171,7 +169,6 @@ TEST_F(Court, OutIsStrictAtBothEndsAndASetNeedsSixPointsAndALeadOfTwo) {
     } rows[] = {
         {"top edge exactly 0 is in play", 0, "5 3 0 0", "5 3 0 0"},
         {"exactly the court's height is in play", 4095, "3 5 0 0", "3 5 0 0"},
-        {"5:3 and the player's point wins a set", -1, "5 3 0 0", "0 0 1 0"},
         {"5:5 to 6:5 is no set", -1, "5 5 0 0", "6 5 0 0"},
         {"6:5 to 7:5 wins it", -1, "6 5 1 0", "0 0 2 0"},
         {"4:0 to 5:0 is no set, lead or not", -1, "4 0 0 0", "5 0 0 0"},
@@ -201,11 +198,11 @@ TEST_F(Court, OutIsStrictAtBothEndsAndASetNeedsSixPointsAndALeadOfTwo) {
     }
 }
 
-// The keys as a state machine: not set up, ready, running, paused, decided. (The fixtures press
-// none before a match is set up, nor in a decided one.)
-TEST_F(Court, KeyDownInEveryState) {
-    enum State { NotSetUp, Ready, Running, Paused, Decided };
-    const char* names[] = {"not set up", "ready", "running", "paused", "decided"};
+// The keys before a match is set up, in a set-up one and in a decided one. (The fixtures press
+// none before a match is set up, nor in a decided one; they pause and resume a running one.)
+TEST_F(Court, KeyDownBeforeAMatchAndInADecidedOne) {
+    enum State { NotSetUp, Ready, Decided };
+    const char* names[] = {"not set up", "ready", "decided"};
     struct Row {
         State state;
         int key;
@@ -215,11 +212,7 @@ TEST_F(Court, KeyDownInEveryState) {
         // The intro runs Timer1 and steers "left"; no key-down reaches it.
         {NotSetUp, game::kKeyLeft, true, false, "left"},
         {Ready, game::kKeyLeft, true, true, "left"},
-        {Ready, game::kKeyRight, true, true, "right"},
-        {Ready, game::kKeyP, true, true, "left"},  // whatever the intro left
-        {Ready, 38, false, false, "left"},         // up does nothing
-        {Running, game::kKeyP, false, false, "left"},
-        {Paused, game::kKeyP, true, true, "left"},
+        {Ready, 38, false, false, "left"},  // up does nothing
         {Decided, game::kKeyP, false, false, "left"},
         {Decided, game::kKeyRight, true, true, "right"},  // the next tick stops them again
     };
@@ -228,8 +221,6 @@ TEST_F(Court, KeyDownInEveryState) {
         restart();
         if (row.state != NotSetUp)
             form.easy_Click();
-        for (int presses = row.state == Paused ? 2 : row.state >= Running; presses > 0; --presses)
-            form.Form_KeyDown(game::kKeyP, 0);
         if (row.state == Decided) {
             form.Label9.Caption = "2";
             form.Timer1_Timer();
@@ -253,7 +244,6 @@ TEST_F(Court, ThePlayerStepsByLevelWithinTheEdges) {
         void (Form::*level)();
         float left, leftAfter;
     } rows[] = {
-        {"easy steps 70", "left", "l1", &Form::easy_Click, 1000, 930},
         {"medium steps 140", "left", "l1", &Form::med_Click, 1000, 860},
         {"hard steps 190", "right", "r1", &Form::hard_Click, 1000, 1190},
         {"from exactly 0 the step is still taken", "left", "l1", &Form::easy_Click, 0, -70},
@@ -287,7 +277,6 @@ TEST_F(Court, TheComputerStepsByTheBallsPlaceWithMarginsOfNineAndTen) {
         float ballLeft, pcLeftAfter;
         const char *moveDir, *frame;
     } rows[] = {
-        {"ball 20 twips inside on the left: stand", "pl1", 1797.5f, 1777.5f, "", "pn"},
         {"ball exactly 9 inside on the left: walk left", "pl1", 1786.5f, 1732.5f, "left", "pl2"},
         {"ball exactly 10 inside on the left: stand", "pl1", 1787.5f, 1777.5f, "", "pn"},
         {"ball 9.5 inside: stands, then the walk wins", "pl1", 1787, 1732.5f, "left", "pl1"},
@@ -317,7 +306,6 @@ TEST_F(Court, TheIntrosPlayerFollowsAnOutBallAndStandsUnderABallWithNineTwipsToS
         float ballLeft, ballTop, manLeftAfter;
         const char* frame;
     } rows[] = {
-        {"no stroke yet, ball in play: man stays", nullptr, 3000, 2000, 1800, "n"},
         {"no stroke yet, ball on the bottom edge: stays", nullptr, 3000, 4095, 1800, "n"},
         {"no stroke yet, ball past the bottom: man jumps to pc", nullptr, 3000, 4096, 500, "n"},
         {"10 twips inside on the left: stands", "pc", 1810, 2000, 1800, "n"},
@@ -404,13 +392,10 @@ TEST(Module1, PlaysAClipByItsWholeNumberAndKeepsTheOldOneOnAnyFailure) {
         bool message;
         std::size_t buffer;  // the buffer afterwards, as a clip number; 0: empty
     } rows[] = {
-        {"clip 1", "RESTYPE", 1, -1, 1, false, 1},
         {"clip 8", "RESTYPE", 8, -1, 8, false, 8},
-        {"a single takes its whole value", "RESTYPE", 4.0f, -1, 4, false, 4},
         {"half rounds to even, down", "RESTYPE", 2.5f, -1, 2, false, 2},
         {"half rounds to even, up", "RESTYPE", 3.5f, -1, 4, false, 4},
         {"clip 9 does not exist", "RESTYPE", 9, -1, 0, true, 6},
-        {"clip 0 does not exist", "RESTYPE", 0, -1, 0, true, 6},
         {"another resource type", "WAVE", 1, -1, 0, true, 6},
         {"a clip named by text", "RESTYPE", "3", -1, 0, true, 6},
         {"any other load error is silent", "RESTYPE", 3, 7, 0, false, 6},

@@ -32,30 +32,38 @@ struct Notes final : running::Outlet {
     void ended() override { log += "ended;"; }
 };
 
-struct Text final : flow::RecordingSink {
+// Where a recording goes: a text that takes `room` pieces, then fails; a flush that may fail.
+struct Sink final : flow::RecordingSink {
     std::string text;
-    bool write(std::string_view more) override { return text += more, true; }
+    int flushes = 0;
+    int room = 1 << 30;
+    bool failFlush = false;
+    bool write(std::string_view more) override { return --room >= 0 && (text += more, true); }
+    bool flush() override { return ++flushes, !failFlush; }
 };
 
-// A key by a short name: "left", "right", "F11", "alt", "esc", or a letter or sign typed where
-// it lies; "ctrl+" before any of them.
-inline running::Key keyNamed(std::string name) {
+// A key by a short name: an arrow ("left", "up"), "enter", "space", "esc", "F10", "F11", "alt",
+// a letter or sign typed where it lies, or "@" and a letter: that letter's place only (a Russian
+// layout); "ctrl+" before any of them.
+inline running::Key keyNamed(std::string_view name) {
     using Named = running::Key::Named;
     running::Key key;
     if (name.rfind("ctrl+", 0) == 0) {
         key.ctrl = true;
         name = name.substr(5);
     }
-    const std::pair<const char*, Named> named[] = {{"left", Named::Left},
-                                                   {"right", Named::Right},
-                                                   {"F11", Named::F11},
-                                                   {"alt", Named::Alt},
-                                                   {"esc", Named::Escape}};
+    const std::pair<const char*, Named> named[] = {{"left", Named::Left},   {"right", Named::Right},
+                                                   {"up", Named::Up},       {"down", Named::Down},
+                                                   {"enter", Named::Enter}, {"space", Named::Space},
+                                                   {"esc", Named::Escape},  {"F10", Named::F10},
+                                                   {"F11", Named::F11},     {"alt", Named::Alt}};
     for (const auto& [word, n] : named) {
         if (name == word)
             key.named = n;
     }
-    if (key.named == Named::None)
+    if (name.size() == 2 && name[0] == '@')
+        key.place = name[1];
+    else if (key.named == Named::None)
         key.symbol = key.place = static_cast<char>(std::toupper(name[0]));
     key.alt = key.named == Named::Alt;
     return key;
@@ -65,9 +73,9 @@ inline running::Key keyNamed(std::string name) {
 // advance), "down KEY", "repeat KEY", "up KEY", "away" (the focus goes to another program),
 // "inside" (to another window of the game), "point" (the ball put where the next game tick
 // scores: not a player's input).
-class Live {
-  public:
-    explicit Live(running::Settings settings = {}) : game(notes, options(settings)) {
+struct Live {
+    explicit Live(running::Settings settings = {})
+        : game(notes, {.settings = settings, .now = [this] { return now; }, .seed = 2002}) {
         game.recordTo(sink, "live.trace");
     }
 
@@ -108,17 +116,8 @@ class Live {
 
     flow::Nanos now = 0;
     Notes notes;
-    Text sink;
+    Sink sink;
     running::Game game;
-
-  private:
-    running::Options options(const running::Settings& settings) {
-        running::Options o;
-        o.settings = settings;
-        o.now = [this] { return now; };
-        o.seed = 2002;
-        return o;
-    }
 };
 
 // What the driver prints of a script, which it must play without a complaint.

@@ -126,11 +126,9 @@ TEST(RunningGame, ALiveSessionsRecordingReplaysInTheDriverAndWatchedAtItsPace) {
     const std::string state = driverPrints(text);  // the player's Ctrl+D: its cue, not its end
     for (const int faster : {0, 3}) {
         SCOPED_TRACE(faster);
-        Notes notes;
-        Nanos now = 1'000'000'000;
-        running::Options options;
-        options.now = [&now] { return now; };
-        running::Game game(notes, options);
+        Live watcher;  // watching stops its recording
+        running::Game& game = watcher.game;
+        Nanos& now = watcher.now;
         std::string printed;
         ASSERT_TRUE(game.watch("live.trace", text, [&](std::string_view s) { printed += s; }).ok);
         for (int i = 0; i < faster; ++i)

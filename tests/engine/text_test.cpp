@@ -125,7 +125,6 @@ TEST(Translation, ReadsCataloguesAndLeavesCzechWhereTheyHaveNothing) {
     }
     EXPECT_EQ(assets::translationFor("en").code(), "en");
     EXPECT_EQ(assets::translationFor("de").code(), "cs");
-    EXPECT_TRUE(assets::speaks("cs") && assets::speaks("en") && !assets::speaks("de"));
 }
 
 TEST(Translation, ChoosesTheLanguageAsGettextDoes) {

@@ -32,13 +32,9 @@ TEST(Value, ComparedWithATextReadAsANumberWrittenAsACaption) {
         {"empty is no word", "left", "", Value(), false, 0},
         {"same text", "left", "left", Value("left"), true, 0},
         {"case matters", "left", "Left", Value("Left"), false, 0},
-        {"a trailing space matters", "left", "left ", Value("left "), false, 0},
-        {"the empty text is no word", "rovne", "", Value(""), false, 0},
         {"a number is not its digits", "0", "0", Value(0), false, 0},
-        {"a number is not the empty text", "", "6", Value(6), false, 6},
         {"digits with spaces", "55", " 55 ", Value(" 55 "), false, 55},
         {"a fraction", "2.5", "2.5", Value("2.5"), true, 2.5},
-        {"negative", "", "-70", Value("-70"), false, -70},
         {"a plus sign", "", "+45", Value("+45"), false, 45},
         {"digits then letters count 0", "", "12abc", Value("12abc"), false, 0},
         {"a single with a fraction", "", "1777.5", Value(1777.5f), false, 1777.5},
@@ -68,7 +64,6 @@ TEST(Value, AddingToANumberKeepsItsKindAndAWholeNumberNeverWraps) {
         double sum;
         Value::Kind kind;
     } rows[] = {
-        {"whole", Value(45), 5, 50, Value::Kind::Whole},
         {"text", Value("45"), 5, 50, Value::Kind::Double},
         {"empty", Value(), 5, 5, Value::Kind::Whole},
         {"a single", Value(1777.5f), 5, 1782.5, Value::Kind::Single},
