@@ -26,6 +26,7 @@ class FrameCanvas : public QWidget {
 
     // Asks for a frame: onFrameDue runs at the next display frame, once however many asked.
     void requestFrame();
+    int frameIntervalMs() const { return frameIntervalMs_; }
     bool framePending() const { return frameTimer_.isActive(); }
     // Runs onFrameDue now.
     void frameNow();

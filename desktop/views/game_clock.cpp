@@ -27,7 +27,7 @@ void GameClock::arm(std::optional<flow::Nanos> due, bool batched) {
     }
     flow::Nanos at = *due;
     if (batched)
-        at = std::max(at, lastWake_ + kWakeGap);
+        at = std::max(at, lastWake_ + gap_);
     // Whole milliseconds, rounded up: a wake a little late catches up, one early finds nothing.
     const flow::Nanos wait = std::max<flow::Nanos>(0, at - now());
     wake_.start(std::chrono::milliseconds((wait + flow::kMillisecond - 1) / flow::kMillisecond));

@@ -35,6 +35,7 @@ GameWindows::GameWindows(running::Options options, PreferenceStore* store)
     if (std::getenv("SMASHBOL_TICK_STATS"))
         ticks_ = std::make_unique<TickReport>(*game_);
     main_ = std::make_unique<MainWindowView>(*this);
+    clock_.setGap(main_->canvas().frameIntervalMs() * flow::kMillisecond);
     if (const QImage icon = tkqt::imageOf(game_->form().Icon); !icon.isNull())
         main_->setWindowIcon(QPixmap::fromImage(icon));
 }

@@ -63,7 +63,9 @@ void MainWindowView::zoomMenus(QWidget& menus) {
 void MainWindowView::layoutClient() {
     zoom_ = std::max(1, game().zoom());
     laidOut_ = gameSize();
-    if (menuZoom_ != zoom_) {
+    // Not before the bar shows: the font database the menus' text needs is slow to load, and
+    // the splash shows no text of Qt's.
+    if (menuZoom_ != zoom_ && game().menuBarShown()) {
         menuZoom_ = zoom_;
         zoomMenus(*bar_);
     }

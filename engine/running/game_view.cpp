@@ -85,7 +85,10 @@ std::string Game::State::stamp() const {
     }
     const tk::Rect client = clientArea(Window::Main);
     const Settings& set = options.settings;
-    s += std::to_string(client.height) + '/' + std::to_string(scale()) + '/' +
+    // The scale's own bytes: it is asked after every tick, and printing a double is dear.
+    const double shown = scale();
+    s.append(reinterpret_cast<const char*>(&shown), sizeof shown);
+    s += std::to_string(client.height) + '/' +
          std::to_string(modal ? 1 + static_cast<int>(*modal) : 0) + form.Caption + '/' +
          set.language + (set.fullScreen ? 'F' : '-') + (set.mute ? 'M' : '-') +
          (set.autoPause ? 'A' : '-') + (set.classicTiming ? 'C' : '-') + (ended ? 'E' : '-') +
