@@ -300,9 +300,9 @@ TEST(RunningRules, SettingsFileReadBackAndAnythingElseTheDefault) {
     const Row rows[] = {
         {"as the game writes it", asWritten, {3, true, false, true, true, "en"}, true},
         {"the defaults as written", defaults, {}, true},
-        {"CRLF, blanks",
-         "[window]\r\n zoom = 2 \r\n[game]\r\nautopause = 0\r\n",
-         {.zoom = 2, .autoPause = false}},
+        {"CRLF, blanks, the least zoom",
+         "[window]\r\n zoom = 1 \r\n[game]\r\nautopause = 0\r\n",
+         {.zoom = 1, .autoPause = false}},
         {"zoom at its bounds", "[window]\nzoom=4\n", {.zoom = 4}},
         {"zoom past its bounds", "[window]\nzoom=5\n", {}},
         {"zoom 0", "[window]\nzoom=0\n", {}},
