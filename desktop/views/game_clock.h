@@ -3,8 +3,8 @@
 // display frame: each runs every tick that fell due since (the intro's 1 ms timer sixteen at a
 // time), which costs the machine far less than a wake a tick, and the window is mirrored once
 // after them. (Painting at once in the wake, not at the canvas's own frame timer, was measured
-// to cost twice the time.) With the timing of 2002 every tick
-// is on the beat and each beat is one wake.
+// to cost twice the time.) With the timing of 2002 every tick is on the beat and each beat is
+// one wake.
 #pragma once
 
 #include <QTimer>
@@ -18,7 +18,8 @@ namespace views {
 
 class GameClock {
   public:
-    // The least time between two batched wakes: a display frame (60 Hz unless told otherwise).
+    // The least time between two batched wakes: the canvas's display frame, which the windows
+    // set once they know the screen (60 Hz until then).
     void setGap(flow::Nanos gap) { gap_ = gap; }
 
     // `woken` runs at each wake with the time it woke at.
