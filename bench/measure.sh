@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Measures the game against two games Debian ships, tennix (SDL) and kollision (Qt/KDE), under
-# one Xvfb display: start to window mapped, peak memory, CPU idle on the first screen and in
-# play, three runs each, medians and the ratio ours / peer. Ours is measured at zoom 1 and at
-# zoom 3 (ZOOMS="1 3"), each in a settings folder of its own. Also our timers' tick rates.
+# Measures the game against two games Debian ships, tennix (SDL) and kollision (Qt/KDE), and
+# against the floor of its own stack, a bare Qt window (bench/bare_window.cpp), under one Xvfb
+# display: start to window mapped, peak memory, CPU idle on the first screen and in play, three
+# runs each, medians and the ratio ours / peer. The bare window's CPU "in play" is its moving
+# square's, set beside our intro rally. Ours is measured at zoom 1 and at zoom 3 (ZOOMS="1 3"),
+# each in a settings folder of its own. Also our timers' tick rates. Kollision gets
+# KOLLISION_WAIT_S (20) to show its window: on some machines it never does.
 #
 #   bench/measure.sh [BUILD_DIR]        (default: build)
 #
@@ -11,10 +14,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 game="$PWD/$build/desktop/app/smashbol"
+bare="$PWD/$build/bench/bare_window"
 runs=${RUNS:-3}
 window_s=${WINDOW_S:-10}
 zooms=${ZOOMS:-1 3}
-[ -x "$game" ] || { echo "measure: no $game; run ./build.sh test first" >&2; exit 1; }
+for program in "$game" "$bare"; do
+    [ -x "$program" ] || { echo "measure: no $program; run ./build.sh test first" >&2; exit 1; }
+done
 
 need=()
 for pkg in tennix kollision xvfb xdotool x11-utils procps; do
@@ -62,7 +68,7 @@ launch() {
     ( "$@" >/dev/null 2>"$work/stderr" & echo $! >"$work/pid"; wait $!; echo $? >"$work/exit" ) &
     for _ in $(seq 200); do [ -s "$work/pid" ] && break; sleep 0.001; done
     pid=$(cat "$work/pid")
-    while [ $(( $(now_ms) - t0 )) -lt 90000 ]; do
+    while [ $(( $(now_ms) - t0 )) -lt "${LAUNCH_WAIT_MS:-90000}" ]; do
         win=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
         [ -n "$win" ] && break
         sleep 0.005
@@ -118,6 +124,20 @@ for run in $(seq "$runs"); do
         sed -n "$((play_from + 1)),${play_to}p" "$work/stderr" | grep '^ticks/s' >>"$work/ticks.play" || true
     done
 
+    # --- the bare Qt window: still, then moving its square ---
+    launch "Bare Qt window" "$bare"
+    read -r pid win start <<<"$LAUNCHED"
+    record bare start "$start"
+    sleep 1
+    record bare idle "$(cpu_percent "$pid")"
+    record bare rss "$(hwm_kb "$pid")"
+    record bare stop "$(stop "$pid")"
+    launch "Bare Qt window" "$bare" --square
+    read -r pid win start <<<"$LAUNCHED"
+    sleep 1
+    record bare play "$(cpu_percent "$pid")"
+    record bare stop "$(stop "$pid")"
+
     # --- tennix: its menu, then a game started from it ---
     launch "^Tennix" tennix
     read -r pid win start <<<"$LAUNCHED"
@@ -132,7 +152,7 @@ for run in $(seq "$runs"); do
 
     # --- kollision: its first screen, then a game started with a click ---
     # kollision will not start without a D-Bus session: it gets one (ours and tennix need none).
-    launch "Kollision" dbus-run-session kollision
+    LAUNCH_WAIT_MS=$(( ${KOLLISION_WAIT_S:-20} * 1000 )) launch "Kollision" dbus-run-session kollision
     read -r pid win start <<<"$LAUNCHED"
     record kollision start "$start"
     sleep 1
@@ -149,7 +169,8 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 == 0) print "-"; else print
 
 for z in $zooms; do
     me="ours-z$z"
-    printf '\n%-28s %10s %10s %10s %12s %12s\n' "zoom $z (median of $runs)" ours tennix kollision "ours/tennix" "ours/koll."
+    printf '\n%-28s %10s %10s %10s %10s %12s %12s\n' "zoom $z (median of $runs)" ours "bare Qt" tennix kollision \
+        "ours/tennix" "ours/bare"
     for f in start rss idle play; do
         case $f in
             start) label="start to window (ms)" ;;
@@ -157,16 +178,19 @@ for z in $zooms; do
             idle) label="CPU % first screen" ;;
             play) label="CPU % in play" ;;
         esac
-        o=$(fig "$me" $f); t=$(fig tennix $f); k=$(fig kollision $f)
-        printf '%-28s %10s %10s %10s %12s %12s\n' "$label" "$o" "$t" "$k" "$(ratio "$o" "$t")" "$(ratio "$o" "$k")"
+        o=$(fig "$me" $f); b=$(fig bare $f); t=$(fig tennix $f); k=$(fig kollision $f)
+        [ $f = play ] && b=-  # the bare window's square is set beside the intro
+        printf '%-28s %10s %10s %10s %10s %12s %12s\n' "$label" "$o" "$b" "$t" "$k" "$(ratio "$o" "$t")" "$(ratio "$o" "$b")"
     done
-    printf '%-28s %10s\n' "CPU % intro rally" "$(fig "$me" intro)"
+    o=$(fig "$me" intro); b=$(fig bare play)
+    printf '%-28s %10s %10s %10s %10s %12s %12s\n' "CPU % intro / moving square" "$o" "$b" - - - "$(ratio "$o" "$b")"
     printf '%-28s %10s\n' "CPU % paused" "$(fig "$me" paused)"
 done
 echo
 echo "how each program ended on SIGTERM: ours: $(awk '$1~/^ours/&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
      "tennix: $(awk '$1=="tennix"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
-     "kollision: $(awk '$1=="kollision"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')"
+     "kollision: $(awk '$1=="kollision"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')" \
+     "bare Qt: $(awk '$1=="bare"&&$2=="stop"{print $3" "$4}' "$work/figures" | sort | uniq -c | tr '\n' ';')"
 for phase in intro play; do
     [ -s "$work/ticks.$phase" ] || { echo "ticks/s during $phase: none reported"; continue; }
     line="ticks/s during $phase (median, outside point pauses):"

@@ -37,7 +37,7 @@ export async function openBridge(outlet) {
       const f = read('Frame', m._smashbol_frame(window));
       return { ...f, rgba: new Uint8ClampedArray(m.HEAPU8.buffer, f.pixels, f.width * f.height * 4) };
     },
-    view: () => read('View', m._smashbol_view()),
+    view: () => read('View', m._smashbol_view()), memoryBytes: () => m.HEAPU8.buffer.byteLength,
     menus: (which) => ({ walked: read('Menus', m._smashbol_menus(which)).walked, entries: list('Menus', 'MenuEntry', m._smashbol_menus(which)) }),
     command: withText('command', 'number'), word: withText('word', 'string'), script: withText('script', 'string'),
     report: () => JSON.parse(text('report')()), recording: text('recording'), recordingName: text('recording_name'),

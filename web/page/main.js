@@ -12,7 +12,7 @@ import { playWave, played, startSound } from './sound.js';
 import { touchButtons } from './touch.js';
 
 let bridge = null, view = null, changed = true, roomChanged = true, wakeTimer = 0, pointerAt = null;
-const drawn = new WeakMap();  // a canvas -> the window it shows
+const drawn = new WeakMap();  // a canvas -> its context, the window it shows, and the picture on it
 // The game's notices, each with its close button and maybe one that saves the recording.
 function showNotices() {
   $('notices').replaceChildren(...bridge.notices().map(({ id, download: offers, text }) => {
@@ -28,14 +28,14 @@ function showNotices() {
 // The session's script as a file.
 const download = () => make('a', { download: bridge.recordingName(), href: URL.createObjectURL(new Blob([bridge.recording()], { type: 'text/plain' })) }).click();
 
+// Only the area that changed is put, and nothing when nothing did.
 function draw(canvas, window) {
-  const f = bridge.frame(window), context = canvas.getContext('2d');
-  const resized = canvas.width !== f.width || canvas.height !== f.height, whole = resized || drawn.get(canvas) !== window;
+  const f = bridge.frame(window), d = drawn.get(canvas) || { context: canvas.getContext('2d') };
+  const resized = canvas.width !== f.width || canvas.height !== f.height, whole = resized || d.window !== window;
+  if (!whole && !f.changedWidth) return;
   if (resized) Object.assign(canvas, { width: f.width, height: f.height });
-  drawn.set(canvas, window);
-  const image = new ImageData(f.rgba, f.width, f.height);
-  if (whole) context.putImageData(image, 0, 0);
-  else if (f.changedWidth) context.putImageData(image, 0, 0, f.x, f.y, f.changedWidth, f.changedHeight);
+  drawn.set(canvas, Object.assign(d, { window }));
+  d.context.putImageData(new ImageData(f.rgba, f.width, f.height), 0, 0, ...whole ? [0, 0, f.width, f.height] : [f.x, f.y, f.changedWidth, f.changedHeight]);
 }
 
 function refresh(before) {
@@ -149,4 +149,4 @@ async function start() {
 const ready = start();
 window.smashbol = { ready, view: () => bridge && bridge.view(), state: async () => bridge.report(),
                     script: async (text) => bridge.script(text), clips: () => played.slice(),
-                    recording: () => bridge.recording(), replayState };
+                    recording: () => bridge.recording(), replayState, memoryBytes: () => bridge.memoryBytes() };
