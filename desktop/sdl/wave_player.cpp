@@ -51,7 +51,7 @@ WavePlayer::WavePlayer(const OutputFormat& wanted) {
     want.freq = wanted.rate;
     want.format = wanted.sampleFormat;
     want.channels = static_cast<Uint8>(wanted.channels);
-    want.samples = 512;       // about 12 ms at 44.1 kHz: a stroke is heard with the hit
+    want.samples = 512;       // about 23 ms at 22.05 kHz: a stroke is heard with the hit
     want.callback = nullptr;  // clips are queued, not pulled
     SDL_AudioSpec have{};
     device_ =

@@ -9,10 +9,13 @@
 
 namespace tksdl {
 
-// The format the device is asked for; the device may choose another, and every clip is
+// The format the device is asked for: by default that of the richest clip, the intro's chord
+// (22.05 kHz, 16-bit stereo), which is then queued as it is; the knocks and ticks are widened to
+// it without a loss. (At 44.1 kHz the chord's conversion took a 2.5 MB buffer and its queue
+// 0.6 MB, for a 0.3 MB clip.) The device may choose another format, and every clip is then
 // converted to whatever it gets.
 struct OutputFormat {
-    int rate = 44100;
+    int rate = 22050;
     std::uint16_t sampleFormat = 0x8010;  // signed 16-bit little-endian (AUDIO_S16LSB)
     int channels = 2;
 };
