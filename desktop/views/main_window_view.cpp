@@ -28,10 +28,8 @@ MainWindowView::MainWindowView(GameInput& input)
     stage_ = new Stage(this);
     setCentralWidget(stage_);
     frame_ = new QWidget(stage_);
-    bar_ = new QMenuBar(frame_);
     menuStyle_ = new tkqt::MenuStyle;
     menuStyle_->setParent(this);
-    bar_->setStyle(menuStyle_);
     canvas_ = new tkqt::FrameCanvas(frame_);
     canvas_->onFrameDue = [this] {
         const running::Game::FrameUpdate update = game().takeFrame(running::Window::Main);
@@ -44,18 +42,14 @@ MainWindowView::MainWindowView(GameInput& input)
             game.click(running::Window::Main, press.x(), press.y(), release.x(), release.y());
         });
     };
-    const auto command = [this](const std::string& name) {
-        input_.act([&](running::Game& game) { game.command(name); });
-    };
-    menus_ = std::make_unique<tkqt::MenuLink>(*bar_, command);
-    menus_->onMenuMade = [this](QMenu& menu) { hook(menu); };
     settings_ = new QMenu(this);
-    settingsLink_ = std::make_unique<tkqt::MenuLink>(*settings_, command);
+    settingsLink_ = std::make_unique<tkqt::MenuLink>(
+        *settings_, [this](const std::string& name) { command(name); });
     settingsLink_->onMenuMade = [this](QMenu& menu) { hook(menu); };
     hook(*settings_);
     // While the menu bar is walked with the keys (Alt, F10), they are the bar's.
     keys_ = new KeyPath(
-        input, [this] { return bar_->activeAction() != nullptr; }, this);
+        input, [this] { return bar_ && bar_->activeAction(); }, this);
     watchFocus();
     mirror();
 }
@@ -65,6 +59,30 @@ MainWindowView::~MainWindowView() {
     disconnect(qApp, nullptr, this, nullptr);
     if (windowHandle())
         windowHandle()->disconnect(this);
+}
+
+void MainWindowView::command(const std::string& name) {
+    input_.act([&](running::Game& game) { game.command(name); });
+}
+
+tkqt::MenuLink& MainWindowView::menus() {
+    makeBar();
+    return *menus_;
+}
+
+// Made when the game first shows it, not for the splash: Qt's bar loads the icon theme and the
+// picture formats for its button of menus that do not fit. Hidden until laid out.
+QMenuBar& MainWindowView::makeBar() {
+    if (bar_)
+        return *bar_;
+    bar_ = new QMenuBar(frame_);
+    bar_->hide();
+    bar_->setStyle(menuStyle_);
+    menus_ =
+        std::make_unique<tkqt::MenuLink>(*bar_, [this](const std::string& name) { command(name); });
+    menus_->onMenuMade = [this](QMenu& menu) { hook(menu); };
+    menus_->sync(game().menuBar());
+    return *bar_;
 }
 
 // A menu opening takes the keys: whatever was held is let go first.
@@ -82,7 +100,8 @@ void MainWindowView::mirror() {
     const QString title = QString::fromStdString(game().title(running::Window::Main));
     if (windowTitle() != title)
         setWindowTitle(title);
-    menus_->sync(game().menuBar());
+    if (menus_)
+        menus_->sync(game().menuBar());
     settingsLink_->sync(game().settingsMenu());
     const int zoom = game().zoom();
     if (zoom != zoom_ || gameSize() != laidOut_)
@@ -93,7 +112,7 @@ void MainWindowView::mirror() {
 // The bar learns it the way it learns of Alt, from the window's key events, which the key path
 // keeps from it otherwise.
 void MainWindowView::openMenuBar() {
-    if (!bar_->isVisible() || bar_->activeAction())
+    if (!bar_ || !bar_->isVisible() || bar_->activeAction())
         return;
     // An Alt key's event reports Alt as changed by the key: none held before it goes down.
     QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "desktop/qt/frame_canvas.h"
 #include "desktop/qt/menu_link.h"
@@ -42,7 +43,9 @@ class MainWindowView : public QMainWindow {
     static QRect movedInside(QRect wanted, const QRect& room);
 
     tkqt::FrameCanvas& canvas() { return *canvas_; }
-    tkqt::MenuLink& menus() { return *menus_; }
+    // The game's menus in the menu bar, which is made now if the game has not shown it yet.
+    tkqt::MenuLink& menus();
+    // The menu bar; none until the game first shows it or its menus are asked for.
     QMenuBar* bar() const { return bar_; }
     tkqt::MenuLink* settingsLink() { return settingsLink_.get(); }
     KeyPath& keyPath() { return *keys_; }
@@ -56,6 +59,8 @@ class MainWindowView : public QMainWindow {
 
   private:
     running::Game& game() { return input_.game(); }
+    void command(const std::string& name);
+    QMenuBar& makeBar();
     void hook(QMenu& menu);
     void watchWindow();
     void watchFocus();
@@ -78,7 +83,7 @@ class MainWindowView : public QMainWindow {
     GameInput& input_;
     QWidget* stage_;  // black, the window's whole client area
     QWidget* frame_;  // the game: menu bar and canvas, centred on the stage
-    QMenuBar* bar_;
+    QMenuBar* bar_ = nullptr;
     tkqt::FrameCanvas* canvas_;
     tkqt::MenuStyle* menuStyle_;  // the menu bar's, its menus' and the settings menu's
     std::unique_ptr<tkqt::MenuLink> menus_;

@@ -63,16 +63,19 @@ void MainWindowView::zoomMenus(QWidget& menus) {
 void MainWindowView::layoutClient() {
     zoom_ = std::max(1, game().zoom());
     laidOut_ = gameSize();
-    // Not before the bar shows: the font database the menus' text needs is slow to load, and
-    // the splash shows no text of Qt's.
-    if (menuZoom_ != zoom_ && game().menuBarShown()) {
+    // Not before the bar shows: the bar itself and the font database the menus' text needs are
+    // slow to load, and the splash shows no text of Qt's.
+    const bool barShown = game().menuBarShown();
+    if (barShown)
+        makeBar();
+    if (menuZoom_ != zoom_ && barShown) {
         menuZoom_ = zoom_;
         zoomMenus(*bar_);
     }
     const QSize inner = laidOut_ * zoom_;
-    const int bar = game().menuBarShown() ? running::Game::kMenuBarPx * zoom_ : 0;
+    const int bar = barShown ? running::Game::kMenuBarPx * zoom_ : 0;
     canvas_->setZoom(zoom_);
-    if (bar_->geometry() != QRect(0, 0, inner.width(), bar)) {
+    if (bar_ && bar_->geometry() != QRect(0, 0, inner.width(), bar)) {
         bar_->setGeometry(0, 0, inner.width(), bar);
         bar_->setVisible(bar > 0);
     }

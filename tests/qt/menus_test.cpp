@@ -24,6 +24,7 @@ TEST_F(MenusTest, TheSplashHidesTheMenuBarAndTheClickShowsItForGood) {
     Text recording;
     game.recordTo(recording, "menus");
     show();
+    EXPECT_FALSE(view().bar()) << "nothing of the menu bar made for the splash";
     EXPECT_EQ(view().menus().visibleTopLevel(), 0);
     EXPECT_EQ(view().canvas().geometry(), QRect(0, 0, 303, 317)) << "the whole client area";
     // Through the window system's own way, where Qt's shortcuts would be found.
