@@ -91,7 +91,11 @@ EMSCRIPTEN_KEEPALIVE void smashbol_start(const char* kept, const char* browserLa
 }
 
 EMSCRIPTEN_KEEPALIVE void smashbol_advance(double nowMs) {
-    page->game().advance(static_cast<flow::Nanos>(nowMs * 1e6));
+    page->advance(nowMs);
+}
+
+EMSCRIPTEN_KEEPALIVE void smashbol_touch(int32_t left, int32_t right, int32_t pause, double nowMs) {
+    page->touch(left != 0, right != 0, pause != 0, nowMs);
 }
 
 EMSCRIPTEN_KEEPALIVE double smashbol_next_wake(void) {

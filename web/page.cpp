@@ -67,6 +67,18 @@ std::unique_ptr<Page> Page::fresh() {
                                   notices_);
 }
 
+void Page::touch(bool left, bool right, bool pause, double nowMs) {
+    touched_ = {left, right, pause};
+    touchKeys_.hold(left, right, pause,
+                    static_cast<std::uint32_t>(static_cast<std::int64_t>(nowMs)));
+}
+
+void Page::advance(double nowMs) {
+    if (touched_[0] || touched_[1])
+        touch(touched_[0], touched_[1], touched_[2], nowMs);
+    game_.advance(static_cast<flow::Nanos>(nowMs * 1e6));
+}
+
 bool Page::key(bool down, const running::Key& key) {
     if (settingsWalk_ && down) {
         if (std::find(walkedKeys_.begin(), walkedKeys_.end(), identity(key)) == walkedKeys_.end())

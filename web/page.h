@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/running/gamepad.h"
 #include "engine/running/running_game.h"
 #include "web/bridge.h"
 #include "web/words.h"
@@ -68,6 +69,10 @@ class Page {
 
     // A key the page took from the keyboard: the settings menu's walk, else the game's.
     bool key(bool down, const running::Key& key);
+    // The touch screen's buttons held: their keys go down and up, and repeat, as a gamepad's.
+    void touch(bool left, bool right, bool pause, double nowMs);
+    // The game's time, and the repeats of the buttons held, at `nowMs` of the page's clock.
+    void advance(double nowMs);
     void settingsMenu(bool open);
     // A menu the pointer opened (`toggle`: a click, which closes it again) or passed over, which
     // opens it only while a menu the pointer opened shows. True when the menus changed.
@@ -101,6 +106,8 @@ class Page {
     std::optional<running::MenuWalk> settingsWalk_;
     std::vector<int> walkedKeys_;       // keys the settings menu took: their releases are its too
     std::vector<std::string> pointed_;  // the menu the pointer opened on each level, or ""
+    running::GamepadKeys touchKeys_{[this](const running::Key& k, bool down) { key(down, k); }};
+    std::array<bool, 3> touched_{};  // Left, Right, "P"
 
     // What the records point into stays until the next call that makes them anew.
     std::array<std::vector<std::uint32_t>, 3> rgba_;

@@ -23,7 +23,7 @@ export async function openBridge(outlet) {
   return {
     Window: constants('Window'),
     start: (...texts) => m.ccall('smashbol_start', null, texts.map(() => 'string'), texts),
-    advance: call('advance'), nextWake: call('next_wake'), click: call('click'), focusLost: call('focus_lost'),
+    advance: call('advance'), touch: call('touch'), nextWake: call('next_wake'), click: call('click'), focusLost: call('focus_lost'),
     dismissMessage: call('dismiss_message'), fullScreen: call('full_screen'), settingsMenu: call('settings_menu'),
     dismissNotice: call('dismiss_notice'), closeMenus: call('close_menus'), notice: withText('notice', null),
     pointMenu: (name, toggle) => withText('point_menu', 'number')(name, toggle) !== 0,

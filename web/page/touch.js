@@ -1,31 +1,25 @@
 // The touch screen's keys below the court (index.html: left, P and right, each the key it shows):
-// pressed, the key goes down; held, it repeats as a keyboard's does; lifted or slid off, it comes
-// up. They show on a touch screen and hide once a real keyboard is used.
-const REPEAT_DELAY = 500, REPEAT_EVERY = 33;
-
+// the game hears which are held, and presses, repeats and lifts their keys as it does a gamepad's;
+// a button lifted or slid off is let go. They show on a touch screen and hide once a real
+// keyboard is used.
 export function touchButtons(bridge, onChange) {
   const bar = document.getElementById('touch');
+  const held = (code) => bar.querySelector(`[data-code="${code}"]`).classList.contains('down');
+  const tell = () => bridge.touch(held('ArrowLeft'), held('ArrowRight'), held('KeyP'), performance.now());
   const lifts = Array.from(bar.children, (button) => {
-    const send = (down, repeat) => bridge.key(down, { key: button.dataset.key, code: button.dataset.code, repeat });
-    let finger = null, timer = 0;
+    let finger = null;
     const lift = () => {
       if (finger === null) return;
       finger = null;
-      clearTimeout(timer);
       button.classList.remove('down');
-      send(false, false);
-    };
-    const repeat = () => {
-      send(true, true);
-      timer = setTimeout(repeat, REPEAT_EVERY);
+      tell();
     };
     button.addEventListener('pointerdown', (e) => {
       e.preventDefault();
       if (finger !== null) return;
       button.setPointerCapture(finger = e.pointerId);
       button.classList.add('down');
-      send(true, false);
-      timer = setTimeout(repeat, REPEAT_DELAY);
+      tell();
     });
     // The button keeps the finger (captured): whether it is still on the button is measured.
     button.addEventListener('pointermove', (e) => {
