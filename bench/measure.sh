@@ -58,14 +58,15 @@ cpu_percent() {
 }
 
 # Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms". The program's
-# exit status lands in $work/exit. (Run in this shell, not in a pipe or $(...): what it starts
-# stays this script's own, and goes with it.)
+# exit status lands in $work/exit, a failing one too (under set -e a bare `wait` would end the
+# subshell first, and a program ended by SIGTERM was reported as killed). (Run in this shell, not
+# in a pipe or $(...): what it starts stays this script's own, and goes with it.)
 launch() {
     local name=$1; shift
     local t0 pid="" win=""
     rm -f "$work/pid" "$work/exit"
     t0=$(now_ms)
-    ( "$@" >/dev/null 2>"$work/stderr" & echo $! >"$work/pid"; wait $!; echo $? >"$work/exit" ) &
+    ( "$@" >/dev/null 2>"$work/stderr" & echo $! >"$work/pid"; rc=0; wait $! || rc=$?; echo $rc >"$work/exit" ) &
     for _ in $(seq 200); do [ -s "$work/pid" ] && break; sleep 0.001; done
     pid=$(cat "$work/pid")
     while [ $(( $(now_ms) - t0 )) -lt "${LAUNCH_WAIT_MS:-90000}" ]; do
