@@ -15,10 +15,11 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 game="$PWD/$build/desktop/app/smashbol"
 bare="$PWD/$build/bench/bare_window"
+map_wait="$PWD/$build/bench/map_wait"
 runs=${RUNS:-3}
 window_s=${WINDOW_S:-10}
 zooms=${ZOOMS:-1 3}
-for program in "$game" "$bare"; do
+for program in "$game" "$bare" "$map_wait"; do
     [ -x "$program" ] || { echo "measure: no $program; run ./build.sh test first" >&2; exit 1; }
 done
 
@@ -57,24 +58,25 @@ cpu_percent() {
     awk -v a="$after" -v b="$before" -v c="$clk" -v s="$window_s" 'BEGIN { printf "%.2f", (a - b) / c / s * 100 }'
 }
 
-# Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms". The program's
-# exit status lands in $work/exit, a failing one too (under set -e a bare `wait` would end the
-# subshell first, and a program ended by SIGTERM was reported as killed). (Run in this shell, not
-# in a pipe or $(...): what it starts stays this script's own, and goes with it.)
+# Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms". The moment of
+# the map is map_wait's, which listens to the display from before the start. The program's exit
+# status lands in $work/exit, a failing one too (under set -e a bare `wait` would end the subshell
+# first, and a program ended by SIGTERM was reported as killed). (Run in this shell, not in a
+# pipe or $(...): what it starts stays this script's own, and goes with it.)
 launch() {
     local name=$1; shift
-    local t0 pid="" win=""
-    rm -f "$work/pid" "$work/exit"
+    local t0 pid="" win="" at="" watcher
+    rm -f "$work/pid" "$work/exit" "$work/mapped"
+    "$map_wait" "$name" "${LAUNCH_WAIT_MS:-90000}" >"$work/mapped" &
+    watcher=$!
+    until grep -q ready "$work/mapped" 2>/dev/null; do sleep 0.001; done
     t0=$(now_ms)
     ( "$@" >/dev/null 2>"$work/stderr" & echo $! >"$work/pid"; rc=0; wait $! || rc=$?; echo $rc >"$work/exit" ) &
     for _ in $(seq 200); do [ -s "$work/pid" ] && break; sleep 0.001; done
     pid=$(cat "$work/pid")
-    while [ $(( $(now_ms) - t0 )) -lt "${LAUNCH_WAIT_MS:-90000}" ]; do
-        win=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
-        [ -n "$win" ] && break
-        sleep 0.005
-    done
-    local mapped=$(( $(now_ms) - t0 ))
+    wait "$watcher" || true
+    read -r at win < <(sed -n 2p "$work/mapped") || true
+    local mapped=$(( ${at:-$(now_ms)} - t0 ))
     # The process that owns the window: kollision runs under a D-Bus session of its own. Failing
     # the window's word, the program's namesake among what was started here, never another's.
     local owner
@@ -140,7 +142,7 @@ for run in $(seq "$runs"); do
     record bare stop "$(stop "$pid")"
 
     # --- tennix: its menu, then a game started from it ---
-    launch "^Tennix" tennix
+    launch "Tennix" tennix
     read -r pid win start <<<"$LAUNCHED"
     record tennix start "$start"
     sleep 1
