@@ -2,7 +2,13 @@
 
 #include <QTimer>
 
+#include <chrono>
+
 namespace app {
+
+namespace {
+constexpr int kLookAgainMs = 5;  // well inside the first clip's first frame
+}  // namespace
 
 Sound::Sound(bool muted) {
     if (!muted)
@@ -16,6 +22,11 @@ void Sound::takeDeviceSoon() {
 void Sound::takeDevice() {
     if (!opening_.valid())
         return;
+    // Still opening: the window is not kept waiting for it; it is looked at again shortly.
+    if (opening_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        QTimer::singleShot(kLookAgainMs, [this] { takeDevice(); });
+        return;
+    }
     player_ = opening_.get();
     if (!waiting_.empty())
         player_->play(waiting_);

@@ -19,7 +19,7 @@ class Sound {
     // window is gone at once when the game ends, while the device takes a buffer's time to stop.
     explicit Sound(bool muted);
 
-    // Once Qt's event loop runs: the device, when open, plays the last clip asked for meanwhile.
+    // Once Qt's event loop runs: the device, once open, plays the last clip asked for meanwhile.
     void takeDeviceSoon();
 
     // A clip, cutting off the one playing; the last one asked for before the device was open
