@@ -8,6 +8,9 @@
 
 #include <cstdio>
 #include <memory>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <optional>
 #include <string_view>
 
@@ -21,6 +24,13 @@
 #include "desktop/views/recording_file.h"
 
 int main(int argc, char* argv[]) {
+#if defined(__GLIBC__)
+    // A clip's wave and its conversion are a few hundred kilobytes each, made and let go at every
+    // stroke: mapped and given back whole, not left in the heap, where clips of other sizes after
+    // them grew it by a megabyte over a few minutes of play. (A fixed threshold also keeps glibc
+    // from raising it after the first such buffer is freed.)
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     views::PreferenceStore store;
     // Read before anything needs a display: --help and a mistyped option work without one.
     const running::CommandLine options =
