@@ -12,6 +12,11 @@ namespace web {
 
 namespace {
 
+// The page's clock in whole milliseconds, as the touch buttons' repeats count them.
+std::uint32_t wholeMs(double ms) {
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(ms));
+}
+
 flow::Nanos now() {
     return static_cast<flow::Nanos>(emscripten_get_now() * 1e6);
 }
@@ -68,14 +73,11 @@ std::unique_ptr<Page> Page::fresh() {
 }
 
 void Page::touch(bool left, bool right, bool pause, double nowMs) {
-    touched_ = {left, right, pause};
-    touchKeys_.hold(left, right, pause,
-                    static_cast<std::uint32_t>(static_cast<std::int64_t>(nowMs)));
+    touchKeys_.hold(left, right, pause, wholeMs(nowMs));
 }
 
 void Page::advance(double nowMs) {
-    if (touched_[0] || touched_[1])
-        touch(touched_[0], touched_[1], touched_[2], nowMs);
+    touchKeys_.repeat(wholeMs(nowMs));
     game_.advance(static_cast<flow::Nanos>(nowMs * 1e6));
 }
 

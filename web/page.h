@@ -107,7 +107,6 @@ class Page {
     std::vector<int> walkedKeys_;       // keys the settings menu took: their releases are its too
     std::vector<std::string> pointed_;  // the menu the pointer opened on each level, or ""
     running::GamepadKeys touchKeys_{[this](const running::Key& k, bool down) { key(down, k); }};
-    std::array<bool, 3> touched_{};  // Left, Right, "P"
 
     // What the records point into stays until the next call that makes them anew.
     std::array<std::vector<std::uint32_t>, 3> rgba_;

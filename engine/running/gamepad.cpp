@@ -33,6 +33,10 @@ void GamepadKeys::hold(bool left, bool right, bool pause, std::uint32_t nowMs) {
         k.key.repeat = false;
         sink_(k.key, true);
     }
+    repeat(nowMs);
+}
+
+void GamepadKeys::repeat(std::uint32_t nowMs) {
     for (Held& k : keys_) {
         if (k.held && k.repeats && static_cast<std::int32_t>(nowMs - k.nextRepeat) >= 0) {
             k.nextRepeat = nowMs + kRepeatIntervalMs;

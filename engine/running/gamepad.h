@@ -35,6 +35,9 @@ class GamepadKeys {
     // What all the controllers hold together at `nowMs`: sends the keys that changed (releases
     // first, so that rolling the d-pad from Left to Right turns the player) and the repeats due.
     void hold(bool left, bool right, bool pause, std::uint32_t nowMs);
+    // Only the repeats due at `nowMs` of the keys held (a front end that hears of presses and
+    // releases as they come, and not of the controls' whole state, calls this between them).
+    void repeat(std::uint32_t nowMs);
 
   private:
     struct Held {

@@ -12,7 +12,7 @@ import { playWave, played, startSound } from './sound.js';
 import { touchButtons } from './touch.js';
 
 let bridge = null, view = null, changed = true, roomChanged = true, wakeTimer = 0, pointerAt = null;
-const drawn = new WeakMap();  // a canvas -> its context, the window it shows, and the picture on it
+const drawn = new WeakMap();  // a canvas -> its context and the window it shows
 // The game's notices, each with its close button and maybe one that saves the recording.
 function showNotices() {
   $('notices').replaceChildren(...bridge.notices().map(({ id, download: offers, text }) => {
