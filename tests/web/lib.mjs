@@ -108,6 +108,12 @@ export async function state(page) {
   return page.evaluate(() => window.smashbol.state());
 }
 
+// Waits until the ball has left `top`: the game runs on. A busy machine can hold the page's
+// frames back far longer than a tick, so this gives it seconds, not the moment a rally needs.
+export const ballLeaves = (page, top, message) => page.waitForFunction(
+  async (from) => (await window.smashbol.state()).ball.Top !== from, { polling: 20, timeout: 5000 }, top,
+).catch(() => { throw new Error(`${message}: the ball stays at ${top}`); });
+
 // A test file's server and browser, started before its tests and ended after them; `open` opens
 // a page of the site on them.
 export function sharedBrowser(engine) {

@@ -8,7 +8,7 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import { test } from 'node:test';
 
-import { canvasDiffers, clickSplash, ctrl, done, fixtures, held, nextFrame, pause,
+import { ballLeaves, canvasDiffers, clickSplash, ctrl, done, fixtures, held, nextFrame, pause,
          readPng, sharedBrowser, shown, state, tmpFile, trace, view } from './lib.mjs';
 
 const shared = sharedBrowser();
@@ -105,8 +105,7 @@ test('the about and help windows: a title bar, Escape, the close button, a click
     assert.equal(await shown(page, 'body', () => document.activeElement.id), 'dialog', 'the window has the focus');
     const ball = (await state(page)).ball.Top;
     await page.keyboard.press('ArrowRight');  // taken by the window, not the game
-    await pause(200);
-    assert.notEqual((await state(page)).ball.Top, ball, 'the rally goes on behind it');
+    await ballLeaves(page, ball, 'the rally goes on behind it');
     if (close === 'Escape') await page.keyboard.press('Escape');
     else if (close === 'button') await page.click('#dialog-close');
     else await page.click('#modal');
@@ -144,9 +143,7 @@ test('Ctrl+A at any moment of the intro or of a point\'s pause never breaks the 
     const s = await state(page);
     assert.deepEqual([s.ballStepY, s.Timer1, s.Timer4], [80, false, false], `Ctrl+A ${after} ms into the ${during}`);
     await page.keyboard.press('KeyP');
-    const ball = (await state(page)).ball.Top;
-    await pause(200);
-    assert.notEqual((await state(page)).ball.Top, ball, 'the match plays');
+    await ballLeaves(page, (await state(page)).ball.Top, 'the match plays');
     await done({ page, trouble });
   }
 });
@@ -289,9 +286,7 @@ test('a recording watched from its link; a broken link or file refused', async (
     await page.waitForFunction(() => document.getElementById('notices').textContent);
     assert.match(await shown(page, '#notices'), row.notice, row.name);
     await page.click('#notices button:last-child');
-    const ball = (await state(page)).ball.Top;
-    await pause(200);
-    assert.notEqual((await state(page)).ball.Top, ball, `${row.name}: the intro plays on`);
+    await ballLeaves(page, (await state(page)).ball.Top, `${row.name}: the intro plays on`);
     assert.deepEqual([(await view(page)).watching, await shown(page, 'title')], [0, 'SMASHBOL 2002'], row.name);
   }
   // The link opened on a page that is running: a new game watches it, at the pace it was played.
