@@ -14,7 +14,7 @@ cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libsdl2-dev libgtest-dev
     libbenchmark-dev libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra fonts-wine gettext)
-TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils imagemagick sox clang-format
+TEST_PACKAGES=(xvfb xauth xdotool x11-apps x11-utils libxdamage-dev imagemagick sox clang-format
     desktop-file-utils appstream dpkg-dev debhelper devscripts lintian git file pulseaudio strace
     chromium firefox-esr openbox wmctrl clang)
 # The browser's build: the generators run natively, the game compiles with Debian's emscripten.

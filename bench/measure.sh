@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Measures the game against two games Debian ships, tennix (SDL) and kollision (Qt/KDE), and
 # against the floor of its own stack, a bare Qt window (bench/bare_window.cpp), under one Xvfb
-# display: start to window mapped, peak memory, CPU idle on the first screen and in play, three
-# runs each, medians and the ratio ours / peer. The bare window's CPU "in play" is its moving
-# square's, set beside our intro rally. Ours is measured at zoom 1 and at zoom 3 (ZOOMS="1 3"),
-# each in a settings folder of its own. Also our timers' tick rates. Kollision gets
-# KOLLISION_WAIT_S (20) to show its window: on some machines it never does.
+# display: start to window mapped and to its first frame painted, peak memory, CPU idle on the
+# first screen and in play, three runs each, medians and the ratio ours / peer. The bare window's
+# CPU "in play" is its moving square's, set beside our intro rally. Ours is measured at zoom 1 and
+# at zoom 3 (ZOOMS="1 3"), each in a settings folder of its own. Also our timers' tick rates.
+# Kollision gets KOLLISION_WAIT_S (20) to show its window: on some machines it never does.
 #
 #   bench/measure.sh [BUILD_DIR]        (default: build)
 #
@@ -58,14 +58,15 @@ cpu_percent() {
     awk -v a="$after" -v b="$before" -v c="$clk" -v s="$window_s" 'BEGIN { printf "%.2f", (a - b) / c / s * 100 }'
 }
 
-# Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms". The moment of
-# the map is map_wait's, which listens to the display from before the start. The program's exit
+# Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms paint_ms". The
+# moments of the map and of the first drawing into the window are map_wait's, which listens to
+# the display from before the start. The program's exit
 # status lands in $work/exit, a failing one too (under set -e a bare `wait` would end the subshell
 # first, and a program ended by SIGTERM was reported as killed). (Run in this shell, not in a
 # pipe or $(...): what it starts stays this script's own, and goes with it.)
 launch() {
     local name=$1; shift
-    local t0 pid="" win="" at="" watcher
+    local t0 pid="" win="" at="" painted="" watcher
     rm -f "$work/pid" "$work/exit" "$work/mapped"
     "$map_wait" "$name" "${LAUNCH_WAIT_MS:-90000}" >"$work/mapped" &
     watcher=$!
@@ -75,14 +76,15 @@ launch() {
     for _ in $(seq 200); do [ -s "$work/pid" ] && break; sleep 0.001; done
     pid=$(cat "$work/pid")
     wait "$watcher" || true
-    read -r at win < <(sed -n 2p "$work/mapped") || true
-    local mapped=$(( ${at:-$(now_ms)} - t0 ))
+    read -r at win painted < <(sed -n 2p "$work/mapped") || true
+    local mapped=$(( ${at:-$(now_ms)} - t0 )) paint=-
+    [ "${painted:--1}" -ge 0 ] && paint=$(( painted - t0 ))
     # The process that owns the window: kollision runs under a D-Bus session of its own. Failing
     # the window's word, the program's namesake among what was started here, never another's.
     local owner
     owner=$( [ -n "$win" ] && xdotool getwindowpid "$win" 2>/dev/null || true)
     [ -n "$owner" ] || owner=$(pgrep -n -x -P "$pid" "$(basename "${@: -1}")" || true)
-    LAUNCHED="${owner:-$pid} ${win:-0} $mapped"
+    LAUNCHED="${owner:-$pid} ${win:-0} $mapped $paint"
 }
 
 # SIGTERM, then how the program ended: "exit N" or "killed" when it would not go.
@@ -104,8 +106,9 @@ for run in $(seq "$runs"); do
         me="ours-z$z"
         XDG_CONFIG_HOME="$work/config-$z" SMASHBOL_TICK_STATS=1 \
             launch "SMASHBOL 2002" "$game" --zoom "$z"
-        read -r pid win start <<<"$LAUNCHED"
+        read -r pid win start paint <<<"$LAUNCHED"
         record "$me" start "$start"
+        record "$me" paint "$paint"
         sleep 1
         record "$me" idle "$(cpu_percent "$pid")"
         xdotool mousemove --window "$win" $((130 * z)) $((180 * z)) click 1  # the intro rally
@@ -129,22 +132,24 @@ for run in $(seq "$runs"); do
 
     # --- the bare Qt window: still, then moving its square ---
     launch "Bare Qt window" "$bare"
-    read -r pid win start <<<"$LAUNCHED"
+    read -r pid win start paint <<<"$LAUNCHED"
     record bare start "$start"
+    record bare paint "$paint"
     sleep 1
     record bare idle "$(cpu_percent "$pid")"
     record bare rss "$(hwm_kb "$pid")"
     record bare stop "$(stop "$pid")"
     launch "Bare Qt window" "$bare" --square
-    read -r pid win start <<<"$LAUNCHED"
+    read -r pid win start paint <<<"$LAUNCHED"
     sleep 1
     record bare play "$(cpu_percent "$pid")"
     record bare stop "$(stop "$pid")"
 
     # --- tennix: its menu, then a game started from it ---
     launch "Tennix" tennix
-    read -r pid win start <<<"$LAUNCHED"
+    read -r pid win start paint <<<"$LAUNCHED"
     record tennix start "$start"
+    record tennix paint "$paint"
     sleep 1
     record tennix idle "$(cpu_percent "$pid")"
     xdotool windowfocus --sync "$win" key Return 2>/dev/null || true
@@ -156,8 +161,9 @@ for run in $(seq "$runs"); do
     # --- kollision: its first screen, then a game started with a click ---
     # kollision will not start without a D-Bus session: it gets one (ours and tennix need none).
     LAUNCH_WAIT_MS=$(( ${KOLLISION_WAIT_S:-20} * 1000 )) launch "Kollision" dbus-run-session kollision
-    read -r pid win start <<<"$LAUNCHED"
+    read -r pid win start paint <<<"$LAUNCHED"
     record kollision start "$start"
+    record kollision paint "$paint"
     sleep 1
     record kollision idle "$(cpu_percent "$pid")"
     xdotool mousemove --window "$win" 200 200 click 1 2>/dev/null || true
@@ -174,9 +180,10 @@ for z in $zooms; do
     me="ours-z$z"
     printf '\n%-28s %10s %10s %10s %10s %12s %12s\n' "zoom $z (median of $runs)" ours "bare Qt" tennix kollision \
         "ours/tennix" "ours/bare"
-    for f in start rss idle play; do
+    for f in start paint rss idle play; do
         case $f in
             start) label="start to window (ms)" ;;
+            paint) label="start to first frame (ms)" ;;
             rss) label="peak RSS (kB)" ;;
             idle) label="CPU % first screen" ;;
             play) label="CPU % in play" ;;

@@ -13,6 +13,7 @@
 #endif
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "desktop/app/command_line.h"
 #include "desktop/app/display_check.h"
@@ -95,10 +96,20 @@ int main(int argc, char* argv[]) {
         });
         watched.text = {};  // the game keeps what it plays
     }
-    sound.takeDeviceSoon();
-    // Controllers are looked for once the window is up, so that they cost its start nothing.
+    // The sound device and the controllers are looked for once the first frame is on the screen:
+    // loading SDL and the libraries it brings beside Qt's start held the window back by about
+    // 20 ms. The intro's chord, asked for at load, starts as soon as the device is open. A window
+    // that is not painted at once (covered from the start) waits a second at most.
     tksdl::GamepadKeys gamepad;
-    QTimer::singleShot(0, [&gamepad] { gamepad.start(); });
+    bool devicesLooked = false;
+    const auto lookForDevices = [&] {
+        if (std::exchange(devicesLooked, true))
+            return;
+        sound.openDevice();
+        gamepad.start();
+    };
+    windows.mainWindow().canvas().onFirstShown = lookForDevices;
+    QTimer::singleShot(1000, lookForDevices);
     const int status = QApplication::exec();
     windows.game().finishRecording();
     return status;

@@ -10,12 +10,16 @@ namespace {
 constexpr int kLookAgainMs = 5;  // well inside the first clip's first frame
 }  // namespace
 
-Sound::Sound(bool muted) {
-    if (!muted)
-        opening_ = tksdl::WavePlayer::openAside();
+Sound::Sound(bool muted) : muted_(muted) {}
+
+void Sound::openDevice() {
+    windowShown_ = true;
+    if (!muted_)
+        openAside();
 }
 
-void Sound::takeDeviceSoon() {
+void Sound::openAside() {
+    opening_ = tksdl::WavePlayer::openAside();
     QTimer::singleShot(0, [this] { takeDevice(); });
 }
 
@@ -36,18 +40,17 @@ void Sound::takeDevice() {
 void Sound::play(std::span<const std::uint8_t> wave) {
     if (player_)
         player_->play(wave);
-    else if (opening_.valid())
+    else if (!muted_)
         waiting_.assign(wave.begin(), wave.end());  // a new clip cuts off the one before
 }
 
 void Sound::setMuted(bool muted) {
+    muted_ = muted;
     waiting_.clear();
     if (muted && player_)
         player_->stop();
-    if (!muted && !player_ && !opening_.valid()) {
-        opening_ = tksdl::WavePlayer::openAside();
-        takeDeviceSoon();
-    }
+    if (!muted && windowShown_ && !player_ && !opening_.valid())
+        openAside();
 }
 
 }  // namespace app

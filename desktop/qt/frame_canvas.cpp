@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace tkqt {
 
@@ -113,6 +114,9 @@ void FrameCanvas::paintEvent(QPaintEvent* event) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : event->region())
         p.drawImage(r.topLeft(), zoom_ == 1 ? shown_ : zoomed_, r);
+    // Run once the paint is over and on the screen, not inside it.
+    if (onFirstShown)
+        QTimer::singleShot(0, std::exchange(onFirstShown, nullptr));
 }
 
 void FrameCanvas::mousePressEvent(QMouseEvent* event) {

@@ -40,6 +40,9 @@ class FrameCanvas : public QWidget {
     void setZoom(int zoom);
 
     std::function<void()> onFrameDue;
+    // Once, as soon as the first frame has been painted: what can wait until the player sees
+    // the window.
+    std::function<void()> onFirstShown;
     // A press and its release, in pixels of the window at zoom 1 (the release may lie outside).
     std::function<void(QPoint press, QPoint release)> onClick;
 

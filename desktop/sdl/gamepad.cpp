@@ -1,6 +1,6 @@
 #include "desktop/sdl/gamepad.h"
 
-#include <SDL.h>
+#include "desktop/sdl/sdl_library.h"
 
 #include <algorithm>
 #include <utility>
@@ -11,16 +11,19 @@ Gamepad::Gamepad(KeySink sink) : keys_(std::move(sink)) {}
 
 Gamepad::~Gamepad() {
     for (auto& [id, pad] : pads_)
-        SDL_GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
+        sdl_->GameControllerClose(static_cast<SDL_GameController*>(pad.controller));
     if (started_)
-        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        sdl_->QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 bool Gamepad::start() {
     if (started_)
         return true;
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    sdl_ = sdl();
+    if (!sdl_)
+        return false;
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    started_ = sdl_->InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     return started_;
 }
 
@@ -29,19 +32,19 @@ void Gamepad::poll(std::uint32_t nowMs) {
         return;
     // Every event SDL queued is taken, so that the queue never fills with the joystick events
     // that stand behind the controller's.
-    for (SDL_Event e; SDL_PollEvent(&e);) {
+    for (SDL_Event e; sdl_->PollEvent(&e);) {
         if (e.type == SDL_CONTROLLERDEVICEADDED) {
-            SDL_GameController* c = SDL_GameControllerOpen(e.cdevice.which);
+            SDL_GameController* c = sdl_->GameControllerOpen(e.cdevice.which);
             if (!c)
                 continue;
-            const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c));
+            const SDL_JoystickID id = sdl_->JoystickInstanceID(sdl_->GameControllerGetJoystick(c));
             if (pads_.count(id))
-                SDL_GameControllerClose(c);  // announced twice; SDL counts the opens
+                sdl_->GameControllerClose(c);  // announced twice; SDL counts the opens
             else
                 pads_[id].controller = c;
         } else if (e.type == SDL_CONTROLLERDEVICEREMOVED) {
             if (auto pad = pads_.find(e.cdevice.which); pad != pads_.end()) {
-                SDL_GameControllerClose(static_cast<SDL_GameController*>(pad->second.controller));
+                sdl_->GameControllerClose(static_cast<SDL_GameController*>(pad->second.controller));
                 pads_.erase(pad);
             }
         } else if (e.type == SDL_CONTROLLERBUTTONDOWN || e.type == SDL_CONTROLLERBUTTONUP) {

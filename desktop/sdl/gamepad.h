@@ -10,6 +10,8 @@
 
 namespace tksdl {
 
+struct Sdl;
+
 class Gamepad {
   public:
     using KeySink = running::GamepadKeys::Sink;
@@ -37,6 +39,7 @@ class Gamepad {
     };
 
     running::GamepadKeys keys_;
+    const Sdl* sdl_ = nullptr;  // set once started
     bool started_ = false;
     std::map<std::int32_t, Pad> pads_;  // by SDL's joystick instance id
 };

@@ -1,6 +1,7 @@
 #include "desktop/sdl/wave_player.h"
 
-#include <SDL.h>
+#include "desktop/sdl/sdl_library.h"
+
 #include <dlfcn.h>
 
 #include <vector>
@@ -10,7 +11,8 @@ namespace tksdl {
 std::future<std::unique_ptr<WavePlayer>> WavePlayer::openAside() {
     return std::async(std::launch::async, [] {
         auto player = std::make_unique<WavePlayer>();
-        SDL_TLSCleanup();
+        if (const Sdl* api = sdl())
+            api->TLSCleanup();
         return player;
     });
 }
@@ -39,11 +41,13 @@ void silenceAlsa() {
 
 }  // namespace
 
-WavePlayer::WavePlayer(const OutputFormat& wanted) {
+WavePlayer::WavePlayer(const OutputFormat& wanted) : sdl_(sdl()) {
+    if (!sdl_)
+        return;
     silenceAlsa();
     // The program has its own way to end on SIGTERM and Ctrl+C; SDL must not take them over.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     audioInitialised_ = true;
 
@@ -55,65 +59,65 @@ WavePlayer::WavePlayer(const OutputFormat& wanted) {
     want.callback = nullptr;  // clips are queued, not pulled
     SDL_AudioSpec have{};
     device_ =
-        SDL_OpenAudioDevice(nullptr, 0, &want, &have,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE |
-                                SDL_AUDIO_ALLOW_FORMAT_CHANGE);
+        sdl_->OpenAudioDevice(nullptr, 0, &want, &have,
+                              SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE |
+                                  SDL_AUDIO_ALLOW_FORMAT_CHANGE);
     if (device_ == 0)
         return;
     have_ = {have.freq, have.format, have.channels};
-    SDL_PauseAudioDevice(device_, 0);
+    sdl_->PauseAudioDevice(device_, 0);
 }
 
 WavePlayer::~WavePlayer() {
     if (device_ != 0)
-        SDL_CloseAudioDevice(device_);
+        sdl_->CloseAudioDevice(device_);
     if (audioInitialised_)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void WavePlayer::play(std::span<const std::uint8_t> waveImage) {
     if (device_ == 0 || waveImage.empty())
         return;
-    SDL_RWops* rw = SDL_RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size()));
+    SDL_RWops* rw = sdl_->RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size()));
     if (!rw)
         return;
     SDL_AudioSpec clip{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &clip, &samples, &length))
+    if (!sdl_->LoadWAV_RW(rw, 1, &clip, &samples, &length))
         return;
 
     // A one-shot conversion keeps the clip's exact length (a stream would drop its tail).
     SDL_AudioCVT cvt;
     const int built =
-        SDL_BuildAudioCVT(&cvt, clip.format, clip.channels, clip.freq, have_.sampleFormat,
-                          static_cast<Uint8>(have_.channels), have_.rate);
+        sdl_->BuildAudioCVT(&cvt, clip.format, clip.channels, clip.freq, have_.sampleFormat,
+                            static_cast<Uint8>(have_.channels), have_.rate);
     if (built < 0) {
-        SDL_FreeWAV(samples);
+        sdl_->FreeWAV(samples);
         return;
     }
     std::vector<Uint8> converted(static_cast<std::size_t>(length) *
                                  static_cast<std::size_t>(cvt.len_mult));
     std::copy(samples, samples + length, converted.begin());
-    SDL_FreeWAV(samples);
+    sdl_->FreeWAV(samples);
     cvt.buf = converted.data();
     cvt.len = static_cast<int>(length);
-    if (built == 1 && SDL_ConvertAudio(&cvt) != 0)
+    if (built == 1 && sdl_->ConvertAudio(&cvt) != 0)
         return;
     const Uint32 playable = built == 1 ? static_cast<Uint32>(cvt.len_cvt) : length;
 
     // Clear first, then queue: the old clip stops where the device is and the new one follows.
-    SDL_ClearQueuedAudio(device_);
-    SDL_QueueAudio(device_, converted.data(), playable);
+    sdl_->ClearQueuedAudio(device_);
+    sdl_->QueueAudio(device_, converted.data(), playable);
 }
 
 void WavePlayer::stop() {
     if (device_ != 0)
-        SDL_ClearQueuedAudio(device_);
+        sdl_->ClearQueuedAudio(device_);
 }
 
 std::uint32_t WavePlayer::queuedBytes() const {
-    return device_ != 0 ? SDL_GetQueuedAudioSize(device_) : 0;
+    return device_ != 0 ? sdl_->GetQueuedAudioSize(device_) : 0;
 }
 
 }  // namespace tksdl

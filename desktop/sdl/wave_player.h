@@ -9,6 +9,8 @@
 
 namespace tksdl {
 
+struct Sdl;
+
 // The format the device is asked for: by default that of the richest clip, the intro's chord
 // (22.05 kHz, 16-bit stereo), which is then queued as it is; the knocks and ticks are widened to
 // it without a loss. (At 44.1 kHz the chord's conversion took a 2.5 MB buffer and its queue
@@ -49,6 +51,7 @@ class WavePlayer {
     std::uint32_t queuedBytes() const;
 
   private:
+    const Sdl* sdl_ = nullptr;  // null without the library: no device
     std::uint32_t device_ = 0;
     bool audioInitialised_ = false;
     OutputFormat have_;
