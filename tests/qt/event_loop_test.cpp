@@ -1,9 +1,10 @@
 // The game on the window's event loop, which nothing holds. The game's clock: one precise
-// single-shot wake, armed while the game has something to do and only then; the ticks asking for
-// a paint at the next display frame, not one each; a point's pause holding the game's clock,
-// never the window's thread. The about and help windows opened by the game's commands, the main
-// window ticking on behind them and the globe turning in the about window; a click anywhere or
-// Enter closing either, as the game decides. And a message box, which holds nothing either.
+// single-shot wake, armed while the game has something to do and only then; what waits for the
+// window's first frame told once; the ticks asking for a paint at the next display frame, not one
+// each; a point's pause holding the game's clock, never the window's thread. The about and help
+// windows opened by the game's commands, the main window ticking on behind them and the globe
+// turning in the about window; a click anywhere or Enter closing either, as the game decides. And
+// a message box, which holds nothing either.
 #include <QDialog>
 
 #include "tests/qt/window_fixture.h"
@@ -50,6 +51,22 @@ TEST_F(TimersTest, TheWakeIsArmedWhileTheGameRuns) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(view().canvas().paintCount(), paints) << "no paint per tick";
     EXPECT_TRUE(view().canvas().framePending());
+}
+
+// What waits until the player sees the window (the sound device, the controllers) is told once
+// its first frame is painted: not before the window shows, and never again after.
+TEST_F(TimersTest, WhatWaitsForTheWindowIsToldOnceAfterItsFirstFrame) {
+    int told = 0;
+    view().canvas().onFirstShown = [&] { ++told; };
+    QTest::qWait(50);
+    EXPECT_EQ(told, 0) << "before the window shows";
+    show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told > 0; }, 5000));
+    EXPECT_GE(view().canvas().paintCount(), 1);
+    clickSplash();
+    QTest::qWait(100);
+    EXPECT_GT(view().canvas().paintCount(), 1) << "the intro painted on";
+    EXPECT_EQ(told, 1);
 }
 
 // A point lost by a player who stands still: the pause after it holds the game, while the
