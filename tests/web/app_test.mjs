@@ -7,7 +7,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
 
-import { KnownDevices, done, middle, open, pause, readPng, serve, sharedBrowser, shown, site, state, tmpFile, trace, view } from './lib.mjs';
+import { KnownDevices, done, middle, open, pause, readPng, serve, sharedBrowser, shown, site, state, stateUntil, tmpFile, trace, view } from './lib.mjs';
 
 const shared = sharedBrowser();
 
@@ -63,15 +63,13 @@ test('on a phone upright and on its side: buttons below the court, the page fits
     assert.deepEqual([s.manKeyDir, s.Timer2], ['right', true], device);
     assert.ok(s.man.Left > from, `${device}: man walked right from ${from} to ${s.man.Left}`);
     await page.touchscreen.touchMove(...await middle(page, '#form1'));
-    await pause(50);  // the pointer's events come a moment after the touch's
-    s = await state(page);
-    assert.equal(s.manKeyDir, '', `${device}: slid off the button, the key came up`);
+    // The pointer's events come a moment after the touch's.
+    s = await stateUntil(page, (t) => t.manKeyDir === '', `${device}: slid off the button, the key came up`);
     await page.touchscreen.touchEnd();
     await pause(100);
     assert.equal((await state(page)).man.Left, s.man.Left, `${device}: man stands`);
     await tap(page, '#touch [data-code="KeyP"]');
-    await pause(50);
-    s = await state(page);
+    s = await stateUntil(page, (t) => !t.Timer1, `${device}: paused`);
     assert.deepEqual([s.Timer1, s.Timer2, s.infoEnabled], [false, false, true], `${device}: paused`);
 
     // What the buttons sent is what keys send: held, the key repeated; lifted, it stopped.

@@ -108,11 +108,17 @@ export async function state(page) {
   return page.evaluate(() => window.smashbol.state());
 }
 
-// Waits until the ball has left `top`: the game runs on. A busy machine can hold the page's
-// frames back far longer than a tick, so this gives it seconds, not the moment a rally needs.
-export const ballLeaves = (page, top, message) => page.waitForFunction(
-  async (from) => (await window.smashbol.state()).ball.Top !== from, { polling: 20, timeout: 5000 }, top,
-).catch(() => { throw new Error(`${message}: the ball stays at ${top}`); });
+// The game's state once `wanted` holds of it, looked at every 20 ms for up to 5 s: a busy machine
+// can hold the page's frames and the browser's events back far longer than a tick.
+export async function stateUntil(page, wanted, message) {
+  for (const deadline = Date.now() + 5000; ; await pause(20)) {
+    const s = await state(page);
+    if (wanted(s)) return s;
+    if (Date.now() > deadline) throw new Error(`${message} (still not so after 5 s)`);
+  }
+}
+// The ball gone from `top`: the game runs on.
+export const ballLeaves = (page, top, message) => stateUntil(page, (s) => s.ball.Top !== top, message);
 
 // A test file's server and browser, started before its tests and ended after them; `open` opens
 // a page of the site on them.
