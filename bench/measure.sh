@@ -60,10 +60,10 @@ cpu_percent() {
 
 # Starts a program, waits for its window; sets LAUNCHED to "pid window start_ms paint_ms". The
 # moments of the map and of the first drawing into the window are map_wait's, which listens to
-# the display from before the start. The program's exit
-# status lands in $work/exit, a failing one too (under set -e a bare `wait` would end the subshell
-# first, and a program ended by SIGTERM was reported as killed). (Run in this shell, not in a
-# pipe or $(...): what it starts stays this script's own, and goes with it.)
+# the display from before the start. The program's exit status lands in $work/exit, a failing one
+# too (under set -e a bare `wait` would end the subshell first, and a program ended by SIGTERM was
+# reported as killed). (Run in this shell, not in a pipe or $(...): what it starts stays this
+# script's own, and goes with it.)
 launch() {
     local name=$1; shift
     local t0 pid="" win="" at="" painted="" watcher

@@ -105,9 +105,6 @@ int main(int argc, char* argv[]) {
     const auto lookForDevices = [&] {
         if (std::exchange(devicesLooked, true))
             return;
-        // The painted frame is sent to the display first: it still sat in the connection's
-        // buffer, behind the libraries loading here.
-        QGuiApplication::sync();
         sound.openDevice();
         gamepad.start();
     };

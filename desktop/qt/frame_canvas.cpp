@@ -114,9 +114,13 @@ void FrameCanvas::paintEvent(QPaintEvent* event) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : event->region())
         p.drawImage(r.topLeft(), zoom_ == 1 ? shown_ : zoomed_, r);
-    // Run once the paint is over and on the screen, not inside it.
+    // Run once the paint is over and on the screen, not inside it: the painted frame is sent to
+    // the display first, or it would wait in the connection's buffer behind whatever runs then.
     if (onFirstShown)
-        QTimer::singleShot(0, std::exchange(onFirstShown, nullptr));
+        QTimer::singleShot(0, [shown = std::exchange(onFirstShown, nullptr)] {
+            QGuiApplication::sync();
+            shown();
+        });
 }
 
 void FrameCanvas::mousePressEvent(QMouseEvent* event) {
